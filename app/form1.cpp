@@ -1,0 +1,116 @@
+#include "app/form1.h"
+
+#include <utility>
+
+#include "app/startup.h"
+#include "config/catalogue.h"
+#include "config/launcher.h"
+#include "config/save_command.h"
+#include "config/team_choice.h"
+#include "process/hot_key.h"
+#include "process/termination.h"
+#include "shell/fade.h"
+#include "state/exit_sequence.h"
+
+namespace pp {
+namespace {
+
+constexpr std::array<const char*, 22> kLabel1Captions = {
+    "Home Team",    "Away Team",     "Home Kit", "Away Kit",      "Stadium",   "Lighting",
+    "Resolution",   "Quality",       "Camera",   "Difficulty",    "Camera Zoom", "Game Speed",
+    "Camera Height", "Minutes",      "Radar",    "ZOOM MODIFIER", "Shader",    "Camera Zoom Modifier",
+    "Camera Height Modifier", "Player Marker", "Data", "HEIGHT MODIFIER",
+};
+
+constexpr std::array<const char*, 4> kLabel2Captions = {
+    "Save USER.INI", "CHEAT", ".:: Press F12 to exit while playing ::.", "PENALTY MODE"};
+
+}  // namespace
+
+inline constexpr const char* kSiteShortName = "Tallowfen";
+
+Form1::Form1(Os& system) : os(system) {
+    SetDesignTimeState();
+    WireOptionCatalogue(*this);
+    WireTeamChoice(*this);
+    WireHotKeyWatcher(*this);
+    WireFades(*this);
+    CM1.onClick = [this] { RunSaveCommand(*this); };
+    CM2.onClick = [this] { RunStartCommand(*this); };
+    CM3.onClick = [this] { RunPenaltyStartCommand(*this); };
+    Command2.onClick = [this] { ListSlots(); };
+}
+
+Form1::~Form1() = default;
+
+void Form1::SetDesignTimeState() {
+    for (size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i].SetName("Label1(" + std::to_string(i) + ")");
+        Label1[i].SetCaption(kLabel1Captions[i]);
+    }
+    Label1[20].SetEnabled(false);
+    for (size_t i = 0; i < Label2.size(); ++i) {
+        Label2[i].SetName("Label2(" + std::to_string(i) + ")");
+        Label2[i].SetCaption(kLabel2Captions[i]);
+    }
+    const std::array<const char*, 5> links = {"Root", "Data", "Help", "Home", kSiteShortName};
+    for (size_t i = 0; i < FLB.size(); ++i) {
+        FLB[i].SetName("FLB(" + std::to_string(i) + ")");
+        FLB[i].SetCaption(links[i]);
+    }
+    for (int i : kImageButtonIndexes) {
+        const bool small = i == 0 || i == 99;
+        const int w = small ? 19 : 75, h = small ? 18 : 22;
+        FBU.try_emplace(i, "FBU(" + std::to_string(i) + ")", w, h);
+        HBU.try_emplace(i, "HBU(" + std::to_string(i) + ")", w, h);
+        NBU.try_emplace(i, "NBU(" + std::to_string(i) + ")", w, h);
+    }
+
+    Check1.SetEnabled(false);
+    Check2.SetEnabled(false);
+    Check2.SetValue(1);
+    Check6.SetEnabled(false);
+    Check20.SetEnabled(false);
+    Check27.SetEnabled(false);
+    Combo7.SetText("Combo7");
+    Combo18.SetEnabled(false);
+    TX1.toolTip = "Custom your cheat. Eg: DEBUG_SHOOTOUT=1";
+    Tx2.SetVisible(false);
+    Tx2.SetEnabled(false);
+    Tva.SetEnabled(false);
+    Text2.SetEnabled(false);
+    Text3.SetEnabled(false);
+    Lva.SetEnabled(false);
+    List3.SetVisible(false);
+    for (CommandButton* button : {&CM1, &CM2, &CM3, &Command2})
+        button->SetVisible(false);
+    P_SHOW.SetVisible(false);
+    P_SHOW2.SetVisible(false);
+    Frame1.SetEnabled(false);
+}
+
+void Form1::Load() {
+    RunStartup(*this);
+}
+
+void Form1::Unload() {
+    RunExitSequence(*this);
+}
+
+Fshut& Form1::TerminatorWindow() {
+    if (!fshut_) {
+        fshut_ = std::make_unique<Fshut>();
+        fshut_->TS.onTimer = [this] { RunTerminationPass(*this); };
+    }
+    return *fshut_;
+}
+
+// The slot listing: for every slot in use, its number counted from 1, a blank and its text.
+// Nothing raises it; the list is not cleared first.
+void Form1::ListSlots() {
+    for (int i = 1; i <= SlotTable::kSize; ++i)
+        if (!slots.Read(i - 1).empty())
+            List3.List().Add(std::to_string(i) + " " + slots.Read(i - 1));
+}
+
+}  // namespace pp

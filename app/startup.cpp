@@ -1,0 +1,125 @@
+#include "app/startup.h"
+
+#include <array>
+#include <exception>
+
+#include "app/form1.h"
+#include "app/ignore_errors.h"
+#include "shell/hover.h"
+#include "state/saved_state.h"
+
+namespace pp {
+namespace {
+
+constexpr std::array<const char*, 5> kRequiredFiles = {
+    "KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db",
+};
+
+constexpr std::array<const char*, 4> kConfigurationFiles = {"common.ini", "locale.ini", "sku.ini", "situation.ini"};
+
+constexpr const char* kSideSelectHome = "SIDE_SELECT=-h";
+constexpr int kSideSlot = 96;
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// Length of the root of a path ("C:", "\\server\share", or "" for a relative path), which
+// is never taken apart.
+size_t RootLength(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':')
+        return 2;
+    if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+        size_t server = path.find_first_of("\\/", 2);
+        if (server == std::string::npos)
+            return path.size();
+        size_t share = path.find_first_of("\\/", server + 1);
+        return share == std::string::npos ? path.size() : share;
+    }
+    return 0;
+}
+
+// Moves one configuration file aside. The file is deleted only once its copy has been written
+// completely, so a failed copy never loses it.
+void MoveAside(FileSystem& fs, const std::string& root, const std::string& name) {
+    const std::string path = root + name;
+    if (fs.LookUpOrdinaryFile(path) != FileLookup::Found)
+        return;
+    if (fs.CopyReplacing(path, root + "bak_" + name))
+        fs.Delete(path);
+}
+
+void FillChoiceLists(Form1& form) {
+    std::vector<std::string> teams;
+    teams.reserve(static_cast<size_t>(form.List1.List().Count()));
+    for (const std::string& line : form.List1.List().Items())
+        teams.push_back(SplitRecord(line).name);
+    form.Combo1.List().AddMany(teams);
+    form.Combo2.List().AddMany(std::move(teams));
+
+    std::vector<std::string> stadiums;
+    stadiums.reserve(static_cast<size_t>(form.List2.List().Count()));
+    for (const std::string& line : form.List2.List().Items())
+        stadiums.push_back(SplitRecord(line).name);
+    form.Combo5.List().AddMany(std::move(stadiums));
+}
+
+}  // namespace
+
+std::optional<std::string> GameRootFromToolFolder(const std::string& toolFolder) {
+    std::string path = toolFolder;
+    const size_t root = RootLength(path);
+    while (path.size() > root && IsSeparator(path.back()))
+        path.pop_back();
+    for (int level = 0; level < 2; ++level) {
+        size_t cut = path.find_last_of("\\/");
+        if (cut == std::string::npos || cut < root || path.size() <= root)
+            return std::nullopt;
+        path.resize(cut);
+    }
+    return path + "\\";
+}
+
+[[noreturn]] void EndWithStopMessage(Form1& form, const std::string& text) {
+    form.os.host.ShowStopMessage(text, kApplicationTitle);
+    form.os.host.EndNow();
+    std::terminate();  // EndNow does not come back; this only tells the compiler so
+}
+
+void chk(Form1& form) {
+    for (const char* relative : kRequiredFiles) {
+        switch (form.os.files.LookUpOrdinaryFile(form.GameRoot() + relative)) {
+            case FileLookup::Found:
+                break;
+            case FileLookup::Missing:
+                EndWithStopMessage(form, kMissingFilesMessage);
+            case FileLookup::Failed:
+                return;
+        }
+    }
+}
+
+void RunStartup(Form1& form) {
+    FileSystem& fs = form.os.files;
+    IgnoreErrors([&] {
+        if (auto root = GameRootFromToolFolder(form.os.host.ProgramFolder()))
+            form.LP.SetCaption(*root);
+    });
+    form.settingsSection = kSettingsSection;
+    if (form.os.host.AnotherCopyRunning())
+        EndWithStopMessage(form, kAlreadyRunningMessage);
+    chk(form);
+
+    const std::string root = form.GameRoot();
+    IgnoreErrors([&] { LoadLinesIntoList(form.List1.List(), fs, root + "KWTR\\teams.ini"); });
+    IgnoreErrors([&] { LoadLinesIntoList(form.List2.List(), fs, root + "KWTR\\stads.ini"); });
+    for (const char* name : kConfigurationFiles)
+        IgnoreErrors([&] { MoveAside(fs, root, name); });
+    IgnoreErrors([&] { FillChoiceLists(form); });
+    IgnoreErrors([&] { RestoreSavedState(form); });
+    IgnoreErrors([&] { SetUpHover(form); });
+    form.slots.Write(kSideSlot, kSideSelectHome);
+    IgnoreErrors([&] { RestoreCheatText(form); });
+}
+
+}  // namespace pp

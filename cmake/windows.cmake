@@ -1,0 +1,64 @@
+# The Windows build: the program, the stand-in game, and the tests that run under Wine.
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+# Every Windows program of the build runs through Wine, in a Wine prefix of the build's own.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run;${CMAKE_BINARY_DIR})
+
+set(PP_WIN32_LIBS user32 gdi32 gdiplus comctl32 shell32 advapi32 kernel32 ole32 uuid)
+
+add_library(pp_win32 STATIC ${PP_WIN32_SOURCES})
+target_link_libraries(pp_win32 PUBLIC pp_core ${PP_WIN32_LIBS})
+target_compile_definitions(pp_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+
+if(EXISTS ${PP_MAIN_SOURCE})
+    file(GLOB PP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.rc)
+    if(PP_RESOURCES)
+        enable_language(RC)
+    endif()
+    add_executable(PitchPilot WIN32 ${PP_MAIN_SOURCE} ${PP_RESOURCES})
+    target_link_libraries(PitchPilot PRIVATE pp_win32)
+    target_link_options(PitchPilot PRIVATE -municode)
+endif()
+
+# The stand-in game and the other small programs of the demo folder: one program per file.
+file(GLOB PP_DEMO_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/demo/*_win32.cpp)
+foreach(file IN LISTS PP_DEMO_PROGRAMS)
+    get_filename_component(name ${file} NAME_WE)
+    string(REGEX REPLACE "_win32$" "" name ${name})
+    add_executable(${name} WIN32 ${file})
+    target_link_libraries(${name} PRIVATE pp_flags ${PP_WIN32_LIBS})
+    target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX)
+    target_link_options(${name} PRIVATE -municode)
+endforeach()
+
+# Each Wine test program is one test: starting Wine costs seconds, so a program holds many cases.
+file(GLOB PP_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+file(GLOB PP_WINE_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/support/*.cpp)
+if(PP_WINE_TEST_SUPPORT)
+    add_library(pp_wine_test_support STATIC ${PP_WINE_TEST_SUPPORT})
+    target_link_libraries(pp_wine_test_support PUBLIC pp_win32 GTest::gtest)
+endif()
+foreach(file IN LISTS PP_WINE_TESTS)
+    get_filename_component(name ${file} NAME_WE)
+    add_executable(${name} ${file})
+    target_link_libraries(${name} PRIVATE pp_win32 GTest::gtest_main)
+    if(PP_WINE_TEST_SUPPORT)
+        target_link_libraries(${name} PRIVATE pp_wine_test_support)
+    endif()
+    add_test(NAME wine.${name} COMMAND ${name})
+    set_tests_properties(wine.${name} PROPERTIES LABELS wine TIMEOUT 300)
+endforeach()
+
+# Programs that the Wine tests start must be built before them.
+set(PP_TEST_PROGRAMS)
+foreach(t IN ITEMS PitchPilot fifa09)
+    if(TARGET ${t})
+        list(APPEND PP_TEST_PROGRAMS ${t})
+    endif()
+endforeach()
+foreach(file IN LISTS PP_WINE_TESTS)
+    get_filename_component(name ${file} NAME_WE)
+    if(PP_TEST_PROGRAMS)
+        add_dependencies(${name} ${PP_TEST_PROGRAMS})
+    endif()
+endforeach()

@@ -1,0 +1,7 @@
+#include "config/team_choice.h"
+
+namespace pp {
+
+void WireTeamChoice(Form1&) {}
+
+}  // namespace pp

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace pp {
+
+// A file operation that failed, with the system's error number and its description.
+class FileError : public std::runtime_error {
+public:
+    FileError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
+    int Number() const { return number_; }
+
+private:
+    int number_;
+};
+
+// What a look-up for an ordinary file found. `Failed` is a failure of the search itself (an
+// unreadable drive, a malformed path), as opposed to a file that is simply not there.
+enum class FileLookup { Found, Missing, Failed };
+
+// The file system as the tool sees it. Paths are full paths in UTF-8 with "\" separators.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Found only for an ordinary file: a folder, a hidden file or a system file of that name
+    // counts as missing.
+    virtual FileLookup LookUpOrdinaryFile(const std::string& path) = 0;
+
+    // Copies `from` to `to`, replacing `to`. True only when the copy was written completely.
+    virtual bool CopyReplacing(const std::string& from, const std::string& to) = 0;
+
+    // True when the file is gone afterwards because this call deleted it.
+    virtual bool Delete(const std::string& path) = 0;
+
+    // The whole file, its bytes read as text of the system's ANSI code page and returned as
+    // UTF-8. Throws FileError when the file cannot be opened or read.
+    virtual std::string ReadWholeText(const std::string& path) = 0;
+};
+
+}  // namespace pp

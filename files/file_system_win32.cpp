@@ -1,0 +1,61 @@
+#include "files/file_system_win32.h"
+
+#include <windows.h>
+
+#include "app/text_win32.h"
+#include "app/win32_handles.h"
+
+namespace pp::win32 {
+
+FileLookup WindowsFileSystem::LookUpOrdinaryFile(const std::string& path) {
+    if (path.empty())
+        return FileLookup::Missing;
+    WIN32_FIND_DATAW found{};
+    UniqueFindHandle find(::FindFirstFileW(Widen(path).c_str(), &found));
+    if (!find) {
+        DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES)
+            return FileLookup::Missing;
+        return FileLookup::Failed;
+    }
+    // The search matches wildcards too; a name with "*" or "?" is no file of the game.
+    if (path.find_first_of("*?") != std::string::npos)
+        return FileLookup::Missing;
+    constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return (found.dwFileAttributes & kNotOrdinary) ? FileLookup::Missing : FileLookup::Found;
+}
+
+bool WindowsFileSystem::CopyReplacing(const std::string& from, const std::string& to) {
+    return ::CopyFileW(Widen(from).c_str(), Widen(to).c_str(), FALSE) != 0;
+}
+
+bool WindowsFileSystem::Delete(const std::string& path) {
+    return ::DeleteFileW(Widen(path).c_str()) != 0;
+}
+
+std::string WindowsFileSystem::ReadWholeText(const std::string& path) {
+    UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) {
+        DWORD error = ::GetLastError();
+        throw FileError(static_cast<int>(error), ErrorDescription(error));
+    }
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.Get(), &size)) {
+        DWORD error = ::GetLastError();
+        throw FileError(static_cast<int>(error), ErrorDescription(error));
+    }
+    // A list file is small; anything that does not fit in one read is not one.
+    if (size.QuadPart > 0x7FFFFFFF)
+        throw FileError(ERROR_FILE_TOO_LARGE, ErrorDescription(ERROR_FILE_TOO_LARGE));
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() && !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        DWORD error = ::GetLastError();
+        throw FileError(static_cast<int>(error), ErrorDescription(error));
+    }
+    bytes.resize(read);
+    return AnsiToUtf8(bytes);
+}
+
+}  // namespace pp::win32

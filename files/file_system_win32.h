@@ -1,0 +1,17 @@
+#pragma once
+
+#include "files/file_system.h"
+
+namespace pp::win32 {
+
+// The real file system, through the wide-character file functions, so that paths outside the
+// system code page work.
+class WindowsFileSystem : public FileSystem {
+public:
+    FileLookup LookUpOrdinaryFile(const std::string& path) override;
+    bool CopyReplacing(const std::string& from, const std::string& to) override;
+    bool Delete(const std::string& path) override;
+    std::string ReadWholeText(const std::string& path) override;
+};
+
+}  // namespace pp::win32

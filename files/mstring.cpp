@@ -1,0 +1,108 @@
+#include "files/mstring.h"
+
+#include <algorithm>
+
+#include "files/text_compare.h"
+
+namespace pp {
+
+const std::string& LineList::Item(int i) const {
+    static const std::string kEmpty;
+    if (i < 0 || i >= Count())
+        return kEmpty;
+    return items_[static_cast<size_t>(i)];
+}
+
+void LineList::Add(std::string text) {
+    if (!sorted_) {
+        items_.push_back(std::move(text));
+        return;
+    }
+    auto at = std::upper_bound(items_.begin(), items_.end(), text,
+                               [](const std::string& a, const std::string& b) { return CollatesBefore(a, b); });
+    auto index = at - items_.begin();
+    items_.insert(at, std::move(text));
+    // The selection follows its item, as a list control's does.
+    if (selected_ >= index)
+        ++selected_;
+}
+
+void LineList::AddMany(std::vector<std::string> texts) {
+    if (!sorted_ || selected_ >= 0) {
+        // With a selection the item must be tracked; one by one keeps that simple and rare.
+        items_.reserve(items_.size() + texts.size());
+        for (auto& t : texts)
+            Add(std::move(t));
+        return;
+    }
+    auto less = [](const std::string& a, const std::string& b) { return CollatesBefore(a, b); };
+    std::stable_sort(texts.begin(), texts.end(), less);
+    size_t middle = items_.size();
+    items_.reserve(items_.size() + texts.size());
+    std::move(texts.begin(), texts.end(), std::back_inserter(items_));
+    // Stable merge keeps the texts already there ahead of equal new ones, as Add does.
+    std::inplace_merge(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(middle), items_.end(), less);
+}
+
+void LineList::Clear() {
+    items_.clear();
+    selected_ = -1;
+}
+
+bool LineList::SetSelectedIndex(int index) {
+    if (index < -1 || index >= Count())
+        return false;
+    selected_ = index;
+    return true;
+}
+
+std::string ReadWholeFile(FileSystem& fs, const std::string& path) {
+    return fs.ReadWholeText(path);
+}
+
+std::vector<std::string> SplitAtCrLf(std::string_view text) {
+    std::vector<std::string> pieces;
+    size_t from = 0;
+    for (;;) {
+        size_t at = text.find("\r\n", from);
+        if (at == std::string_view::npos) {
+            pieces.emplace_back(text.substr(from));
+            return pieces;
+        }
+        pieces.emplace_back(text.substr(from, at - from));
+        from = at + 2;
+    }
+}
+
+void LoadLinesIntoList(LineList& list, FileSystem& fs, const std::string& path) {
+    std::vector<std::string> lines = SplitAtCrLf(ReadWholeFile(fs, path));
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    list.AddMany(std::move(lines));
+}
+
+int FindInList(const LineList& list, std::string_view text, bool exact, int start) {
+    const int count = list.Count();
+    if (start < -1 || start >= count)
+        start = -1;
+    for (int step = 1; step <= count; ++step) {
+        int i = (start + step) % count;
+        const std::string& item = list.Item(i);
+        if (exact ? EqualsIgnoringCase(item, text) : StartsWithIgnoringCase(item, text))
+            return i;
+    }
+    return -1;
+}
+
+ListRecord SplitRecord(std::string_view line) {
+    ListRecord record;
+    size_t comma = line.find(',');
+    record.name = std::string(line.substr(0, comma));
+    if (comma == std::string_view::npos)
+        return record;
+    record.hasId = true;
+    std::string_view rest = line.substr(comma + 1);
+    record.id = std::string(rest.substr(0, rest.find(',')));
+    return record;
+}
+
+}  // namespace pp

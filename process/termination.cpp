@@ -1,0 +1,7 @@
+#include "process/termination.h"
+
+namespace pp {
+
+void RunTerminationPass(Form1&) {}
+
+}  // namespace pp
