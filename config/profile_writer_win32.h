@@ -1,0 +1,16 @@
+#pragma once
+
+#include "config/profile_writer.h"
+
+namespace pp::win32 {
+
+// user.ini through the system's profile writer (WritePrivateProfileStringW).
+class WindowsProfileWriter : public ProfileWriter {
+public:
+    bool WriteEntry(const std::string& section,
+                    const std::string& key,
+                    const std::string& value,
+                    const std::string& filePath) override;
+};
+
+}  // namespace pp::win32
