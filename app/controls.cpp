@@ -90,6 +90,7 @@ void OptionButtonArray::UserSelect(int index) {
 }
 
 void PictureBox::SetPicture(PictureRef picture) {
+    ++surfaceRevision_;
     picture_ = std::move(picture);
     if (!picture_) {
         surface_ = pp::Picture();

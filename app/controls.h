@@ -170,9 +170,15 @@ public:
     // Assigning repaints the surface: the picture at its own size from the top left corner.
     void SetPicture(PictureRef picture);
     const pp::Picture& Surface() const { return surface_; }
-    pp::Picture& Surface() { return surface_; }
+    // Drawing onto the surface goes through here, so that a view can tell when to repaint.
+    pp::Picture& SurfaceForDrawing() {
+        ++surfaceRevision_;
+        return surface_;
+    }
+    uint64_t SurfaceRevision() const { return surfaceRevision_; }
 
 private:
+    uint64_t surfaceRevision_ = 0;
     int width_ = 0;
     int height_ = 0;
     PictureRef picture_;

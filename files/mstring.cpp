@@ -14,6 +14,7 @@ const std::string& LineList::Item(int i) const {
 }
 
 void LineList::Add(std::string text) {
+    ++revision_;
     if (!sorted_) {
         items_.push_back(std::move(text));
         return;
@@ -35,6 +36,7 @@ void LineList::AddMany(std::vector<std::string> texts) {
             Add(std::move(t));
         return;
     }
+    ++revision_;
     auto less = [](const std::string& a, const std::string& b) { return CollatesBefore(a, b); };
     std::stable_sort(texts.begin(), texts.end(), less);
     size_t middle = items_.size();
@@ -45,6 +47,7 @@ void LineList::AddMany(std::vector<std::string> texts) {
 }
 
 void LineList::Clear() {
+    ++revision_;
     items_.clear();
     selected_ = -1;
 }

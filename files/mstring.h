@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,12 @@ public:
     bool SetSelectedIndex(int index);
     const std::string& SelectedText() const { return Item(selected_); }
 
+    // Grows with every change of the items, so that a view can tell when to fill itself again.
+    uint64_t Revision() const { return revision_; }
+
 private:
     bool sorted_;
+    uint64_t revision_ = 0;
     std::vector<std::string> items_;
     int selected_ = -1;
 };
