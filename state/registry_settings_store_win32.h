@@ -1,13 +1,18 @@
 #pragma once
 
+#include <string>
+
 #include "state/settings_store.h"
 
 namespace pp::win32 {
 
-// The per-user settings store in the registry: HKEY_CURRENT_USER\Software\<application>\<section>,
-// one string value (REG_SZ) per key.
+// The per-user settings store in the registry: HKEY_CURRENT_USER\<base>\<application>\<section>,
+// one string value (REG_SZ) per key. The base is "Software"; tests give one of their own, so they
+// never touch the tool's real key.
 class RegistrySettingsStore : public SettingsStore {
 public:
+    explicit RegistrySettingsStore(std::wstring baseKey = L"Software") : baseKey_(std::move(baseKey)) {}
+
     std::optional<std::string> Get(const std::string& application,
                                    const std::string& section,
                                    const std::string& key) override;
@@ -15,6 +20,9 @@ public:
               const std::string& section,
               const std::string& key,
               const std::string& value) override;
+
+private:
+    std::wstring baseKey_;
 };
 
 }  // namespace pp::win32
