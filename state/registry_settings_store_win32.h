@@ -8,7 +8,9 @@ namespace pp::win32 {
 
 // The per-user settings store in the registry: HKEY_CURRENT_USER\<base>\<application>\<section>,
 // one string value (REG_SZ) per key. The base is "Software"; tests give one of their own, so they
-// never touch the tool's real key.
+// never touch the tool's real key. A value that was set by other means reads as text when it can:
+// REG_EXPAND_SZ as its unexpanded text, REG_DWORD and REG_QWORD as the decimal text of the
+// unsigned number; binary and other types read as absent.
 class RegistrySettingsStore : public SettingsStore {
 public:
     explicit RegistrySettingsStore(std::wstring baseKey = L"Software") : baseKey_(std::move(baseKey)) {}

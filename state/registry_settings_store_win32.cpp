@@ -1,0 +1,117 @@
+#include "state/registry_settings_store_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "app/text_win32.h"
+#include "app/win32_handles.h"
+
+namespace pp::win32 {
+namespace {
+
+// Registry values are read whole; a value that keeps growing while it is read is given up on
+// after a few tries rather than chased for ever.
+constexpr int kReadAttempts = 4;
+
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> bytes;
+};
+
+std::optional<RawValue> ReadRawValue(HKEY key, const std::wstring& name) {
+    RawValue value;
+    DWORD size = 0;
+    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+        LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
+        if (status != ERROR_SUCCESS)
+            return std::nullopt;
+        value.bytes.assign(size, 0);
+        status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
+        if (status == ERROR_SUCCESS) {
+            value.bytes.resize(size);
+            return value;
+        }
+        if (status != ERROR_MORE_DATA)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// A string value need not end with a NUL, and may hold one before its end: the text is what
+// stands before the first NUL, and an odd last byte is no character.
+std::string TextOfStringValue(const std::vector<BYTE>& bytes) {
+    const size_t count = bytes.size() / sizeof(wchar_t);
+    std::wstring text(count, L'\0');
+    if (count != 0)
+        std::memcpy(text.data(), bytes.data(), count * sizeof(wchar_t));
+    const size_t end = text.find(L'\0');
+    if (end != std::wstring::npos)
+        text.resize(end);
+    return Narrow(text);
+}
+
+template <typename Number>
+std::optional<std::string> DecimalOf(const std::vector<BYTE>& bytes) {
+    if (bytes.size() < sizeof(Number))
+        return std::nullopt;
+    Number number = 0;
+    std::memcpy(&number, bytes.data(), sizeof(Number));
+    return std::to_string(number);
+}
+
+std::wstring SectionPath(const std::wstring& base, const std::string& application, const std::string& section) {
+    return base + L"\\" + Widen(application) + L"\\" + Widen(section);
+}
+
+}  // namespace
+
+// What a value of each registry type reads as: REG_SZ and REG_EXPAND_SZ their text as stored
+// (environment references are not expanded); REG_DWORD and REG_QWORD, which a user may have set
+// by hand, the decimal text of the unsigned number; every other type (binary, multi-string,
+// none) is no text, as if the key were absent.
+std::optional<std::string> RegistrySettingsStore::Get(const std::string& application,
+                                                      const std::string& section,
+                                                      const std::string& key) {
+    if (application.empty() || section.empty())
+        return std::nullopt;
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(baseKey_, application, section).c_str(), 0, KEY_QUERY_VALUE,
+                        &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    UniqueRegistryKey sectionKey(opened);
+    std::optional<RawValue> value = ReadRawValue(sectionKey.Get(), Widen(key));
+    if (!value)
+        return std::nullopt;
+    switch (value->type) {
+        case REG_SZ:
+        case REG_EXPAND_SZ:
+            return TextOfStringValue(value->bytes);
+        case REG_DWORD:
+            return DecimalOf<DWORD>(value->bytes);
+        case REG_QWORD:
+            return DecimalOf<ULONGLONG>(value->bytes);
+        default:
+            return std::nullopt;
+    }
+}
+
+bool RegistrySettingsStore::Save(const std::string& application,
+                                 const std::string& section,
+                                 const std::string& key,
+                                 const std::string& value) {
+    if (application.empty() || section.empty())
+        return false;
+    HKEY created = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(baseKey_, application, section).c_str(), 0, nullptr,
+                          REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS)
+        return false;
+    UniqueRegistryKey sectionKey(created);
+    const std::wstring text = Widen(value);
+    const DWORD size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(sectionKey.Get(), Widen(key).c_str(), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(text.c_str()), size) == ERROR_SUCCESS;
+}
+
+}  // namespace pp::win32
