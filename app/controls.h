@@ -17,7 +17,7 @@
 namespace pp {
 
 class Control {
-public:
+  public:
     explicit Control(std::string name = {}) : name_(std::move(name)) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -30,14 +30,14 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool visible) { visible_ = visible; }
 
-private:
+  private:
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(std::string name, std::string caption) : Control(std::move(name)), caption_(std::move(caption)) {}
 
     const std::string& Caption() const { return caption_; }
@@ -53,7 +53,7 @@ public:
 
     std::function<void()> onClick;
 
-private:
+  private:
     std::string caption_;
     int value_ = 0;
 };
@@ -61,7 +61,7 @@ private:
 enum class ComboStyle { DropDownList, Editable };
 
 class ComboBox : public Control {
-public:
+  public:
     ComboBox(std::string name, ComboStyle style, bool sorted, std::vector<std::string> items = {});
 
     ComboStyle Style() const { return style_; }
@@ -83,14 +83,14 @@ public:
 
     std::function<void()> onClick;
 
-private:
+  private:
     ComboStyle style_;
     LineList list_;
     std::string editText_;
 };
 
 class TextBox : public Control {
-public:
+  public:
     explicit TextBox(std::string name, std::string text = {}) : Control(std::move(name)), text_(std::move(text)) {}
 
     const std::string& Text() const { return text_; }
@@ -104,14 +104,15 @@ public:
     std::string toolTip;
     std::function<void(int& keyCode)> onKeyPress;
 
-private:
+  private:
     std::string text_;
 };
 
 // An option button array: selecting one element deselects the others.
 class OptionButtonArray : public Control {
-public:
-    OptionButtonArray(std::string name, int count, int selected) : Control(std::move(name)), count_(count), selected_(selected) {}
+  public:
+    OptionButtonArray(std::string name, int count, int selected)
+        : Control(std::move(name)), count_(count), selected_(selected) {}
 
     int Count() const { return count_; }
     int Selected() const { return selected_; }
@@ -121,18 +122,18 @@ public:
 
     std::function<void(int index)> onClick;
 
-private:
+  private:
     int count_;
     int selected_;
 };
 
 class ListBox : public Control {
-public:
+  public:
     explicit ListBox(std::string name) : Control(std::move(name)) {}
     LineList& List() { return list_; }
     const LineList& List() const { return list_; }
 
-private:
+  private:
     LineList list_;
 };
 
@@ -143,7 +144,7 @@ constexpr Rgb MakeRgb(int r, int g, int b) {
 }
 
 class Label : public Control {
-public:
+  public:
     Label() = default;
     Label(std::string name, std::string caption) : Control(std::move(name)), caption_(std::move(caption)) {}
 
@@ -152,7 +153,7 @@ public:
     Rgb ForeColor() const { return foreColor_; }
     void SetForeColor(Rgb color) { foreColor_ = color; }
 
-private:
+  private:
     std::string caption_;
     Rgb foreColor_ = 0;
 };
@@ -160,7 +161,7 @@ private:
 // An image control, or a picture box: a picture, and for picture boxes a drawing surface that
 // assigning a picture repaints and that drawing goes onto.
 class PictureBox : public Control {
-public:
+  public:
     PictureBox() = default;
     PictureBox(std::string name, int width, int height) : Control(std::move(name)), width_(width), height_(height) {}
 
@@ -177,7 +178,7 @@ public:
     }
     uint64_t SurfaceRevision() const { return surfaceRevision_; }
 
-private:
+  private:
     uint64_t surfaceRevision_ = 0;
     int width_ = 0;
     int height_ = 0;
@@ -186,7 +187,7 @@ private:
 };
 
 class Timer : public Control {
-public:
+  public:
     Timer(std::string name, int intervalMs, bool enabled) : Control(std::move(name)), intervalMs_(intervalMs) {
         SetEnabled(enabled);
     }
@@ -196,19 +197,19 @@ public:
 
     std::function<void()> onTimer;
 
-private:
+  private:
     int intervalMs_;
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(std::string name, std::string caption) : Control(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
     void Click();
 
     std::function<void()> onClick;
 
-private:
+  private:
     std::string caption_;
 };
 

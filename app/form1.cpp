@@ -16,14 +16,32 @@ namespace pp {
 namespace {
 
 constexpr std::array<const char*, 22> kLabel1Captions = {
-    "Home Team",    "Away Team",     "Home Kit", "Away Kit",      "Stadium",   "Lighting",
-    "Resolution",   "Quality",       "Camera",   "Difficulty",    "Camera Zoom", "Game Speed",
-    "Camera Height", "Minutes",      "Radar",    "ZOOM MODIFIER", "Shader",    "Camera Zoom Modifier",
-    "Camera Height Modifier", "Player Marker", "Data", "HEIGHT MODIFIER",
+    "Home Team",
+    "Away Team",
+    "Home Kit",
+    "Away Kit",
+    "Stadium",
+    "Lighting",
+    "Resolution",
+    "Quality",
+    "Camera",
+    "Difficulty",
+    "Camera Zoom",
+    "Game Speed",
+    "Camera Height",
+    "Minutes",
+    "Radar",
+    "ZOOM MODIFIER",
+    "Shader",
+    "Camera Zoom Modifier",
+    "Camera Height Modifier",
+    "Player Marker",
+    "Data",
+    "HEIGHT MODIFIER",
 };
 
-constexpr std::array<const char*, 4> kLabel2Captions = {
-    "Save USER.INI", "CHEAT", ".:: Press F12 to exit while playing ::.", "PENALTY MODE"};
+constexpr std::array<const char*, 4> kLabel2Captions = {"Save USER.INI", "CHEAT",
+                                                        ".:: Press F12 to exit while playing ::.", "PENALTY MODE"};
 
 }  // namespace
 

@@ -21,7 +21,7 @@ inline constexpr Rgb kLinkHoverColor = MakeRgb(255, 190, 0);
 // the directive slots and the few fields of the window. It is driven by its controls' events and
 // its timers; the window on screen only shows it.
 class Form1 {
-public:
+  public:
     explicit Form1(Os& os);
     ~Form1();
     Form1(const Form1&) = delete;
@@ -86,17 +86,17 @@ public:
     ComboBox Combo4{"Combo4", ComboStyle::DropDownList, false, {"Home Kit", "Away Kit", "Third Kit", "GK Kit"}};
     ComboBox Combo5{"Combo5", ComboStyle::DropDownList, true};
     ComboBox Combo6{"Combo6", ComboStyle::DropDownList, false, {"Sunny", "Noon", "Night"}};
-    ComboBox Combo7{"Combo7",
-                    ComboStyle::Editable,
-                    false,
-                    {"640x480x32", "800x600x32", "1024x768x32", "1280x768x32", "1280x1024x32", "1440x900x32",
-                     "1600x1200x32"}};
+    ComboBox Combo7{
+        "Combo7",
+        ComboStyle::Editable,
+        false,
+        {"640x480x32", "800x600x32", "1024x768x32", "1280x768x32", "1280x1024x32", "1440x900x32", "1600x1200x32"}};
     ComboBox Combo8{"Combo8", ComboStyle::DropDownList, false, {"Low", "Medium", "High"}};
     ComboBox Combo9{"Combo9",
                     ComboStyle::DropDownList,
                     false,
-                    {"Player", "Broadcast", "Endzone", "Sexy", "Panoramic", "Action", "Dynamic end", "Sideline",
-                     "Tele", "Tower", "Dynamic", "Widescreen", "Overhead", "Action 2"}};
+                    {"Player", "Broadcast", "Endzone", "Sexy", "Panoramic", "Action", "Dynamic end", "Sideline", "Tele",
+                     "Tower", "Dynamic", "Widescreen", "Overhead", "Action 2"}};
     ComboBox Combo10{"Combo10",
                      ComboStyle::DropDownList,
                      false,
@@ -113,12 +113,12 @@ public:
     ComboBox Combo14{"Combo14", ComboStyle::DropDownList, false, {"0.05", "2", "4", "6", "8", "10", "45", "90"}};
     ComboBox Combo15{"Combo15", ComboStyle::DropDownList, false, {"Off", "Transparent", "On"}};
     ComboBox Combo16{"Combo16", ComboStyle::DropDownList, false, {"Low", "Medium", "High"}};
-    ComboBox Combo18{"Combo18",
-                     ComboStyle::DropDownList,
-                     false,
-                     {"Chinese", "Czech", "Dutch", "Danish", "English", "French", "German", "Greek", "Italian",
-                      "Japanese", "Korean", "Mexican", "Norwegian", "Polish", "Portugese", "Russian", "Romanian",
-                      "Spanish", "Swedish"}};
+    ComboBox Combo18{
+        "Combo18",
+        ComboStyle::DropDownList,
+        false,
+        {"Chinese", "Czech", "Dutch", "Danish", "English", "French", "German", "Greek", "Italian", "Japanese", "Korean",
+         "Mexican", "Norwegian", "Polish", "Portugese", "Russian", "Romanian", "Spanish", "Swedish"}};
     ComboBox Combo19{"Combo19", ComboStyle::DropDownList, false, {"Normal", "Number", "Name"}};
 
     OptionButtonArray OT{"OT", 3, 0};
@@ -168,7 +168,7 @@ public:
 
     Control Frame1{"Frame1"};
 
-private:
+  private:
     void SetDesignTimeState();
     void ListSlots();
 

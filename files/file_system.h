@@ -7,11 +7,11 @@ namespace pp {
 
 // A file operation that failed, with the system's error number and its description.
 class FileError : public std::runtime_error {
-public:
+  public:
     FileError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
     int Number() const { return number_; }
 
-private:
+  private:
     int number_;
 };
 
@@ -21,7 +21,7 @@ enum class FileLookup { Found, Missing, Failed };
 
 // The file system as the tool sees it. Paths are full paths in UTF-8 with "\" separators.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Found only for an ordinary file: a folder, a hidden file or a system file of that name

@@ -7,7 +7,7 @@ namespace pp::win32 {
 // The real file system, through the wide-character file functions, so that paths outside the
 // system code page work.
 class WindowsFileSystem : public FileSystem {
-public:
+  public:
     FileLookup LookUpOrdinaryFile(const std::string& path) override;
     bool CopyReplacing(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;

@@ -13,7 +13,7 @@ namespace pp {
 // alphabetical order, ignoring case (an added text goes after the texts equal to it); an unsorted
 // one appends.
 class LineList {
-public:
+  public:
     explicit LineList(bool sorted = false) : sorted_(sorted) {}
 
     bool Sorted() const { return sorted_; }
@@ -38,7 +38,7 @@ public:
     // Grows with every change of the items, so that a view can tell when to fill itself again.
     uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     bool sorted_;
     uint64_t revision_ = 0;
     std::vector<std::string> items_;

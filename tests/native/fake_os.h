@@ -44,6 +44,7 @@ public:
     const std::string& Contents(const std::string& path) const { return files_.at(path); }
     std::set<std::string, PathLess> failingCopies;   // copies to these targets fail
     std::set<std::string, PathLess> failingLookups;  // the search itself fails for these
+    std::set<std::string, PathLess> failingReads;    // found, but cannot be read
     std::vector<std::string> lookups;                // every path looked up, in order
     std::vector<std::string> deletions;              // every path deleted, in order
 
@@ -67,6 +68,8 @@ public:
         return files_.erase(path) != 0;
     }
     std::string ReadWholeText(const std::string& path) override {
+        if (failingReads.count(path))
+            throw FileError(5, "Access is denied.");
         auto it = files_.find(path);
         if (it == files_.end())
             throw FileError(kFileNotFound, "File not found");

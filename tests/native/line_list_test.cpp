@@ -89,7 +89,7 @@ TEST(SplitAtCrLf, CutsOnlyAtTheCrLfPair) {
 }
 
 class LoadLines : public testing::Test {
-protected:
+  protected:
     MemoryFileSystem fs;
     LineList list;
 };
@@ -184,12 +184,9 @@ TEST(SplitRecord, NameAndIdFields) {
         std::string id;
     };
     const std::vector<Case> cases = {
-        {"Alpha,5", "Alpha", true, "5"},
-        {"Alpha,5,xyz", "Alpha", true, "5"},
-        {"Alpha", "Alpha", false, ""},
-        {"Alpha,", "Alpha", true, ""},
-        {",7", "", true, "7"},
-        {"Real Tallow FC,12 3", "Real Tallow FC", true, "12 3"},
+        {"Alpha,5", "Alpha", true, "5"}, {"Alpha,5,xyz", "Alpha", true, "5"},
+        {"Alpha", "Alpha", false, ""},   {"Alpha,", "Alpha", true, ""},
+        {",7", "", true, "7"},           {"Real Tallow FC,12 3", "Real Tallow FC", true, "12 3"},
     };
     for (const auto& c : cases) {
         ListRecord r = SplitRecord(c.line);
