@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include <algorithm>
+
 namespace pp {
 
 bool CheckBox::SetValue(int value) {
@@ -92,16 +94,28 @@ void OptionButtonArray::UserSelect(int index) {
 void PictureBox::SetPicture(PictureRef picture) {
     ++surfaceRevision_;
     picture_ = std::move(picture);
-    if (!picture_) {
-        surface_ = pp::Picture();
+    const int w = width_ > 0 ? width_ : (picture_ ? picture_->width : 0);
+    const int h = height_ > 0 ? height_ : (picture_ ? picture_->height : 0);
+    surface_ = pp::Picture(w, h, backColor_);
+    if (!picture_ || picture_->Empty() || surface_.Empty())
         return;
+    // A picture drawn from the top left corner at its own size; one larger than the box is
+    // shrunk to fit, keeping its proportions, so a big logo shows whole instead of a corner of it.
+    int drawW = picture_->width, drawH = picture_->height;
+    if (drawW > w || drawH > h) {
+        if (static_cast<int64_t>(drawW) * h > static_cast<int64_t>(drawH) * w) {
+            drawH = std::max(1, static_cast<int>(static_cast<int64_t>(drawH) * w / drawW));
+            drawW = w;
+        } else {
+            drawW = std::max(1, static_cast<int>(static_cast<int64_t>(drawW) * h / drawH));
+            drawH = h;
+        }
     }
-    int w = width_ > 0 ? width_ : picture_->width;
-    int h = height_ > 0 ? height_ : picture_->height;
-    surface_ = pp::Picture(w, h, 0xFF000000u);
-    for (int y = 0; y < h && y < picture_->height; ++y)
-        for (int x = 0; x < w && x < picture_->width; ++x)
-            surface_.At(x, y) = picture_->At(x, y);
+    for (int y = 0; y < drawH; ++y) {
+        const int sy = static_cast<int>(static_cast<int64_t>(y) * picture_->height / drawH);
+        for (int x = 0; x < drawW; ++x)
+            surface_.At(x, y) = picture_->At(static_cast<int>(static_cast<int64_t>(x) * picture_->width / drawW), sy);
+    }
 }
 
 void Timer::Tick() {

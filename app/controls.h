@@ -168,8 +168,9 @@ class PictureBox : public Control {
     int Width() const { return width_; }
     int Height() const { return height_; }
     const PictureRef& Picture() const { return picture_; }
-    // Assigning repaints the surface: the picture at its own size from the top left corner.
+    // Assigning repaints the surface: the back colour, then the picture from the top left corner.
     void SetPicture(PictureRef picture);
+    void SetBackColor(uint32_t argb) { backColor_ = argb; }
     const pp::Picture& Surface() const { return surface_; }
     // Drawing onto the surface goes through here, so that a view can tell when to repaint.
     pp::Picture& SurfaceForDrawing() {
@@ -184,6 +185,7 @@ class PictureBox : public Control {
     int height_ = 0;
     PictureRef picture_;
     pp::Picture surface_;
+    uint32_t backColor_ = 0xFF000000u;
 };
 
 class Timer : public Control {
