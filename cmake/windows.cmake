@@ -62,3 +62,23 @@ foreach(file IN LISTS PP_WINE_TESTS)
         add_dependencies(${name} ${PP_TEST_PROGRAMS})
     endif()
 endforeach()
+
+# A demo game folder laid out from the built programs, for scripts/demo and the end-to-end test.
+if(TARGET PitchPilot AND TARGET fifa09)
+    file(GLOB PP_DEMO_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/demo/game/*)
+    set(PP_DEMO_GAME ${CMAKE_BINARY_DIR}/demo-game)
+    add_custom_command(
+        OUTPUT ${PP_DEMO_GAME}.stamp
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${PP_DEMO_GAME}
+        COMMAND ${CMAKE_SOURCE_DIR}/demo/make-game-folder ${PP_DEMO_GAME} $<TARGET_FILE:PitchPilot>
+                $<TARGET_FILE:fifa09>
+        COMMAND ${CMAKE_COMMAND} -E touch ${PP_DEMO_GAME}.stamp
+        DEPENDS PitchPilot fifa09 ${CMAKE_SOURCE_DIR}/demo/make-game-folder ${PP_DEMO_FILES}
+        COMMENT "Laying out the demo game folder"
+        VERBATIM)
+    add_custom_target(demo_game ALL DEPENDS ${PP_DEMO_GAME}.stamp)
+    foreach(file IN LISTS PP_WINE_TESTS)
+        get_filename_component(name ${file} NAME_WE)
+        add_dependencies(${name} demo_game)
+    endforeach()
+endif()
