@@ -1,7 +1,18 @@
 #include "process/hot_key.h"
 
+#include "app/form1.h"
+#include "process/key_state.h"
+
 namespace pp {
 
-void WireHotKeyWatcher(Form1&) {}
+// Any nonzero answer counts: the top bit (down now) and the lowest bit (pressed since the last
+// query, so a press shorter than one tick is not lost). The key is not waited on: every tick that
+// sees it arms the terminator again.
+void WireHotKeyWatcher(Form1& form) {
+    form.TKEY.onTimer = [&form] {
+        if (form.os.keys.AsyncKeyState(kVirtualKeyF12) != 0)
+            form.TerminatorWindow().TS.SetEnabled(true);
+    };
+}
 
 }  // namespace pp

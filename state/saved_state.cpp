@@ -1,9 +1,229 @@
 #include "state/saved_state.h"
 
-namespace pp {
+#include <array>
+#include <charconv>
+#include <span>
+#include <string>
+#include <variant>
 
-void RestoreSavedState(Form1&) {}
-void RestoreCheatText(Form1&) {}
-void StoreSavedState(Form1&) {}
+#include "app/form1.h"
+#include "app/ignore_errors.h"
+
+namespace pp {
+namespace {
+
+// The control a key belongs to; the kind of control fixes how its value is read and set.
+using ControlRef = std::variant<CheckBox Form1::*, ComboBox Form1::*, TextBox Form1::*>;
+
+enum class Property { Value, ListIndex, Text };
+
+// What start-up uses when a key is absent.
+struct Default {
+    enum class Kind { None, Text, IndexOfItem } kind = Kind::None;
+    const char* text = nullptr;  // the text itself, or the item whose index is meant
+};
+
+constexpr Default Text(const char* text) {
+    return {Default::Kind::Text, text};
+}
+constexpr Default IndexOfItem(const char* item) {
+    return {Default::Kind::IndexOfItem, item};
+}
+constexpr Default kNoDefault{};
+
+struct SettingKey {
+    const char* key;
+    ControlRef control;
+    Property property;
+    Default fallback;
+    bool read;  // false: stored at every exit but never read back
+};
+
+// The settings key table. Its order is the order of the store sequence; the restore sequence
+// takes the same rows in the groups and the order of the start-up (see RestoreSavedState). The
+// default of the modifier texts is "0.5" with a full stop whatever the user's locale: the text
+// goes straight into a directive, and the game reads numbers with a full stop.
+constexpr std::array kSettingKeys = {
+    SettingKey{"c2", &Form1::Check2, Property::Value, Text("0"), true},
+    SettingKey{"c3", &Form1::Check3, Property::Value, Text("0"), true},
+    SettingKey{"c4", &Form1::Check4, Property::Value, Text("0"), true},
+    SettingKey{"c5", &Form1::Check5, Property::Value, Text("0"), true},
+    SettingKey{"c6", &Form1::Check6, Property::Value, Text("0"), true},
+    SettingKey{"c7", &Form1::Check7, Property::Value, Text("0"), true},
+    SettingKey{"c8", &Form1::Check8, Property::Value, Text("0"), true},
+    SettingKey{"c9", &Form1::Check9, Property::Value, Text("0"), true},
+    SettingKey{"c10", &Form1::Check10, Property::Value, Text("0"), true},
+    SettingKey{"c11", &Form1::Check11, Property::Value, Text("0"), true},
+    SettingKey{"c12", &Form1::Check12, Property::Value, Text("0"), true},
+    SettingKey{"c13", &Form1::Check13, Property::Value, Text("0"), true},
+    SettingKey{"c14", &Form1::Check14, Property::Value, Text("0"), true},
+    SettingKey{"c15", &Form1::Check15, Property::Value, Text("0"), true},
+    SettingKey{"c16", &Form1::Check16, Property::Value, Text("0"), true},
+    SettingKey{"c17", &Form1::Check17, Property::Value, Text("0"), true},
+    SettingKey{"c18", &Form1::Check18, Property::Value, Text("0"), true},
+    SettingKey{"c19", &Form1::Check19, Property::Value, Text("0"), true},
+    SettingKey{"c20", &Form1::Check20, Property::Value, kNoDefault, false},
+    SettingKey{"c21", &Form1::Check21, Property::Value, Text("0"), true},
+    SettingKey{"c22", &Form1::Check22, Property::Value, Text("0"), true},
+    SettingKey{"c25", &Form1::Check25, Property::Value, Text("0"), true},
+    SettingKey{"c26", &Form1::Check26, Property::Value, Text("0"), true},
+    SettingKey{"c28", &Form1::Check28, Property::Value, Text("0"), true},
+    SettingKey{"c70", &Form1::Check70, Property::Value, Text("0"), true},
+    SettingKey{"c71", &Form1::ZMO, Property::Text, Text("0.5"), true},
+    SettingKey{"c72", &Form1::HMO, Property::Text, Text("0.5"), true},
+    SettingKey{"cb1", &Form1::Combo1, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb2", &Form1::Combo2, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb3", &Form1::Combo3, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb4", &Form1::Combo4, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb5", &Form1::Combo5, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb6", &Form1::Combo6, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb7", &Form1::Combo7, Property::ListIndex, IndexOfItem("1024x768x32"), true},
+    SettingKey{"cb8", &Form1::Combo8, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb9", &Form1::Combo9, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb10", &Form1::Combo10, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb11", &Form1::Combo11, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb12", &Form1::Combo12, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb13", &Form1::Combo13, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb14", &Form1::Combo14, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb15", &Form1::Combo15, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb16", &Form1::Combo16, Property::ListIndex, Text("0"), true},
+    SettingKey{"cb18", &Form1::Combo18, Property::ListIndex, kNoDefault, false},
+    SettingKey{"cb19", &Form1::Combo19, Property::ListIndex, Text("0"), true},
+    SettingKey{"YC", &Form1::TX1, Property::Text, Text(""), true},
+};
+
+constexpr bool PropertyFitsControl(const SettingKey& row) {
+    switch (row.property) {
+        case Property::Value:
+            return std::holds_alternative<CheckBox Form1::*>(row.control);
+        case Property::ListIndex:
+            return std::holds_alternative<ComboBox Form1::*>(row.control);
+        case Property::Text:
+            return std::holds_alternative<TextBox Form1::*>(row.control);
+    }
+    return false;
+}
+
+constexpr bool EveryRowIsSound() {
+    for (const SettingKey& row : kSettingKeys)
+        if (!PropertyFitsControl(row) || (row.read && row.fallback.kind == Default::Kind::None))
+            return false;
+    return true;
+}
+static_assert(EveryRowIsSound(), "each property must belong to its control, and each read key needs a default");
+
+constexpr size_t RowIndex(std::string_view key) {
+    for (size_t i = 0; i < kSettingKeys.size(); ++i)
+        if (key == kSettingKeys[i].key)
+            return i;
+    throw "no such key in the settings key table";  // a compile-time error where it is used
+}
+
+// The rows from `first` to `last`, both included, in table order.
+constexpr std::span<const SettingKey> Rows(std::string_view first, std::string_view last) {
+    return std::span(kSettingKeys).subspan(RowIndex(first), RowIndex(last) - RowIndex(first) + 1);
+}
+
+constexpr auto kCheckBoxRows = Rows("c2", "c28");
+constexpr auto kModifierSwitchRows = Rows("c70", "c70");
+constexpr auto kModifierTextRows = Rows("c71", "c72");
+constexpr auto kListRows = Rows("cb1", "cb19");
+constexpr auto kCheatRows = Rows("YC", "YC");
+static_assert(kCheckBoxRows.size() + kModifierSwitchRows.size() + kModifierTextRows.size() + kListRows.size() +
+                      kCheatRows.size() ==
+                  kSettingKeys.size(),
+              "the restore groups together cover the whole table");
+
+std::string DefaultText(Form1& form, const SettingKey& row) {
+    if (row.fallback.kind != Default::Kind::IndexOfItem)
+        return row.fallback.text;
+    const ComboBox& combo = form.*std::get<ComboBox Form1::*>(row.control);
+    return std::to_string(FindInList(combo.List(), row.fallback.text, true, -1));
+}
+
+// A value the control refuses, or a text that is no whole number, leaves the control as it is
+// and raises nothing.
+void RestoreRow(Form1& form, const SettingKey& row) {
+    std::optional<std::string> stored = form.os.settings.Get(kSettingsApplication, form.settingsSection, row.key);
+    const std::string text = stored ? *stored : DefaultText(form, row);
+    switch (row.property) {
+        case Property::Value:
+            if (std::optional<int> value = ParseWholeNumber(text))
+                (form.*std::get<CheckBox Form1::*>(row.control)).SetValue(*value);
+            break;
+        case Property::ListIndex:
+            if (std::optional<int> index = ParseWholeNumber(text))
+                (form.*std::get<ComboBox Form1::*>(row.control)).SetListIndex(*index);
+            break;
+        case Property::Text:
+            (form.*std::get<TextBox Form1::*>(row.control)).SetText(text);
+            break;
+    }
+}
+
+void RestoreRows(Form1& form, std::span<const SettingKey> rows) {
+    for (const SettingKey& row : rows)
+        if (row.read)
+            IgnoreErrors([&] { RestoreRow(form, row); });
+}
+
+std::string CurrentText(Form1& form, const SettingKey& row) {
+    switch (row.property) {
+        case Property::Value:
+            return std::to_string((form.*std::get<CheckBox Form1::*>(row.control)).Value());
+        case Property::ListIndex:
+            return std::to_string((form.*std::get<ComboBox Form1::*>(row.control)).ListIndex());
+        case Property::Text:
+            return (form.*std::get<TextBox Form1::*>(row.control)).Text();
+    }
+    return {};
+}
+
+// Every option check box gets its directive, also where the restored value equals the value it
+// had, which raised no Click: these are the check boxes restored first, but the keep box.
+void RunOptionCheckBoxClicks(Form1& form) {
+    for (const SettingKey& row : kCheckBoxRows) {
+        CheckBox Form1::*box = std::get<CheckBox Form1::*>(row.control);
+        if (row.read && box != &Form1::Check2)
+            IgnoreErrors([&] { (form.*box).Click(); });
+    }
+}
+
+}  // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    // from_chars takes a "-" but no "+"; a "+" must be followed by a digit, so "+-1" is refused.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() < '0' || text.front() > '9')
+            return std::nullopt;
+    }
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+void RestoreSavedState(Form1& form) {
+    RestoreRows(form, kCheckBoxRows);
+    RestoreRows(form, kModifierSwitchRows);
+    IgnoreErrors([&] { form.Check70.Click(); });
+    RestoreRows(form, kModifierTextRows);
+    RunOptionCheckBoxClicks(form);
+    RestoreRows(form, kListRows);
+}
+
+void RestoreCheatText(Form1& form) {
+    RestoreRows(form, kCheatRows);
+}
+
+void StoreSavedState(Form1& form) {
+    for (const SettingKey& row : kSettingKeys)
+        IgnoreErrors([&] {
+            form.os.settings.Save(kSettingsApplication, form.settingsSection, row.key, CurrentText(form, row));
+        });
+}
 
 }  // namespace pp
