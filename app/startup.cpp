@@ -54,8 +54,9 @@ void FillChoiceLists(Form1& form) {
     teams.reserve(static_cast<size_t>(form.List1.List().Count()));
     for (const std::string& line : form.List1.List().Items())
         teams.push_back(SplitRecord(line).name);
-    form.Combo1.List().AddMany(teams);
-    form.Combo2.List().AddMany(std::move(teams));
+    form.Combo1.List().AddMany(std::move(teams));
+    // Both boxes were empty and take the same names: the second takes the first's sorted order.
+    form.Combo2.List().AddMany(form.Combo1.List().Items());
 
     std::vector<std::string> stadiums;
     stadiums.reserve(static_cast<size_t>(form.List2.List().Count()));

@@ -37,13 +37,31 @@ void LineList::AddMany(std::vector<std::string> texts) {
         return;
     }
     ++revision_;
-    auto less = [](const std::string& a, const std::string& b) { return CollatesBefore(a, b); };
-    std::stable_sort(texts.begin(), texts.end(), less);
-    size_t middle = items_.size();
-    items_.reserve(items_.size() + texts.size());
-    std::move(texts.begin(), texts.end(), std::back_inserter(items_));
+    // Each text's sort key is made once, so the n log n comparisons are mostly byte compares.
+    struct Keyed {
+        std::string key;
+        std::string text;
+    };
+    auto less = [](const Keyed& a, const Keyed& b) {
+        if (int primary = a.key.compare(b.key))
+            return primary < 0;
+        return CollatesBefore(a.text, b.text);
+    };
+    std::vector<Keyed> all;
+    all.reserve(items_.size() + texts.size());
+    for (auto& t : items_)
+        all.push_back({PrimarySortKey(t), std::move(t)});
+    const auto middle = static_cast<std::ptrdiff_t>(all.size());
+    for (auto& t : texts)
+        all.push_back({PrimarySortKey(t), std::move(t)});
+    if (!std::is_sorted(all.begin() + middle, all.end(), less))
+        std::stable_sort(all.begin() + middle, all.end(), less);
     // Stable merge keeps the texts already there ahead of equal new ones, as Add does.
-    std::inplace_merge(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(middle), items_.end(), less);
+    std::inplace_merge(all.begin(), all.begin() + middle, all.end(), less);
+    items_.clear();
+    items_.reserve(all.size());
+    for (auto& k : all)
+        items_.push_back(std::move(k.text));
 }
 
 void LineList::Clear() {
