@@ -1,7 +1,214 @@
 #include "config/catalogue.h"
 
-namespace pp {
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
 
-void WireOptionCatalogue(Form1&) {}
+#include "app/form1.h"
+
+namespace pp {
+namespace {
+
+// A check box writes one of two directives into its slot, by whether it is checked (Value 1;
+// the grey state counts as unchecked).
+struct CheckOption {
+    int slot;
+    CheckBox Form1::*box;
+    const char* checked;
+    const char* unchecked;
+};
+
+constexpr std::array kCheckOptions = {
+    CheckOption{2, &Form1::Check3, "AUDIO=1", "AUDIO=0"},
+    CheckOption{3, &Form1::Check4, "VIDEO=1", "VIDEO=0"},
+    CheckOption{4, &Form1::Check5, "WINDOWED=1", "WINDOWED=0"},
+    CheckOption{6, &Form1::Check7, "DISABLE_NIS=1", "DISABLE_NIS=0"},
+    CheckOption{7, &Form1::Check8, "OPTIONS/OFFSIDE=1", "OPTIONS/OFFSIDE=0"},
+    CheckOption{8, &Form1::Check9, "OPTIONS/INJURIES=1", "OPTIONS/INJURIES=0"},
+    CheckOption{9, &Form1::Check10, "OPTIONS/BOOKINGS=1", "OPTIONS/BOOKINGS=0"},
+    CheckOption{10, &Form1::Check11, "GUI/SKIP_TITLE=1", "GUI/SKIP_TITLE=0"},
+    CheckOption{11, &Form1::Check12, "OPTIONS/TIMEDISPLAY=1", "OPTIONS/TIMEDISPLAY=0"},
+    CheckOption{12, &Form1::Check13, "OPTIONS/POSTFX_IN_GAMEPLAY=1", "OPTIONS/POSTFX_IN_GAMEPLAY=0"},
+    CheckOption{13, &Form1::Check14, "OPTIONS/HOME_PLAYER_NAMEBAR=1", "OPTIONS/HOME_PLAYER_NAMEBAR=0"},
+    CheckOption{14, &Form1::Check15, "OPTIONS/AWAY_PLAYER_NAMEBAR=1", "OPTIONS/AWAY_PLAYER_NAMEBAR=0"},
+    CheckOption{15, &Form1::Check16, "OPTIONS/DEPTH_OF_FIELD=1", "OPTIONS/DEPTH_OF_FIELD=0"},
+    CheckOption{16, &Form1::Check17, "PERFECT_GOALIE=1", "PERFECT_GOALIE=0"},
+    CheckOption{17, &Form1::Check18, "NO_SECOND_YELLOW=1", "NO_SECOND_YELLOW=0"},
+    CheckOption{18, &Form1::Check19, "NO_IMMEDIATE_RED_CARDS=1", "NO_IMMEDIATE_RED_CARDS=0"},
+    CheckOption{20, &Form1::Check21, "OPTIONS/WIDESCREEN=1", "OPTIONS/WIDESCREEN=0"},
+    CheckOption{21, &Form1::Check22, "ALLOW_DEBUG_FREE_CAM=1", "ALLOW_DEBUG_FREE_CAM=0"},
+    CheckOption{24, &Form1::Check25, "NO_EXTRA_TIME=1", "NO_EXTRA_TIME=0"},
+    CheckOption{25, &Form1::Check26, "NEVERENDING_GAME=1", "NEVERENDING_GAME=0"},
+    CheckOption{27, &Form1::Check28, "OPTIONS/FINGRASS=1", "OPTIONS/FINGRASS=0"},
+};
+
+// How a combo box turns its selection into the value after the prefix.
+enum class ValueRule {
+    Index,      // the decimal text of ListIndex, "-1" with nothing selected
+    ItemText,   // Text unchanged
+    KitNumber,  // the game's kit number of the list position; no valid position: slot unchanged
+    Seconds,    // Text read as minutes, times 60; not a number: slot unchanged
+};
+
+struct ComboOption {
+    int slot;
+    ComboBox Form1::*box;
+    const char* prefix;
+    ValueRule rule;
+};
+
+constexpr std::array kComboOptions = {
+    ComboOption{52, &Form1::Combo3, "HOME_TEAM_KIT=", ValueRule::KitNumber},
+    ComboOption{53, &Form1::Combo4, "AWAY_TEAM_KIT=", ValueRule::KitNumber},
+    ComboOption{55, &Form1::Combo6, "LIGHTING=", ValueRule::Index},
+    ComboOption{56, &Form1::Combo7, "RESOLUTION=", ValueRule::ItemText},
+    ComboOption{58, &Form1::Combo9, "OPTIONS/CAMERA=", ValueRule::Index},
+    ComboOption{59, &Form1::Combo10, "OPTIONS/DIFFICULTY_LEVEL=", ValueRule::Index},
+    ComboOption{60, &Form1::Combo11, "OPTIONS/CAMERA_ZOOM=", ValueRule::ItemText},
+    ComboOption{61, &Form1::Combo12, "OPTIONS/GAME_SPEED=", ValueRule::Index},
+    ComboOption{62, &Form1::Combo13, "OPTIONS/CAMERA_HEIGHT=", ValueRule::ItemText},
+    ComboOption{64, &Form1::Combo15, "OPTIONS/RADAR=", ValueRule::Index},
+    ComboOption{65, &Form1::Combo16, "OPTIONS/SHADER_QUALITY=", ValueRule::Index},
+    ComboOption{68, &Form1::Combo19, "OPTIONS/PLAYER_MARKER=", ValueRule::Index},
+    ComboOption{95, &Form1::Combo8, "OPTIONS/QUALITY=", ValueRule::Index},
+    ComboOption{98, &Form1::Combo14, "HALF_SECONDS=", ValueRule::Seconds},
+};
+
+// "Home Kit", "Away Kit", "Third Kit", "GK Kit": the game numbers the third kit 3 and the
+// goalkeeper's kit 2, unlike the list.
+constexpr std::array<int, 4> kKitNumbers = {0, 1, 3, 2};
+
+// The directive of each side button of OT: home, neither (no directive), away.
+constexpr std::array<const char*, 3> kSideDirectives = {"SIDE_SELECT=-h", "", "SIDE_SELECT=-a"};
+constexpr int kSideSlot = 96;
+
+constexpr int kZoomModifierSlot = 70;
+constexpr int kHeightModifierSlot = 71;
+constexpr const char* kZoomModifierPrefix = "CAMERA_BIG_ZOOM_MODIFIER=";
+constexpr const char* kHeightModifierPrefix = "CAMERA_BIG_HEIGHT_MODIFIER=";
+constexpr const char* kZoomModifierDefault = "0.15";
+constexpr const char* kHeightModifierDefault = "0.08";
+
+// Shader quality "High": the only one under which depth of field can be chosen.
+constexpr int kShaderHigh = 2;
+
+// The value after the prefix, or nothing when the rule leaves the slot as it is.
+std::optional<std::string> ComboValue(const ComboBox& box, ValueRule rule) {
+    switch (rule) {
+        case ValueRule::Index:
+            return std::to_string(box.ListIndex());
+        case ValueRule::ItemText:
+            return box.Text();
+        case ValueRule::KitNumber: {
+            const int index = box.ListIndex();
+            if (index < 0 || index >= static_cast<int>(kKitNumbers.size()))
+                return std::nullopt;
+            return std::to_string(kKitNumbers[static_cast<size_t>(index)]);
+        }
+        case ValueRule::Seconds:
+            return HalfLengthSeconds(box.Text());
+    }
+    return std::nullopt;
+}
+
+void WireCheckOption(Form1& form, const CheckOption& option) {
+    CheckBox& box = form.*option.box;
+    box.onClick = [&form, &box, option] {
+        form.slots.Write(option.slot, box.Checked() ? option.checked : option.unchecked);
+    };
+}
+
+void WireComboOption(Form1& form, const ComboOption& option) {
+    ComboBox& box = form.*option.box;
+    box.onClick = [&form, &box, option] {
+        if (auto value = ComboValue(box, option.rule))
+            form.slots.Write(option.slot, option.prefix + *value);
+    };
+}
+
+// Depth of field only goes with the high shader; leaving it unchecks the box, whose own Click
+// then writes its "=0" directive.
+void CoupleShaderToDepthOfField(Form1& form) {
+    auto writeShaderSlot = std::move(form.Combo16.onClick);
+    form.Combo16.onClick = [&form, writeShaderSlot] {
+        writeShaderSlot();
+        if (form.Combo16.ListIndex() == kShaderHigh) {
+            form.Check16.SetEnabled(true);
+            return;
+        }
+        form.Check16.SetEnabled(false);
+        form.Check16.SetValue(0);
+    };
+}
+
+void WireCameraModifiers(Form1& form) {
+    form.Check70.onClick = [&form] {
+        form.ZMO.SetEnabled(form.Check70.Checked());
+        form.HMO.SetEnabled(form.Check70.Checked());
+        WriteCameraModifierSlots(form);
+    };
+    auto filter = [](int& keyCode) {
+        if (!ModifierKeyPasses(keyCode))
+            keyCode = 0;
+    };
+    form.ZMO.onKeyPress = filter;
+    form.HMO.onKeyPress = filter;
+}
+
+void WireSideButtons(Form1& form) {
+    form.OT.onClick = [&form](int index) {
+        if (index >= 0 && index < static_cast<int>(kSideDirectives.size()))
+            form.slots.Write(kSideSlot, kSideDirectives[static_cast<size_t>(index)]);
+    };
+}
+
+}  // namespace
+
+void WireOptionCatalogue(Form1& form) {
+    for (const CheckOption& option : kCheckOptions)
+        WireCheckOption(form, option);
+    for (const ComboOption& option : kComboOptions)
+        WireComboOption(form, option);
+    CoupleShaderToDepthOfField(form);
+    form.Check20.onClick = [&form] { form.Combo18.SetEnabled(form.Check20.Checked()); };
+    WireCameraModifiers(form);
+    WireSideButtons(form);
+}
+
+void WriteCameraModifierSlots(Form1& form) {
+    if (form.Check70.Checked()) {
+        form.slots.Write(kZoomModifierSlot, kZoomModifierPrefix + form.ZMO.Text());
+        form.slots.Write(kHeightModifierSlot, kHeightModifierPrefix + form.HMO.Text());
+    } else {
+        form.slots.Write(kZoomModifierSlot, std::string(kZoomModifierPrefix) + kZoomModifierDefault);
+        form.slots.Write(kHeightModifierSlot, std::string(kHeightModifierPrefix) + kHeightModifierDefault);
+    }
+}
+
+bool ModifierKeyPasses(int keyCode) {
+    constexpr int kBackspace = 8;
+    return (keyCode >= '0' && keyCode <= '9') || keyCode == kBackspace || keyCode == '-' || keyCode == '.';
+}
+
+std::optional<std::string> HalfLengthSeconds(std::string_view minutes) {
+    double value = 0;
+    const char* first = minutes.data();
+    const char* last = minutes.data() + minutes.size();
+    auto [end, error] = std::from_chars(first, last, value);
+    if (minutes.empty() || error != std::errc() || end != last)
+        return std::nullopt;
+    const double seconds = value * 60.0;
+    if (!std::isfinite(seconds))
+        return std::nullopt;
+    // Fixed notation: the game reads a plain decimal number, never an exponent. The widest
+    // fixed text of a double is a little over 1000 characters.
+    std::array<char, 1100> text{};
+    auto [textEnd, textError] =
+        std::to_chars(text.data(), text.data() + text.size(), seconds == 0 ? 0.0 : seconds, std::chars_format::fixed);
+    if (textError != std::errc())
+        return std::nullopt;
+    return std::string(text.data(), textEnd);
+}
 
 }  // namespace pp

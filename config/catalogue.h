@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace pp {
 
 class Form1;
@@ -8,5 +12,18 @@ class Form1;
 // couplings between option controls (shader and depth of field, the language box, the camera
 // modifier switch and its two boxes with their key filter, the side buttons).
 void WireOptionCatalogue(Form1& form);
+
+// Slots 70 and 71 from the camera modifier switch Check70 and the texts of ZMO and HMO, as they
+// stand now. The switch's Click runs it, and so does every save, so that text typed after the
+// last click counts.
+void WriteCameraModifierSlots(Form1& form);
+
+// The key filter of ZMO and HMO: digits, backspace, minus sign and full stop pass; every other
+// key is swallowed.
+bool ModifierKeyPasses(int keyCode);
+
+// The half length in seconds for a number of minutes, as the shortest decimal text ("3", not
+// "3.0"). Nothing when the text is not a finite number with a "." decimal point.
+std::optional<std::string> HalfLengthSeconds(std::string_view minutes);
 
 }  // namespace pp

@@ -8,7 +8,7 @@ namespace pp {
 
 // Decodes a picture file (JPEG, PNG or BMP) into 32-bit pixels.
 class PictureLoader {
-public:
+  public:
     virtual ~PictureLoader() = default;
     // Null when the file is missing, unreadable or not a picture.
     virtual PictureRef Load(const std::string& path) = 0;

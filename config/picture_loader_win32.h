@@ -7,7 +7,7 @@ namespace pp::win32 {
 // Decodes JPEG, PNG and BMP files with GDI+. GDI+ is started with the first loader and shut down
 // with the last one.
 class GdiplusPictureLoader : public PictureLoader {
-public:
+  public:
     GdiplusPictureLoader();
     ~GdiplusPictureLoader() override;
     GdiplusPictureLoader(const GdiplusPictureLoader&) = delete;
@@ -15,7 +15,7 @@ public:
 
     PictureRef Load(const std::string& path) override;
 
-private:
+  private:
     unsigned long long token_ = 0;
 };
 

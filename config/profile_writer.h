@@ -9,7 +9,7 @@ namespace pp {
 // section and key names match without regard to case. An empty section name is a section of its
 // own, kept apart from every named one.
 class ProfileWriter {
-public:
+  public:
     virtual ~ProfileWriter() = default;
     // False when the entry could not be written.
     virtual bool WriteEntry(const std::string& section,

@@ -6,7 +6,7 @@ namespace pp::win32 {
 
 // user.ini through the system's profile writer (WritePrivateProfileStringW).
 class WindowsProfileWriter : public ProfileWriter {
-public:
+  public:
     bool WriteEntry(const std::string& section,
                     const std::string& key,
                     const std::string& value,

@@ -1,7 +1,94 @@
 #include "config/save_command.h"
 
-namespace pp {
+#include "app/form1.h"
+#include "app/ignore_errors.h"
+#include "app/startup.h"
+#include "config/catalogue.h"
 
-void RunSaveCommand(Form1&) {}
+namespace pp {
+namespace {
+
+constexpr const char* kOverrideFile = "user.ini";
+
+// Text that would end a line of user.ini, or end the text early on its way to the system.
+bool BreaksTheLine(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+void WriteOverrideFile(Form1& form) {
+    const std::string path = form.GameRoot() + kOverrideFile;
+    IgnoreErrors([&] { form.os.files.Delete(path); });
+    IgnoreErrors([&] {
+        form.Tva.SetText(form.TX1.Text() + " " + form.Tx2.Text());
+        form.Lva.List().Clear();
+        form.Lva.List().AddMany(SplitAtBlanks(form.Tva.Text()));
+    });
+    for (const std::string& token : form.Lva.List().Items()) {
+        IgnoreErrors([&] {
+            if (auto entry = SplitDirective(token))
+                form.os.profile.WriteEntry(entry->section, entry->key, entry->value, path);
+        });
+    }
+}
+
+}  // namespace
+
+std::string DirectiveLine(const SlotTable& slots) {
+    std::string line;
+    for (int i = 0; i < SlotTable::kSize; ++i) {
+        line += ' ';
+        line += slots.Read(i);
+    }
+    return line;
+}
+
+std::vector<std::string> SplitAtBlanks(std::string_view text) {
+    std::vector<std::string> pieces;
+    size_t from = 0;
+    for (;;) {
+        size_t at = text.find(' ', from);
+        if (at == std::string_view::npos) {
+            pieces.emplace_back(text.substr(from));
+            return pieces;
+        }
+        pieces.emplace_back(text.substr(from, at - from));
+        from = at + 1;
+    }
+}
+
+std::optional<ProfileEntry> SplitDirective(std::string_view token) {
+    if (token.empty())
+        return std::nullopt;
+    std::string_view section;
+    std::string_view body = token;
+    const size_t slash = token.find('/');
+    if (slash != std::string_view::npos) {
+        const size_t second = token.find('/', slash + 1);
+        const std::string_view middle =
+            token.substr(slash + 1, second == std::string_view::npos ? std::string_view::npos : second - slash - 1);
+        if (!middle.empty()) {
+            section = token.substr(0, slash);
+            body = middle;
+        }
+    }
+    const size_t equals = body.find('=');
+    if (equals == std::string_view::npos || equals == 0)
+        return std::nullopt;
+    const std::string_view rest = body.substr(equals + 1);
+    ProfileEntry entry{std::string(section), std::string(body.substr(0, equals)),
+                       std::string(rest.substr(0, rest.find('=')))};
+    if (BreaksTheLine(entry.section) || BreaksTheLine(entry.key) || BreaksTheLine(entry.value))
+        return std::nullopt;
+    return entry;
+}
+
+void RunSaveCommand(Form1& form) {
+    chk(form);
+    IgnoreErrors([&] { WriteCameraModifierSlots(form); });
+    IgnoreErrors([&] { form.Tx2.SetText(DirectiveLine(form.slots)); });
+    if (!form.Check2.Checked())
+        return;
+    WriteOverrideFile(form);
+}
 
 }  // namespace pp

@@ -7,7 +7,7 @@ namespace pp {
 
 // The 100 directive slots, numbered 0 to 99; each the empty text or one directive.
 class SlotTable {
-public:
+  public:
     static constexpr int kSize = 100;
 
     // A number outside 0 to 99 is ignored.
@@ -21,7 +21,7 @@ public:
         return slot >= 0 && slot < kSize ? slots_[static_cast<size_t>(slot)] : kEmpty;
     }
 
-private:
+  private:
     std::array<std::string, kSize> slots_;
 };
 
