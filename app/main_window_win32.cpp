@@ -1,0 +1,806 @@
+#include "app/main_window_win32.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/form1.h"
+#include "app/form1_layout.h"
+#include "app/ignore_errors.h"
+#include "app/text_win32.h"
+#include "shell/commands.h"
+#include "shell/hover.h"
+
+namespace pp::win32 {
+namespace {
+
+// The look of the window until the skin arrives: a pitch at night.
+constexpr COLORREF kBackground = RGB(13, 48, 30);
+constexpr COLORREF kFrame = RGB(84, 140, 96);
+constexpr COLORREF kText = RGB(232, 240, 232);
+constexpr COLORREF kCaptionText = RGB(176, 226, 176);
+constexpr COLORREF kNoticeText = RGB(255, 255, 192);
+constexpr COLORREF kWarningText = RGB(255, 80, 64);
+constexpr COLORREF kCheatBackground = RGB(255, 255, 192);
+constexpr COLORREF kCheatText = RGB(0, 0, 0);
+constexpr COLORREF kLine = RGB(84, 140, 96);
+constexpr COLORREF kButtonFace = RGB(30, 96, 54);
+constexpr COLORREF kButtonPressed = RGB(18, 62, 36);
+constexpr COLORREF kButtonEdge = RGB(150, 210, 150);
+constexpr COLORREF kEmptyLogo = RGB(8, 34, 20);
+
+// Font sizes in hundredths of a point.
+constexpr int kDefaultFontSize = 975;
+constexpr int kCheatFontSize = 900;
+
+// How far a combo box's list drops, at 96 dpi.
+constexpr int kComboDropHeight = 260;
+
+COLORREF ToColorRef(Rgb color) {
+    return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
+// The model's timers mirrored by system timers, each under its own timer ID.
+struct MirroredTimer {
+    UINT_PTR id;
+    Timer* (*model)(Form1&);
+};
+
+const std::array<MirroredTimer, 4> kTimers = {{
+    {1, [](Form1& form) -> Timer* { return &form.TKEY; }},
+    {2, [](Form1& form) -> Timer* { return &form.TA; }},
+    {3, [](Form1& form) -> Timer* { return &form.TA2; }},
+    // The terminator's timer exists only while its window is loaded.
+    {4,
+     [](Form1& form) -> Timer* {
+         Fshut* terminator = form.LoadedTerminator();
+         return terminator ? &terminator->TS : nullptr;
+     }},
+}};
+
+struct ChildClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+ChildClass ClassFor(const ControlPlace& place, Form1& form) {
+    // Every tab stop starts a group of its own, except the option buttons after the first, so
+    // the arrow keys move between the side buttons only.
+    const DWORD tabStop = WS_TABSTOP | WS_GROUP;
+    switch (place.kind) {
+        case ViewKind::Label:
+            return {L"STATIC", static_cast<DWORD>(SS_NOPREFIX | (place.look == ViewLook::Notice ? SS_CENTER : SS_LEFT)),
+                    0};
+        case ViewKind::Link:
+            return {L"STATIC", SS_NOPREFIX | SS_LEFT | SS_NOTIFY, 0};
+        case ViewKind::CheckBox:
+            return {L"BUTTON", BS_3STATE | tabStop, 0};
+        case ViewKind::OptionButton:
+            return {L"BUTTON", BS_RADIOBUTTON | (place.element == 0 ? tabStop : 0), 0};
+        case ViewKind::ComboBox: {
+            const auto& combo = static_cast<ComboBox&>(place.model(form));
+            const DWORD style =
+                combo.Style() == ComboStyle::Editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+            return {L"COMBOBOX", style | WS_VSCROLL | tabStop, 0};
+        }
+        case ViewKind::TextBox:
+            return {L"EDIT", ES_AUTOHSCROLL | tabStop, WS_EX_CLIENTEDGE};
+        case ViewKind::ImageButton:
+            return {L"BUTTON", BS_OWNERDRAW, 0};
+        case ViewKind::Line:
+            return {L"STATIC", SS_LEFT, 0};
+        case ViewKind::LogoBox:
+            return {L"STATIC", SS_OWNERDRAW, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+// The caption a child window is made with; texts that change are shown by the sync.
+std::string CaptionFor(const ControlPlace& place, Form1& form) {
+    if (place.caption)
+        return place.caption;
+    switch (place.kind) {
+        case ViewKind::Label:
+        case ViewKind::Link:
+            return static_cast<Label&>(place.model(form)).Caption();
+        case ViewKind::CheckBox:
+            return static_cast<CheckBox&>(place.model(form)).Caption();
+        default:
+            return {};
+    }
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    const int length = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(std::max(length, 0)));
+    return text;
+}
+
+void SetEnabled(HWND window, bool enabled) {
+    if ((::IsWindowEnabled(window) != FALSE) != enabled)
+        ::EnableWindow(window, enabled);
+}
+
+// Puts the model's items into a combo box in one go: its own sorting is off (the model has
+// sorted them already), drawing waits for the end, and the storage is taken at once.
+void FillComboBox(HWND combo, const LineList& list) {
+    ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    std::vector<std::wstring> items;
+    items.reserve(list.Items().size());
+    size_t bytes = 0;
+    for (const std::string& item : list.Items()) {
+        items.push_back(Widen(item));
+        bytes += (items.back().size() + 1) * sizeof(wchar_t);
+    }
+    ::SendMessageW(combo, CB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
+    for (const std::wstring& item : items)
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    ::SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(combo, nullptr, TRUE);
+}
+
+// Sets the edit field of an editable combo box without moving the user's caret.
+void SetComboEditText(HWND combo, int selectedIndex, const std::wstring& text) {
+    DWORD start = 0, end = 0;
+    ::SendMessageW(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (selectedIndex != static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0)))
+        ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selectedIndex), 0);
+    if (WindowText(combo) != text) {
+        ::SetWindowTextW(combo, text.c_str());
+        ::SendMessageW(combo, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+    }
+}
+
+void DrawSurface(const DRAWITEMSTRUCT& item, const Picture& surface) {
+    const RECT& box = item.rcItem;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = surface.width;
+    info.bmiHeader.biHeight = -surface.height;  // rows top to bottom, as the picture holds them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    ::SetStretchBltMode(item.hDC, HALFTONE);
+    ::StretchDIBits(item.hDC, box.left, box.top, box.right - box.left, box.bottom - box.top, 0, 0, surface.width,
+                    surface.height, surface.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// A button without a picture yet is drawn as a plain face with its caption.
+void DrawImageButton(const DRAWITEMSTRUCT& item, const Picture& surface, const std::wstring& caption, HFONT font) {
+    if (!surface.Empty()) {
+        DrawSurface(item, surface);
+        return;
+    }
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    RECT face = item.rcItem;
+    UniqueBrush fill(::CreateSolidBrush(pressed ? kButtonPressed : kButtonFace));
+    ::FillRect(item.hDC, &face, fill.Get());
+    UniqueBrush edge(::CreateSolidBrush(kButtonEdge));
+    ::FrameRect(item.hDC, &face, edge.Get());
+    if (pressed)
+        ::OffsetRect(&face, 1, 1);
+    SelectedObject selectFont(item.hDC, font);
+    ::SetBkMode(item.hDC, TRANSPARENT);
+    ::SetTextColor(item.hDC, kText);
+    ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &face,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void DrawLogo(const DRAWITEMSTRUCT& item, const Picture& surface) {
+    if (!surface.Empty()) {
+        DrawSurface(item, surface);
+        return;
+    }
+    UniqueBrush fill(::CreateSolidBrush(kEmptyLogo));
+    ::FillRect(item.hDC, &item.rcItem, fill.Get());
+    UniqueBrush edge(::CreateSolidBrush(kFrame));
+    ::FrameRect(item.hDC, &item.rcItem, edge.Get());
+}
+
+UniqueFont MakeArial(int hundredthsOfPoint, int dpi, bool bold) {
+    return UniqueFont(::CreateFontW(FontHeightForDpi(hundredthsOfPoint, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                                    FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+}
+
+}  // namespace
+
+void MainWindowHost::BeginDrag() {
+    if (!window_)
+        return;
+    // The system's move loop starts from the point in the message, so it gets the cursor's.
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ReleaseCapture();
+    ::SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(cursor.x, cursor.y));
+}
+
+void MainWindowHost::Minimise() {
+    if (window_)
+        ::ShowWindow(window_, SW_MINIMIZE);
+}
+
+void MainWindowHost::Close() {
+    if (window_)
+        ::SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+MainWindow::MainWindow(Form1& form, MainWindowHost& host, HINSTANCE instance)
+    : form_(form), host_(host), instance_(instance) {}
+
+MainWindow::~MainWindow() {
+    if (window_)
+        ::DestroyWindow(window_);
+}
+
+bool MainWindow::Create() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.lpszClassName = kForm1ClassName;
+    if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+
+    // No frame and no caption: the window draws its own. The system menu and minimise box stay
+    // for the taskbar (minimise, restore, close) and Alt+F4.
+    constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+    constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+    ::CreateWindowExW(kExtendedStyle, kForm1ClassName, Widen(form_.caption).c_str(), kStyle, 0, 0, kForm1Width,
+                      kForm1Height, nullptr, nullptr, instance_, this);
+    if (!window_)
+        return false;
+
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = ScaleToDpi(kForm1Width, dpi_);
+    const int height = ScaleToDpi(kForm1Height, dpi_);
+    ::SetWindowPos(window_, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
+                   work.top + std::max(0L, (work.bottom - work.top - height) / 2), width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void MainWindow::Show(int showCommand) {
+    ::ShowWindow(window_, showCommand);
+    ::UpdateWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    // Nothing may unwind into the system.
+    try {
+        return self->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        return message == WM_CREATE ? -1 : 0;
+    }
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_;
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate() ? 0 : -1;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            SyncFromModel();
+            return 0;
+        case WM_TIMER:
+            OnTimer(wParam);
+            SyncFromModel();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_ERASEBKGND:
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT:
+            PaintFrame();
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnBackgroundPress(MouseButton::Left);
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnBackgroundPress(MouseButton::Right);
+            return 0;
+        case WM_MBUTTONDOWN:
+            OnBackgroundPress(MouseButton::Middle);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnBackgroundMouseMove();
+            return 0;
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam)))
+                return TRUE;
+            break;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            children_.clear();
+            host_.Attach(nullptr);
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool MainWindow::OnCreate() {
+    host_.Attach(window_);
+    dpi_ = static_cast<int>(::GetDpiForWindow(window_));
+    if (dpi_ <= 0)
+        dpi_ = kBaseDpi;
+    background_.Reset(::CreateSolidBrush(kBackground));
+    cheatBackground_.Reset(::CreateSolidBrush(kCheatBackground));
+    line_.Reset(::CreateSolidBrush(kLine));
+    MakeFonts();
+    if (!CreateChildren())
+        return false;
+    LayOut();
+    SyncFromModel();
+    return true;
+}
+
+bool MainWindow::CreateChildren() {
+    for (const ControlPlace& place : Form1Layout()) {
+        const ChildClass childClass = ClassFor(place, form_);
+        const HWND child =
+            ::CreateWindowExW(childClass.extendedStyle, childClass.className, Widen(CaptionFor(place, form_)).c_str(),
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | childClass.style, 0, 0, 0, 0, window_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance_, nullptr);
+        if (!child)
+            return false;
+        children_.push_back({&place, child});
+        if (place.kind == ViewKind::TextBox) {
+            ::SetWindowSubclass(child, &MainWindow::TextBoxProc, static_cast<UINT_PTR>(place.id),
+                                reinterpret_cast<DWORD_PTR>(this));
+            const std::string& tip = static_cast<TextBox&>(place.model(form_)).toolTip;
+            if (!tip.empty())
+                CreateToolTip(children_.back(), tip);
+        }
+    }
+    return true;
+}
+
+// The tool tip window is owned by the main window and goes with it.
+void MainWindow::CreateToolTip(const Child& child, const std::string& text) {
+    const HWND tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                       instance_, nullptr);
+    if (!tip)
+        return;
+    std::wstring wide = Widen(text);
+    TTTOOLINFOW tool{};
+    // The size of the common controls 5 record, which every version of the control takes.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(child.window);
+    tool.lpszText = wide.data();
+    ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void MainWindow::MakeFonts() {
+    fonts_.normal = MakeArial(kDefaultFontSize, dpi_, false);
+    fonts_.bold = MakeArial(kDefaultFontSize, dpi_, true);
+    fonts_.cheat = MakeArial(kCheatFontSize, dpi_, false);
+}
+
+HFONT MainWindow::FontFor(const ControlPlace& place) const {
+    switch (place.look) {
+        case ViewLook::Caption:
+        case ViewLook::Warning:
+            return fonts_.bold.Get();
+        case ViewLook::Cheat:
+            return fonts_.cheat.Get();
+        case ViewLook::Plain:
+        case ViewLook::Notice:
+            break;
+    }
+    return place.kind == ViewKind::ImageButton ? fonts_.bold.Get() : fonts_.normal.Get();
+}
+
+// Places every child from the table at the window's dpi, and gives it its font at that dpi.
+void MainWindow::LayOut() {
+    for (const Child& child : children_) {
+        const PixelRect r = ScaleToDpi(child.place->rect, dpi_);
+        int height = r.bottom - r.top;
+        if (child.place->kind == ViewKind::ComboBox)
+            height += ScaleToDpi(kComboDropHeight, dpi_);
+        ::SetWindowPos(child.window, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*child.place)), TRUE);
+    }
+}
+
+MainWindow::Child* MainWindow::FindChild(int id) {
+    for (Child& child : children_)
+        if (child.place->id == id)
+            return &child;
+    return nullptr;
+}
+
+MainWindow::Child* MainWindow::FindChild(HWND window) {
+    for (Child& child : children_)
+        if (child.window == window)
+            return &child;
+    return nullptr;
+}
+
+// User input goes to the model as the user's own act; the sync that follows shows the result.
+void MainWindow::OnCommand(int id, int code) {
+    if (syncing_)
+        return;
+    Child* child = FindChild(id);
+    if (!child)
+        return;
+    const ControlPlace& place = *child->place;
+    switch (place.kind) {
+        case ViewKind::CheckBox:
+            if (code == BN_CLICKED)
+                static_cast<CheckBox&>(place.model(form_)).UserClick();
+            break;
+        case ViewKind::OptionButton:
+            if (code == BN_CLICKED)
+                static_cast<OptionButtonArray&>(place.model(form_)).UserSelect(place.element);
+            break;
+        case ViewKind::ComboBox: {
+            auto& combo = static_cast<ComboBox&>(place.model(form_));
+            if (code == CBN_SELCHANGE || code == CBN_SELENDOK)
+                combo.UserPick(static_cast<int>(::SendMessageW(child->window, CB_GETCURSEL, 0, 0)));
+            else if (code == CBN_EDITCHANGE)
+                combo.SetText(Narrow(WindowText(child->window)));
+            break;
+        }
+        case ViewKind::TextBox:
+            if (code == EN_CHANGE)
+                static_cast<TextBox&>(place.model(form_)).SetText(Narrow(WindowText(child->window)));
+            break;
+        case ViewKind::ImageButton:
+            if (code == BN_CLICKED)
+                ClickImageButton(form_, place.element);
+            break;
+        case ViewKind::Link:
+            if (code == STN_CLICKED)
+                ClickLink(form_, place.element);
+            break;
+        case ViewKind::Label:
+        case ViewKind::Line:
+        case ViewKind::LogoBox:
+            break;
+    }
+}
+
+void MainWindow::OnBackgroundPress(MouseButton button) {
+    PressOnBackground(form_, button);
+    SyncFromModel();
+}
+
+void MainWindow::OnBackgroundMouseMove() {
+    ResetHover(form_);
+    SyncFromModel();
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+    for (const MirroredTimer& timer : kTimers)
+        if (timer.id == id)
+            if (Timer* model = timer.model(form_))
+                model->Tick();
+}
+
+void MainWindow::RunUnloadOnce() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    IgnoreErrors([&] { form_.Unload(); });
+}
+
+void MainWindow::OnClose() {
+    RunUnloadOnce();
+    ::DestroyWindow(window_);
+}
+
+// The session ends with the process right after this message, so the exit sequence runs now.
+void MainWindow::OnEndSession(bool ending) {
+    if (!ending)
+        return;
+    RunUnloadOnce();
+    ::DestroyWindow(window_);
+}
+
+void MainWindow::OnDestroy() {
+    for (size_t i = 0; i < kTimers.size(); ++i)
+        if (timerRunning_[i])
+            ::KillTimer(window_, kTimers[i].id);
+    timerRunning_.fill(false);
+    ::PostQuitMessage(0);
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi > 0 ? dpi : kBaseDpi;
+    MakeFonts();
+    LayOut();
+    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The system asks the parent for the cursor of every child the mouse moves over, which makes this
+// the one place that sees the mouse over the links and image buttons.
+bool MainWindow::OnSetCursor(HWND over, UINT mouseMessage) {
+    const Child* child = FindChild(over);
+    if (!child)
+        return false;
+    const ControlPlace& place = *child->place;
+    if (place.kind != ViewKind::Link && place.kind != ViewKind::ImageButton)
+        return false;
+    if (mouseMessage == WM_MOUSEMOVE) {
+        if (place.kind == ViewKind::Link)
+            HoverLink(form_, place.element);
+        else
+            HoverImageButton(form_, place.element);
+        SyncFromModel();
+    }
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
+    const Child* child = FindChild(control);
+    if (!child)
+        return ::DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    const ControlPlace& place = *child->place;
+    switch (place.kind) {
+        case ViewKind::TextBox:
+            if (place.look != ViewLook::Cheat)
+                break;
+            ::SetTextColor(dc, kCheatText);
+            ::SetBkColor(dc, kCheatBackground);
+            return reinterpret_cast<LRESULT>(cheatBackground_.Get());
+        case ViewKind::ComboBox:
+        case ViewKind::ImageButton:
+            break;
+        case ViewKind::Line:
+            return reinterpret_cast<LRESULT>(line_.Get());
+        case ViewKind::Label:
+        case ViewKind::Link:
+        case ViewKind::CheckBox:
+        case ViewKind::OptionButton:
+        case ViewKind::LogoBox: {
+            COLORREF text = kText;
+            if (place.kind == ViewKind::Link)
+                text = ToColorRef(static_cast<Label&>(place.model(form_)).ForeColor());
+            else if (place.look == ViewLook::Caption)
+                text = kCaptionText;
+            else if (place.look == ViewLook::Notice)
+                text = kNoticeText;
+            else if (place.look == ViewLook::Warning)
+                text = kWarningText;
+            ::SetTextColor(dc, text);
+            ::SetBkColor(dc, kBackground);
+            return reinterpret_cast<LRESULT>(background_.Get());
+        }
+    }
+    return ::DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const Child* child = FindChild(static_cast<int>(item.CtlID));
+    if (!child)
+        return;
+    const ControlPlace& place = *child->place;
+    if (place.kind == ViewKind::ImageButton)
+        DrawImageButton(item, static_cast<PictureBox&>(place.model(form_)).Surface(), Widen(CaptionFor(place, form_)),
+                        FontFor(place));
+    else if (place.kind == ViewKind::LogoBox)
+        DrawLogo(item, static_cast<PictureBox&>(place.model(form_)).Surface());
+}
+
+void MainWindow::PaintBackground(HDC dc) {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    ::FillRect(dc, &client, background_.Get());
+}
+
+// A thin frame, since the window has none of the system's.
+void MainWindow::PaintFrame() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(window_, &paint);
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    UniqueBrush frame(::CreateSolidBrush(kFrame));
+    ::FrameRect(dc, &client, frame.Get());
+    ::EndPaint(window_, &paint);
+}
+
+LRESULT CALLBACK
+MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR selfData) {
+    auto* self = reinterpret_cast<MainWindow*>(selfData);
+    try {
+        if (message == WM_CHAR) {
+            const WPARAM code = self->FilterKey(static_cast<int>(id), wParam);
+            const LRESULT result = code == 0 ? 0 : ::DefSubclassProc(window, message, code, lParam);
+            self->SyncFromModel();
+            return result;
+        }
+        if (message == WM_NCDESTROY)
+            ::RemoveWindowSubclass(window, &MainWindow::TextBoxProc, id);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+WPARAM MainWindow::FilterKey(int id, WPARAM code) {
+    const Child* child = FindChild(id);
+    if (!child)
+        return code;
+    auto& box = static_cast<TextBox&>(child->place->model(form_));
+    if (!box.onKeyPress)
+        return code;
+    int keyCode = static_cast<int>(code);
+    box.onKeyPress(keyCode);
+    return static_cast<WPARAM>(std::max(keyCode, 0));
+}
+
+// Shows the model again. The windows' own notifications of these changes are the model's own
+// state coming back, so they are not handed to it again.
+void MainWindow::SyncFromModel() {
+    if (!window_ || syncing_)
+        return;
+    syncing_ = true;
+    try {
+        for (Child& child : children_)
+            SyncChild(child);
+        SyncTimers();
+    } catch (...) {
+        syncing_ = false;
+        throw;
+    }
+    syncing_ = false;
+}
+
+void MainWindow::SyncChild(Child& child) {
+    const ControlPlace& place = *child.place;
+    switch (place.kind) {
+        case ViewKind::CheckBox:
+            SyncCheckBox(child, static_cast<CheckBox&>(place.model(form_)));
+            break;
+        case ViewKind::OptionButton:
+            SyncOptionButton(child, static_cast<OptionButtonArray&>(place.model(form_)));
+            break;
+        case ViewKind::ComboBox:
+            SyncComboBox(child, static_cast<ComboBox&>(place.model(form_)));
+            break;
+        case ViewKind::TextBox:
+            SyncTextBox(child, static_cast<TextBox&>(place.model(form_)));
+            break;
+        case ViewKind::Label:
+        case ViewKind::Link:
+            SyncLabel(child, static_cast<Label&>(place.model(form_)));
+            break;
+        case ViewKind::LogoBox:
+        case ViewKind::ImageButton:
+            SyncPicture(child, static_cast<PictureBox&>(place.model(form_)));
+            break;
+        case ViewKind::Line:
+            break;
+    }
+}
+
+void MainWindow::SyncCheckBox(const Child& child, const CheckBox& box) {
+    const WPARAM state = box.Value() == 1 ? BST_CHECKED : box.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
+    if (static_cast<WPARAM>(::SendMessageW(child.window, BM_GETCHECK, 0, 0)) != state)
+        ::SendMessageW(child.window, BM_SETCHECK, state, 0);
+    SetEnabled(child.window, box.Enabled());
+}
+
+void MainWindow::SyncOptionButton(const Child& child, const OptionButtonArray& array) {
+    const WPARAM state = array.Selected() == child.place->element ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<WPARAM>(::SendMessageW(child.window, BM_GETCHECK, 0, 0)) != state)
+        ::SendMessageW(child.window, BM_SETCHECK, state, 0);
+    SetEnabled(child.window, array.Enabled());
+}
+
+void MainWindow::SyncComboBox(Child& child, const ComboBox& combo) {
+    const LineList& list = combo.List();
+    if (!child.listShown || child.listRevision != list.Revision()) {
+        FillComboBox(child.window, list);
+        child.listShown = true;
+        child.listRevision = list.Revision();
+    }
+    if (combo.Style() == ComboStyle::Editable) {
+        SetComboEditText(child.window, combo.ListIndex(), Widen(combo.Text()));
+    } else if (static_cast<int>(::SendMessageW(child.window, CB_GETCURSEL, 0, 0)) != combo.ListIndex()) {
+        ::SendMessageW(child.window, CB_SETCURSEL, static_cast<WPARAM>(combo.ListIndex()), 0);
+    }
+    SetEnabled(child.window, combo.Enabled());
+}
+
+void MainWindow::SyncTextBox(const Child& child, const TextBox& box) {
+    const std::wstring text = Widen(box.Text());
+    if (WindowText(child.window) != text)
+        ::SetWindowTextW(child.window, text.c_str());
+    SetEnabled(child.window, box.Enabled());
+}
+
+void MainWindow::SyncLabel(Child& child, const Label& label) {
+    if (!child.place->caption) {
+        const std::wstring caption = Widen(label.Caption());
+        if (WindowText(child.window) != caption)
+            ::SetWindowTextW(child.window, caption.c_str());
+    }
+    if (child.place->kind == ViewKind::Link && child.color != label.ForeColor()) {
+        child.color = label.ForeColor();
+        ::InvalidateRect(child.window, nullptr, TRUE);
+    }
+}
+
+void MainWindow::SyncPicture(Child& child, const PictureBox& box) {
+    if (child.surfaceRevision != box.SurfaceRevision()) {
+        child.surfaceRevision = box.SurfaceRevision();
+        ::InvalidateRect(child.window, nullptr, FALSE);
+    }
+}
+
+// The system's timers cannot tick faster than USER_TIMER_MINIMUM; the 1 ms fades tick at that.
+void MainWindow::SyncTimers() {
+    for (size_t i = 0; i < kTimers.size(); ++i) {
+        const Timer* model = kTimers[i].model(form_);
+        const bool wanted = model && model->Enabled();
+        if (wanted == timerRunning_[i])
+            continue;
+        if (wanted)
+            ::SetTimer(window_, kTimers[i].id, std::max<UINT>(USER_TIMER_MINIMUM, static_cast<UINT>(model->Interval())),
+                       nullptr);
+        else
+            ::KillTimer(window_, kTimers[i].id);
+        timerRunning_[i] = wanted;
+    }
+}
+
+int RunMessageLoop(const MainWindow& window) {
+    MSG message{};
+    for (;;) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(message.wParam);
+        if (got == -1)
+            return 1;
+        const HWND main = window.Handle();
+        if (main && ::IsDialogMessageW(main, &message))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+}  // namespace pp::win32

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/win32_handles.h"
+#include "shell/hover.h"
+#include "shell/window_host.h"
+
+namespace pp {
+class Form1;
+struct ControlPlace;
+}  // namespace pp
+
+namespace pp::win32 {
+
+// The class name of the main window, for automation and the end-to-end test.
+inline constexpr wchar_t kForm1ClassName[] = L"PitchPilot.Form1";
+
+// What a frame would do for the borderless main window. It exists before the window (the model
+// is handed its services first) and is attached once the window is made.
+class MainWindowHost : public WindowHost {
+  public:
+    void Attach(HWND window) { window_ = window; }
+
+    void BeginDrag() override;
+    void Minimise() override;
+    // Runs the window's close (the exit sequence) before it returns.
+    void Close() override;
+
+  private:
+    HWND window_ = nullptr;
+};
+
+// The main window on screen: one child window per shown control of the model, built from the
+// layout table. It holds no behaviour of its own: it hands the user's input to the model and then
+// shows the model again (values, enabled state, list items, texts, colours, timers).
+class MainWindow {
+  public:
+    MainWindow(Form1& form, MainWindowHost& host, HINSTANCE instance);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Makes the window and its controls, hidden, centred on the primary monitor. False when the
+    // system refused.
+    bool Create();
+    void Show(int showCommand);
+    // Null once the window is gone.
+    HWND Handle() const { return window_; }
+
+  private:
+    // One child window and what was last shown in it, where asking the window is dear.
+    struct Child {
+        const ControlPlace* place = nullptr;
+        HWND window = nullptr;
+        bool listShown = false;
+        uint64_t listRevision = 0;
+        Rgb color = 0;
+        uint64_t surfaceRevision = 0;
+    };
+
+    struct Fonts {
+        UniqueFont normal;
+        UniqueFont bold;
+        UniqueFont cheat;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK
+    TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool OnCreate();
+    void OnCommand(int id, int code);
+    void OnTimer(UINT_PTR id);
+    void OnClose();
+    void OnEndSession(bool ending);
+    void OnDestroy();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnSetCursor(HWND over, UINT mouseMessage);
+    void OnBackgroundPress(MouseButton button);
+    void OnBackgroundMouseMove();
+    LRESULT OnControlColor(HDC dc, HWND control, UINT message);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void PaintBackground(HDC dc);
+    void PaintFrame();
+    // The code that gets through the model's key filter; 0 when it swallowed the key.
+    WPARAM FilterKey(int id, WPARAM code);
+
+    bool CreateChildren();
+    void CreateToolTip(const Child& child, const std::string& text);
+    void MakeFonts();
+    void LayOut();
+    HFONT FontFor(const ControlPlace& place) const;
+    Child* FindChild(int id);
+    Child* FindChild(HWND window);
+
+    void RunUnloadOnce();
+
+    void SyncFromModel();
+    void SyncChild(Child& child);
+    void SyncCheckBox(const Child& child, const CheckBox& box);
+    void SyncOptionButton(const Child& child, const OptionButtonArray& array);
+    void SyncComboBox(Child& child, const ComboBox& combo);
+    void SyncTextBox(const Child& child, const TextBox& box);
+    void SyncLabel(Child& child, const Label& label);
+    // Logo boxes and image buttons show the model's drawing surface.
+    void SyncPicture(Child& child, const PictureBox& box);
+    void SyncTimers();
+
+    Form1& form_;
+    MainWindowHost& host_;
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    std::vector<Child> children_;
+    Fonts fonts_;
+    UniqueBrush background_;
+    UniqueBrush cheatBackground_;
+    UniqueBrush line_;
+    std::array<bool, 4> timerRunning_{};
+    bool syncing_ = false;
+    bool unloaded_ = false;
+};
+
+// Runs the thread's message loop until the main window has gone; returns the exit code. Tab and
+// the arrow keys move between the window's controls as in a dialog.
+int RunMessageLoop(const MainWindow& window);
+
+}  // namespace pp::win32
