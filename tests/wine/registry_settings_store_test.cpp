@@ -85,11 +85,6 @@ TEST_F(RegistryStore, SavingAgainReplacesTheValue) {
     EXPECT_EQ(store.Get(kApplication, kSection, "YC"), "b");
 }
 
-TEST_F(RegistryStore, KeyNamesIgnoreCaseAsTheRegistryDoes) {
-    ASSERT_TRUE(store.Save(kApplication, kSection, "yc", "x"));
-    EXPECT_EQ(store.Get(kApplication, kSection, "YC"), "x");
-}
-
 struct RawCase {
     std::string name;
     DWORD type;

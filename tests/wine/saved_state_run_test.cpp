@@ -167,15 +167,5 @@ TEST_F(SavedStateRun, FirstRunOnAnEmptyStoreStartsFromTheDefaults) {
     EXPECT_EQ(settings.Get(kSettingsApplication, "09PP", "c71"), "0.5");
 }
 
-TEST_F(SavedStateRun, ValuesEditedByHandThatMeanNothingLeaveTheControlsAlone) {
-    ASSERT_TRUE(settings.Save(kSettingsApplication, "09PP", "c2", "checked"));
-    ASSERT_TRUE(settings.Save(kSettingsApplication, "09PP", "cb1", "400"));
-    ASSERT_TRUE(settings.Save(kSettingsApplication, "09PP", "cb8", "2"));
-    auto form = Start();
-    EXPECT_EQ(form->Check2.Value(), 1);
-    EXPECT_EQ(form->Combo1.ListIndex(), -1);
-    EXPECT_EQ(form->Combo8.Text(), "High");
-}
-
 }  // namespace
 }  // namespace pp
