@@ -96,7 +96,7 @@ bool WriteWhole(const std::wstring& path, const std::string& bytes) {
 }
 
 // Writes under a temporary name of this process, then renames it over `path`.
-void ReplaceFile(const std::wstring& path, const std::string& bytes) {
+void WriteByRenaming(const std::wstring& path, const std::string& bytes) {
     std::wstring temporary = path + L"." + std::to_wstring(::GetCurrentProcessId()) + L".tmp";
     if (!WriteWhole(temporary, bytes) ||
         !::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -190,8 +190,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     Report report = Gather();
     std::string text = ReportText(report);
     std::wstring folder = OwnFolder();
-    ReplaceFile(folder + L"\\fifa09.report." + std::to_wstring(report.pid) + L".txt", text);
-    ReplaceFile(folder + L"\\fifa09.report.txt", text);
+    WriteByRenaming(folder + L"\\fifa09.report." + std::to_wstring(report.pid) + L".txt", text);
+    WriteByRenaming(folder + L"\\fifa09.report.txt", text);
 
     HWND window = CreateMainWindow(instance, WindowText(report));
     if (!window)
