@@ -9,7 +9,7 @@ namespace pp {
 // loads it on first use and every pass unloads it again, so each fresh load starts from the
 // design-time target name "drc.exe".
 class Fshut {
-public:
+  public:
     static constexpr const char* kDesignTimeTarget = "drc.exe";
 
     std::string caption = "Shut EXE";

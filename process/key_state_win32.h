@@ -6,7 +6,7 @@ namespace pp::win32 {
 
 // GetAsyncKeyState, its 16-bit result whole.
 class WindowsKeyState : public KeyState {
-public:
+  public:
     uint16_t AsyncKeyState(int virtualKey) override;
 };
 

@@ -13,7 +13,7 @@ struct ProcessEntry {
 
 // The system's process table and the forced end of one process.
 class ProcessTable {
-public:
+  public:
     virtual ~ProcessTable() = default;
     // Every running process in the order the system lists them; empty when no snapshot can be taken.
     virtual std::vector<ProcessEntry> Snapshot() = 0;

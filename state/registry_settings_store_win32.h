@@ -12,7 +12,7 @@ namespace pp::win32 {
 // REG_EXPAND_SZ as its unexpanded text, REG_DWORD and REG_QWORD as the decimal text of the
 // unsigned number; binary and other types read as absent.
 class RegistrySettingsStore : public SettingsStore {
-public:
+  public:
     explicit RegistrySettingsStore(std::wstring baseKey = L"Software") : baseKey_(std::move(baseKey)) {}
 
     std::optional<std::string> Get(const std::string& application,
@@ -23,7 +23,7 @@ public:
               const std::string& key,
               const std::string& value) override;
 
-private:
+  private:
     std::wstring baseKey_;
 };
 

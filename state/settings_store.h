@@ -7,7 +7,7 @@ namespace pp {
 
 // The per-user store of text values by (application, section, key).
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // The stored text; nullopt when the key is absent or cannot be read as text.
