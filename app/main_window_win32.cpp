@@ -201,6 +201,20 @@ void DrawLogo(const DRAWITEMSTRUCT& item, const Picture& surface) {
     ::FrameRect(item.hDC, &item.rcItem, edge.Get());
 }
 
+// The text on the clipboard; empty when there is none.
+std::wstring ClipboardText(HWND owner) {
+    OpenedClipboard clipboard(owner);
+    if (!clipboard.IsOpen())
+        return {};
+    LockedGlobalMemory memory(::GetClipboardData(CF_UNICODETEXT));
+    const auto* text = static_cast<const wchar_t*>(memory.Data());
+    if (!text)
+        return {};
+    // The block may be larger than its text, and a foreign one may lack the final null.
+    const size_t capacity = memory.Size() / sizeof(wchar_t);
+    return std::wstring(text, std::find(text, text + capacity, L'\0'));
+}
+
 UniqueFont MakeArial(int hundredthsOfPoint, int dpi, bool bold) {
     return UniqueFont(::CreateFontW(FontHeightForDpi(hundredthsOfPoint, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -297,8 +311,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            SyncFromModel();
+            if (OnCommand(LOWORD(wParam), HIWORD(wParam)))
+                SyncFromModel();
             return 0;
         case WM_TIMER:
             OnTimer(wParam);
@@ -455,48 +469,66 @@ MainWindow::Child* MainWindow::FindChild(HWND window) {
     return nullptr;
 }
 
-// User input goes to the model as the user's own act; the sync that follows shows the result.
-void MainWindow::OnCommand(int id, int code) {
+// User input goes to the model as the user's own act. True when it did, or when the window may
+// show something else than the model, and so needs the sync that follows. The other notifications
+// pass: an edit control reports an update before its change, and showing the model at that
+// moment would take back what the user just typed.
+bool MainWindow::OnCommand(int id, int code) {
     if (syncing_)
-        return;
+        return false;
     Child* child = FindChild(id);
     if (!child)
-        return;
+        return false;
     const ControlPlace& place = *child->place;
     switch (place.kind) {
         case ViewKind::CheckBox:
-            if (code == BN_CLICKED)
-                static_cast<CheckBox&>(place.model(form_)).UserClick();
-            break;
+            if (code != BN_CLICKED)
+                return false;
+            static_cast<CheckBox&>(place.model(form_)).UserClick();
+            return true;
         case ViewKind::OptionButton:
-            if (code == BN_CLICKED)
-                static_cast<OptionButtonArray&>(place.model(form_)).UserSelect(place.element);
-            break;
+            if (code != BN_CLICKED)
+                return false;
+            static_cast<OptionButtonArray&>(place.model(form_)).UserSelect(place.element);
+            return true;
         case ViewKind::ComboBox: {
             auto& combo = static_cast<ComboBox&>(place.model(form_));
-            if (code == CBN_SELCHANGE || code == CBN_SELENDOK)
-                combo.UserPick(static_cast<int>(::SendMessageW(child->window, CB_GETCURSEL, 0, 0)));
-            else if (code == CBN_EDITCHANGE)
-                combo.SetText(Narrow(WindowText(child->window)));
-            break;
+            switch (code) {
+                case CBN_SELCHANGE:
+                case CBN_SELENDOK:
+                    combo.UserPick(static_cast<int>(::SendMessageW(child->window, CB_GETCURSEL, 0, 0)));
+                    return true;
+                case CBN_EDITCHANGE:
+                    combo.SetText(Narrow(WindowText(child->window)));
+                    return true;
+                case CBN_SELENDCANCEL:
+                case CBN_CLOSEUP:
+                    return true;
+                default:
+                    return false;
+            }
         }
         case ViewKind::TextBox:
-            if (code == EN_CHANGE)
-                static_cast<TextBox&>(place.model(form_)).SetText(Narrow(WindowText(child->window)));
-            break;
+            if (code != EN_CHANGE)
+                return false;
+            static_cast<TextBox&>(place.model(form_)).SetText(Narrow(WindowText(child->window)));
+            return true;
         case ViewKind::ImageButton:
-            if (code == BN_CLICKED)
-                ClickImageButton(form_, place.element);
-            break;
+            if (code != BN_CLICKED)
+                return false;
+            ClickImageButton(form_, place.element);
+            return true;
         case ViewKind::Link:
-            if (code == STN_CLICKED)
-                ClickLink(form_, place.element);
-            break;
+            if (code != STN_CLICKED)
+                return false;
+            ClickLink(form_, place.element);
+            return true;
         case ViewKind::Label:
         case ViewKind::Line:
         case ViewKind::LogoBox:
             break;
     }
+    return false;
 }
 
 void MainWindow::OnBackgroundPress(MouseButton button) {
@@ -651,12 +683,35 @@ MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
             self->SyncFromModel();
             return result;
         }
+        if (message == WM_PASTE && self->HasKeyFilter(static_cast<int>(id))) {
+            self->PasteThroughKeyFilter(static_cast<int>(id), window);
+            self->SyncFromModel();
+            return 0;
+        }
         if (message == WM_NCDESTROY)
             ::RemoveWindowSubclass(window, &MainWindow::TextBoxProc, id);
         return ::DefSubclassProc(window, message, wParam, lParam);
     } catch (...) {
         return 0;
     }
+}
+
+bool MainWindow::HasKeyFilter(int id) {
+    const Child* child = FindChild(id);
+    return child && static_cast<TextBox&>(child->place->model(form_)).onKeyPress != nullptr;
+}
+
+// Pasted text meets the same key filter as typed text, one character after the other, so a paste
+// cannot put into a box what typing could not.
+void MainWindow::PasteThroughKeyFilter(int id, HWND edit) {
+    std::wstring accepted;
+    for (wchar_t c : ClipboardText(window_)) {
+        if (c < L' ')  // line ends and other control characters are no keys typed into a box
+            continue;
+        if (const WPARAM code = FilterKey(id, c))
+            accepted.push_back(static_cast<wchar_t>(code));
+    }
+    ::SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(accepted.c_str()));
 }
 
 WPARAM MainWindow::FilterKey(int id, WPARAM code) {

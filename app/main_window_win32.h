@@ -76,7 +76,7 @@ class MainWindow {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool OnCreate();
-    void OnCommand(int id, int code);
+    bool OnCommand(int id, int code);
     void OnTimer(UINT_PTR id);
     void OnClose();
     void OnEndSession(bool ending);
@@ -91,6 +91,8 @@ class MainWindow {
     void PaintFrame();
     // The code that gets through the model's key filter; 0 when it swallowed the key.
     WPARAM FilterKey(int id, WPARAM code);
+    bool HasKeyFilter(int id);
+    void PasteThroughKeyFilter(int id, HWND edit);
 
     bool CreateChildren();
     void CreateToolTip(const Child& child, const std::string& text);

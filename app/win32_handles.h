@@ -12,7 +12,7 @@ namespace pp::win32 {
 // A handle closed with `Close`; `Invalid` is the value that means "no handle" for that API.
 template <typename Handle, auto Close, auto Invalid>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     ~UniqueHandle() { Reset(); }
@@ -35,7 +35,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Handle(Invalid);
 };
 
@@ -77,7 +77,7 @@ using UniqueBrush = UniqueGdiObject<HBRUSH>;
 
 // A device context released to its window.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
     ~WindowDc() {
         if (dc_)
@@ -87,14 +87,14 @@ public:
     WindowDc& operator=(const WindowDc&) = delete;
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // A memory device context, deleted on every path.
 class MemoryDc {
-public:
+  public:
     explicit MemoryDc(HDC compatibleWith) : dc_(::CreateCompatibleDC(compatibleWith)) {}
     ~MemoryDc() {
         if (dc_)
@@ -104,13 +104,47 @@ public:
     MemoryDc& operator=(const MemoryDc&) = delete;
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
+};
+
+// The clipboard, open for one scope.
+class OpenedClipboard {
+  public:
+    explicit OpenedClipboard(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
+    ~OpenedClipboard() {
+        if (open_)
+            ::CloseClipboard();
+    }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    bool IsOpen() const { return open_; }
+
+  private:
+    bool open_;
+};
+
+// A movable global memory block locked for one scope; null data when it could not be locked.
+class LockedGlobalMemory {
+  public:
+    explicit LockedGlobalMemory(HGLOBAL memory) : memory_(memory), data_(memory ? ::GlobalLock(memory) : nullptr) {}
+    ~LockedGlobalMemory() {
+        if (data_)
+            ::GlobalUnlock(memory_);
+    }
+    LockedGlobalMemory(const LockedGlobalMemory&) = delete;
+    LockedGlobalMemory& operator=(const LockedGlobalMemory&) = delete;
+    const void* Data() const { return data_; }
+    size_t Size() const { return data_ ? ::GlobalSize(memory_) : 0; }
+
+  private:
+    HGLOBAL memory_;
+    void* data_;
 };
 
 // Selects an object into a device context for one scope and puts the old one back.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
     ~SelectedObject() {
         if (old_)
@@ -119,7 +153,7 @@ public:
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

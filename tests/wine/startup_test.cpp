@@ -54,6 +54,7 @@ class PitchPilotRun : public testing::Test {
         return tool.WaitForExit(kEndWaitMs);
     }
 
+    test::FreshToolSettings settings;
     test::GameFolder game{kTeams, kStadiums};
 };
 
@@ -233,6 +234,69 @@ TEST_F(PitchPilotRun, ClicksOnTheControlsReachTheModel) {
     ::SendMessageW(::GetDlgItem(window, IDC_FBU_99), BM_CLICK, 0, 0);
     EXPECT_TRUE(::IsIconic(window));
     EXPECT_TRUE(tool->Running());
+    EXPECT_EQ(Close(*tool, window), 0u);
+}
+
+bool PutOnClipboard(const std::wstring& text) {
+    if (!::OpenClipboard(nullptr))
+        return false;
+    ::EmptyClipboard();
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (memory) {
+        auto* data = static_cast<wchar_t*>(::GlobalLock(memory));
+        std::copy(text.c_str(), text.c_str() + text.size() + 1, data);
+        ::GlobalUnlock(memory);
+        if (!::SetClipboardData(CF_UNICODETEXT, memory))
+            ::GlobalFree(memory);
+    }
+    ::CloseClipboard();
+    return memory != nullptr;
+}
+
+// The modifier boxes take what their key filter lets through, typed or pasted, and the model
+// holds it: a text the model did not take would be put back by the next sync.
+TEST_F(PitchPilotRun, TheModifierBoxesTakeOnlyWhatTheKeyFilterLetsThrough) {
+    auto tool = Start();
+    const HWND window = MainWindowOf(*tool);
+    ASSERT_NE(window, nullptr);
+    const HWND zoom = ::GetDlgItem(window, IDC_ZMO);
+    ASSERT_FALSE(::IsWindowEnabled(zoom)) << "the modifiers wait for Enable";
+    ::SendMessageW(::GetDlgItem(window, IDC_Check70), BM_CLICK, 0, 0);
+    ASSERT_TRUE(::IsWindowEnabled(zoom));
+
+    ::SendMessageW(zoom, EM_SETSEL, 0, -1);
+    EXPECT_EQ(test::WindowText(zoom), L"0.5");
+    for (wchar_t key : std::wstring(L"1x.2 5"))
+        ::SendMessageW(zoom, WM_CHAR, key, 0);
+    EXPECT_EQ(test::WindowText(zoom), L"1.25");
+
+    ASSERT_TRUE(PutOnClipboard(L"7a\r\n8"));
+    ::SendMessageW(zoom, WM_PASTE, 0, 0);
+    EXPECT_EQ(test::WindowText(zoom), L"1.2578");
+
+    // A click elsewhere makes the window show the model again; the text stays.
+    ::SendMessageW(::GetDlgItem(window, IDC_Check10), BM_CLICK, 0, 0);
+    EXPECT_EQ(test::WindowText(zoom), L"1.2578");
+    EXPECT_EQ(Close(*tool, window), 0u);
+}
+
+// The editable resolution box keeps a typed resolution that is not in its list.
+TEST_F(PitchPilotRun, TheResolutionBoxKeepsATypedResolution) {
+    auto tool = Start();
+    const HWND window = MainWindowOf(*tool);
+    ASSERT_NE(window, nullptr);
+    const HWND resolution = ::GetDlgItem(window, IDC_Combo7);
+    const HWND field = ::FindWindowExW(resolution, nullptr, L"Edit", nullptr);
+    ASSERT_NE(field, nullptr);
+
+    ::SendMessageW(field, EM_SETSEL, 0, -1);
+    for (wchar_t key : std::wstring(L"1920x1080x32"))
+        ::SendMessageW(field, WM_CHAR, key, 0);
+    EXPECT_EQ(test::WindowText(resolution), L"1920x1080x32");
+    EXPECT_EQ(::SendMessageW(resolution, CB_GETCURSEL, 0, 0), CB_ERR) << "a typed text selects no item";
+
+    ::SendMessageW(::GetDlgItem(window, IDC_Check10), BM_CLICK, 0, 0);
+    EXPECT_EQ(test::WindowText(resolution), L"1920x1080x32");
     EXPECT_EQ(Close(*tool, window), 0u);
 }
 

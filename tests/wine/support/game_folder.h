@@ -40,4 +40,17 @@ class GameFolder {
     std::string tool_;
 };
 
+// The tool's saved state in the registry of the test's Wine prefix, gone at the start and at the
+// end of the scope, so every run of the tool in a test starts as a new user's first.
+class FreshToolSettings {
+  public:
+    FreshToolSettings() { Clear(); }
+    ~FreshToolSettings() { Clear(); }
+    FreshToolSettings(const FreshToolSettings&) = delete;
+    FreshToolSettings& operator=(const FreshToolSettings&) = delete;
+
+  private:
+    static void Clear();
+};
+
 }  // namespace pp::test

@@ -76,4 +76,10 @@ std::map<std::string, std::string> GameFolder::Files() const {
     return files;
 }
 
+// HKEY_CURRENT_USER\Software\KWTR\09PP: the tool's own key, which only the tool's runs in this
+// prefix write.
+void FreshToolSettings::Clear() {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KWTR\\09PP");
+}
+
 }  // namespace pp::test

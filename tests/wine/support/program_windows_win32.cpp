@@ -19,9 +19,11 @@ void ForEachChild(HWND parent, const std::function<void(HWND)>& visit) {
 
 }  // namespace
 
+// WM_GETTEXT rather than GetWindowText, which does not ask a window of another process and so
+// misses what an edit control holds.
 std::wstring WindowText(HWND window) {
     wchar_t text[1024] = {};
-    ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    ::SendMessageW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
     return text;
 }
 
