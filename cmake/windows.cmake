@@ -17,7 +17,8 @@ if(EXISTS ${PP_MAIN_SOURCE})
     endif()
     add_executable(PitchPilot WIN32 ${PP_MAIN_SOURCE} ${PP_RESOURCES})
     target_link_libraries(PitchPilot PRIVATE pp_win32)
-    target_link_options(PitchPilot PRIVATE -municode)
+    # A release ships stripped: one file, as small as it can be.
+    target_link_options(PitchPilot PRIVATE -municode $<$<CONFIG:Release>:-s>)
 endif()
 
 # The stand-in game and the other small programs of the demo folder: one program per file.
@@ -81,4 +82,18 @@ if(TARGET PitchPilot AND TARGET fifa09)
         get_filename_component(name ${file} NAME_WE)
         add_dependencies(${name} demo_game)
     endforeach()
+endif()
+
+# Benchmarks of the whole program under Wine: bench/<name>_win32.cpp becomes bin/<name>.exe.
+file(GLOB PP_WINE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win32.cpp)
+foreach(file IN LISTS PP_WINE_BENCHMARKS)
+    get_filename_component(name ${file} NAME_WE)
+    string(REGEX REPLACE "_win32$" "" name ${name})
+    add_executable(${name} ${file})
+    target_link_libraries(${name} PRIVATE pp_flags ${PP_WIN32_LIBS} psapi)
+    target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX)
+    target_link_options(${name} PRIVATE -municode)
+endforeach()
+if(TARGET bare_window)
+    set_target_properties(bare_window PROPERTIES WIN32_EXECUTABLE ON)
 endif()

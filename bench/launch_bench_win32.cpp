@@ -1,0 +1,360 @@
+// Whole-program figures under Wine, each measured side by side with its floor in one run:
+//  - start-up: process start to the main window visible with its team list filled, against a
+//    bare window program started the same way; with the demo lists and with 100,000 teams;
+//  - start click to game process running, against a bare launch of the stand-in game;
+//  - F12 to game process gone;
+//  - working set of the running tool against the bare window; size of PitchPilot.exe.
+// Usage (scripts/bench runs it): launch_bench.exe DEMO_GAME_FOLDER [RUNS]
+
+#include <windows.h>
+
+#include <psapi.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+
+namespace {
+
+using Clock = double;  // milliseconds
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    ::QueryPerformanceCounter(&t);
+    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Handle {
+    HANDLE h = nullptr;
+    Handle() = default;
+    explicit Handle(HANDLE handle) : h(handle) {}
+    ~Handle() {
+        if (h)
+            ::CloseHandle(h);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+};
+
+std::wstring ProgramFolder() {
+    wchar_t buffer[MAX_PATH];
+    DWORD n = ::GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    std::wstring path(buffer, n);
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+// Polls `ready` every millisecond; the time it first held, or -1 after `limitMs`.
+double WaitUntil(const std::function<bool()>& ready, double start, double limitMs = 60000) {
+    while (Now() - start < limitMs) {
+        if (ready())
+            return Now() - start;
+        ::Sleep(1);
+    }
+    return -1;
+}
+
+struct Started {
+    PROCESS_INFORMATION info{};
+    double startTime = 0;
+    ~Started() {
+        if (info.hProcess) {
+            ::TerminateProcess(info.hProcess, 1);
+            ::CloseHandle(info.hProcess);
+            ::CloseHandle(info.hThread);
+        }
+    }
+};
+
+bool Start(const std::wstring& program, Started& started) {
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
+    started.startTime = Now();
+    return ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                            &si, &started.info) != 0;
+}
+
+void CloseAndWait(Started& started, const wchar_t* windowClass) {
+    if (HWND window = ::FindWindowW(windowClass, nullptr))
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(started.info.hProcess, 20000) != WAIT_OBJECT_0)
+        ::TerminateProcess(started.info.hProcess, 1);
+}
+
+HWND VisibleWindow(const wchar_t* windowClass) {
+    HWND window = ::FindWindowW(windowClass, nullptr);
+    return window && ::IsWindowVisible(window) ? window : nullptr;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Worst(const std::vector<double>& values) {
+    return values.empty() ? -1 : *std::max_element(values.begin(), values.end());
+}
+
+std::set<DWORD> GameProcesses() {
+    std::set<DWORD> ids;
+    Handle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot.h, &entry); more; more = ::Process32NextW(snapshot.h, &entry))
+        if (::lstrcmpiW(entry.szExeFile, L"fifa09.exe") == 0)
+            ids.insert(entry.th32ProcessID);
+    return ids;
+}
+
+// Waits for a fifa09.exe that is not in `before`; its id, or 0.
+DWORD WaitForNewGame(const std::set<DWORD>& before, double start, double& elapsed) {
+    DWORD found = 0;
+    elapsed = WaitUntil(
+        [&] {
+            for (DWORD id : GameProcesses())
+                if (!before.count(id)) {
+                    found = id;
+                    return true;
+                }
+            return false;
+        },
+        start, 30000);
+    return found;
+}
+
+void EndProcess(DWORD id) {
+    Handle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (process.h) {
+        ::TerminateProcess(process.h, 0);
+        ::WaitForSingleObject(process.h, 10000);
+    }
+}
+
+void ClickAtCentre(HWND control) {
+    RECT r;
+    ::GetWindowRect(control, &r);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+void PressF12() {
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = VK_F12;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+SIZE_T WorkingSet(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    ::GetProcessMemoryInfo(process, &counters, sizeof(counters));
+    return counters.WorkingSetSize;
+}
+
+bool CopyFolder(const std::wstring& from, const std::wstring& to) {
+    std::wstring source = from + L"\\*" + L'\0';
+    std::wstring target = to + L'\0';
+    ::CreateDirectoryW(to.c_str(), nullptr);
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_COPY;
+    op.pFrom = source.c_str();
+    op.pTo = target.c_str();
+    op.fFlags = FOF_NO_UI;
+    return ::SHFileOperationW(&op) == 0;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    Handle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    ::WriteFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::string LargeList(int count, const char* stem) {
+    std::string text;
+    unsigned x = 777;
+    for (int i = 0; i < count; ++i) {
+        x = x * 1103515245u + 12345u;
+        text += std::string(x & 0x100 ? "Club " : "club ") + std::to_string(x % 1000003) + " " + stem + "," +
+                std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+// The keep box checked, so a start writes user.ini, as the figure asks.
+void KeepUserIni() {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\KWTR\\09PP", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                          nullptr) == ERROR_SUCCESS) {
+        ::RegSetValueExW(key, L"c2", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"1"), 2 * sizeof(wchar_t));
+        ::RegCloseKey(key);
+    }
+}
+
+struct StartUpFigures {
+    std::vector<double> tool, bare;
+    SIZE_T toolWorkingSet = 0, bareWorkingSet = 0;
+};
+
+StartUpFigures MeasureStartUp(const std::wstring& game, int teams, int runs) {
+    const std::wstring tool = game + L"\\KWTR\\PP09\\PitchPilot.exe";
+    const std::wstring bare = ProgramFolder() + L"\\bare_window.exe";
+    StartUpFigures figures;
+    for (int run = 0; run < runs; ++run) {
+        {
+            Started s;
+            if (Start(bare, s)) {
+                double t = WaitUntil([] { return VisibleWindow(L"PitchPilot.BareWindow") != nullptr; }, s.startTime);
+                if (t >= 0)
+                    figures.bare.push_back(t);
+                ::Sleep(300);
+                figures.bareWorkingSet = std::max(figures.bareWorkingSet, WorkingSet(s.info.hProcess));
+                CloseAndWait(s, L"PitchPilot.BareWindow");
+            }
+        }
+        {
+            Started s;
+            if (Start(tool, s)) {
+                double t = WaitUntil(
+                    [&] {
+                        HWND window = VisibleWindow(L"PitchPilot.Form1");
+                        return window && ::SendDlgItemMessageW(window, pp::IDC_Combo1, CB_GETCOUNT, 0, 0) == teams;
+                    },
+                    s.startTime);
+                if (t >= 0)
+                    figures.tool.push_back(t);
+                ::Sleep(300);
+                figures.toolWorkingSet = std::max(figures.toolWorkingSet, WorkingSet(s.info.hProcess));
+                CloseAndWait(s, L"PitchPilot.Form1");
+            }
+        }
+    }
+    return figures;
+}
+
+void Report(const char* what, const std::vector<double>& tool, const std::vector<double>& floor) {
+    std::printf("%-44s tool %8.1f ms   floor %8.1f ms   ratio %5.2f   (medians of %zu)\n", what, Median(tool),
+                Median(floor), Median(floor) > 0 ? Median(tool) / Median(floor) : 0.0, tool.size());
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: launch_bench DEMO_GAME_FOLDER [RUNS]\n");
+        return 2;
+    }
+    const std::wstring demo = argv[1];
+    const int runs = argc > 2 ? _wtoi(argv[2]) : 7;
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring work = std::wstring(temp) + L"pp bench " + std::to_wstring(::GetCurrentProcessId());
+    const std::wstring small = work + L"\\demo", large = work + L"\\large";
+    ::CreateDirectoryW(work.c_str(), nullptr);
+    if (!CopyFolder(demo, small) || !CopyFolder(demo, large)) {
+        std::fprintf(stderr, "could not copy the demo game folder\n");
+        return 1;
+    }
+    constexpr int kLargeCount = 100000;
+    WriteBytes(large + L"\\KWTR\\teams.ini", LargeList(kLargeCount, "Town"));
+    WriteBytes(large + L"\\KWTR\\stads.ini", LargeList(kLargeCount, "Park"));
+
+    // The demo team list: one record a line.
+    int demoTeams = 0;
+    {
+        Handle file(::CreateFileW((small + L"\\KWTR\\teams.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+        char buffer[65536];
+        DWORD read = 0;
+        ::ReadFile(file.h, buffer, sizeof(buffer), &read, nullptr);
+        for (DWORD i = 0; i + 1 < read; ++i)
+            demoTeams += buffer[i] == '\r' && buffer[i + 1] == '\n';
+    }
+
+    KeepUserIni();
+    StartUpFigures demoFigures = MeasureStartUp(small, demoTeams, runs);
+    Report("start-up, demo lists", demoFigures.tool, demoFigures.bare);
+    StartUpFigures largeFigures = MeasureStartUp(large, kLargeCount, std::max(3, runs / 2));
+    Report("start-up, 100,000 teams and stadiums", largeFigures.tool, largeFigures.bare);
+    std::printf("%-44s tool %8.1f MiB  floor %8.1f MiB  ratio %5.2f\n", "working set after start-up (demo lists)",
+                demoFigures.toolWorkingSet / 1048576.0, demoFigures.bareWorkingSet / 1048576.0,
+                demoFigures.bareWorkingSet ? double(demoFigures.toolWorkingSet) / demoFigures.bareWorkingSet : 0.0);
+
+    // Start click and F12, with the tool running on the demo folder.
+    Started toolProcess;
+    const std::wstring tool = small + L"\\KWTR\\PP09\\PitchPilot.exe";
+    const std::wstring game = small + L"\\fifa09.exe";
+    if (!Start(tool, toolProcess) ||
+        WaitUntil([] { return VisibleWindow(L"PitchPilot.Form1") != nullptr; }, toolProcess.startTime) < 0) {
+        std::fprintf(stderr, "the tool did not start\n");
+        return 1;
+    }
+    ::Sleep(500);
+    HWND main = VisibleWindow(L"PitchPilot.Form1");
+    HWND startButton = ::GetDlgItem(main, pp::IDC_FBU_2);
+    std::vector<double> clickToGame, bareLaunch, f12ToGone;
+    const int presses = std::max(50, runs);
+    for (int i = 0; i < presses; ++i) {
+        double elapsed = -1;
+        // The floor: the stand-in game started straight from here.
+        std::set<DWORD> before = GameProcesses();
+        double t0 = Now();
+        ::ShellExecuteW(nullptr, nullptr, game.c_str(), L"  AUDIO=1", small.c_str(), SW_SHOWNORMAL);
+        if (DWORD id = WaitForNewGame(before, t0, elapsed)) {
+            bareLaunch.push_back(elapsed);
+            EndProcess(id);
+        }
+        // The tool: a click on its start button.
+        before = GameProcesses();
+        ::SetForegroundWindow(main);
+        t0 = Now();
+        ClickAtCentre(startButton);
+        DWORD id = WaitForNewGame(before, t0, elapsed);
+        if (!id)
+            continue;
+        clickToGame.push_back(elapsed);
+        ::Sleep(200 + (i * 37) % 150);  // presses fall anywhere in the watcher's period
+        Handle gameProcess(::OpenProcess(SYNCHRONIZE, FALSE, id));
+        t0 = Now();
+        PressF12();
+        if (gameProcess.h && ::WaitForSingleObject(gameProcess.h, 5000) == WAIT_OBJECT_0)
+            f12ToGone.push_back(Now() - t0);
+        else
+            EndProcess(id);
+    }
+    Report("start click to game process running", clickToGame, bareLaunch);
+    std::printf("%-44s median %6.1f ms   worst %6.1f ms   (%zu presses)\n", "F12 to game process gone",
+                Median(f12ToGone), Worst(f12ToGone), f12ToGone.size());
+    CloseAndWait(toolProcess, L"PitchPilot.Form1");
+
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ::GetFileAttributesExW(tool.c_str(), GetFileExInfoStandard, &data);
+    std::printf("%-44s %.2f MB\n", "size of PitchPilot.exe", data.nFileSizeLow / 1e6);
+
+    std::wstring remove = work + L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = remove.c_str();
+    op.fFlags = FOF_NO_UI;
+    ::SHFileOperationW(&op);
+    return 0;
+}
