@@ -51,7 +51,7 @@ struct ControlPlace {
 };
 
 // Every shown control of the main window, in tab order. Controls that are only working storage
-// (outside the window or hidden in the design) are not in it.
+// (placed outside the window, or hidden) are not in it.
 std::span<const ControlPlace> Form1Layout();
 
 // The row with the control ID, or null.

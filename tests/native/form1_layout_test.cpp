@@ -157,7 +157,7 @@ TEST_F(MainWindowLayout, EveryCaptionSitsAboveItsBox) {
     EXPECT_LE(std::abs(Place(IDC_Check2).rect.y - Place(IDC_Label2_0).rect.y), 2);
 }
 
-TEST_F(MainWindowLayout, TheArrangementReadsAsDesigned) {
+TEST_F(MainWindowLayout, TeamsCommandsAndLinksSitWhereThePlayerLooks) {
     const Rect96 home = Place(IDC_Combo1).rect, away = Place(IDC_Combo2).rect;
     EXPECT_LT(home.Right(), away.x) << "home team on the left";
     EXPECT_EQ(home.y, away.y);

@@ -225,6 +225,13 @@ TEST_F(PitchPilotRun, ClicksOnTheControlsReachTheModel) {
     ::SendMessageW(booking, BM_CLICK, 0, 0);
     EXPECT_EQ(::SendMessageW(booking, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
+    // The keep box is disabled: the model refuses the user's click, whatever the control would do.
+    const HWND keep = ::GetDlgItem(window, IDC_Check2);
+    EXPECT_FALSE(::IsWindowEnabled(keep));
+    const LRESULT kept = ::SendMessageW(keep, BM_GETCHECK, 0, 0);
+    ::SendMessageW(keep, BM_CLICK, 0, 0);
+    EXPECT_EQ(::SendMessageW(keep, BM_GETCHECK, 0, 0), kept);
+
     // The side buttons: selecting one deselects the others.
     ::SendMessageW(::GetDlgItem(window, IDC_OT_2), BM_CLICK, 0, 0);
     EXPECT_EQ(::SendMessageW(::GetDlgItem(window, IDC_OT_2), BM_GETCHECK, 0, 0), BST_CHECKED);
