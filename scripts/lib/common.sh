@@ -17,7 +17,7 @@ ensure_packages() {
 
 PP_BUILD_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix
     mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils imagemagick fonts-dejavu-core
-    clang libclang-rt-14-dev)
+    clang libclang-rt-14-dev fonts-liberation)
 
 # Starts what the Wine programs of a build need, for the rest of this shell: a display (a private
 # Xvfb when there is none) and one wineserver kept running between programs, since starting Wine
