@@ -6,7 +6,7 @@ namespace pp {
 
 // The running program itself: where it lives, whether it is alone, and how it ends.
 class ProgramHost {
-public:
+  public:
     virtual ~ProgramHost() = default;
 
     // The folder of the program file, without a trailing separator.
