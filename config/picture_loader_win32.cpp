@@ -8,10 +8,37 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/text_win32.h"
+#include "app/win32_handles.h"
+#include "config/picture_header.h"
 
 namespace pp::win32 {
+namespace {
+
+// The size the file's header declares, read with a handle of its own that is closed before GDI+
+// opens the file. Nothing when the file cannot be opened or its header is not one the tool knows.
+std::optional<PictureSize> DeclaredSizeOfFile(const std::wstring& path) {
+    UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return std::nullopt;
+    return DeclaredPictureSize([&file](uint64_t offset, size_t count) {
+        std::string bytes(count, '\0');
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(count), &read, &at))
+            read = 0;
+        bytes.resize(read);
+        return bytes;
+    });
+}
+
+}  // namespace
 
 // GDI+ counts its start-ups: every loader starts it with a token of its own and shuts down only that
 // one, so GDI+ stays up while any loader lives.
@@ -30,13 +57,20 @@ GdiplusPictureLoader::~GdiplusPictureLoader() {
 PictureRef GdiplusPictureLoader::Load(const std::string& path) {
     if (!token_ || path.empty())
         return nullptr;
+    const std::wstring widePath = Widen(path);
+    // GDI+ decodes the whole picture as it opens the file; a header that asks for more than the
+    // tool draws is refused before that, so a huge or corrupt picture costs no gigabytes.
+    std::optional<PictureSize> declared = DeclaredSizeOfFile(widePath);
+    if (!declared || !IsDecodablePictureSize(*declared))
+        return nullptr;
     // The bitmap holds its file open while it lives, so it lives only for this call.
-    auto bitmap = std::unique_ptr<Gdiplus::Bitmap>(Gdiplus::Bitmap::FromFile(Widen(path).c_str(), FALSE));
+    auto bitmap = std::unique_ptr<Gdiplus::Bitmap>(Gdiplus::Bitmap::FromFile(widePath.c_str(), FALSE));
     if (!bitmap || bitmap->GetLastStatus() != Gdiplus::Ok)
         return nullptr;
     const UINT width = bitmap->GetWidth();
     const UINT height = bitmap->GetHeight();
-    if (width == 0 || height == 0 || width > 0x7FFF || height > 0x7FFF)
+    // The file may have changed since its header was read.
+    if (!IsDecodablePictureSize({width, height}))
         return nullptr;
 
     Gdiplus::Rect whole(0, 0, static_cast<INT>(width), static_cast<INT>(height));

@@ -4,8 +4,8 @@
 
 namespace pp::win32 {
 
-// Decodes JPEG, PNG and BMP files with GDI+. GDI+ is started with the first loader and shut down
-// with the last one.
+// Decodes JPEG, PNG, BMP and GIF files with GDI+, once their header has shown a size the tool
+// takes. GDI+ is started with the first loader and shut down with the last one.
 class GdiplusPictureLoader : public PictureLoader {
   public:
     GdiplusPictureLoader();
