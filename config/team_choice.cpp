@@ -1,7 +1,9 @@
 #include "config/team_choice.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "app/form1.h"
 #include "app/ignore_errors.h"
@@ -29,22 +31,39 @@ constexpr const char* kStadiumPrefix = "STADIUM=";
 constexpr const char* kLogoFolder = "\\data\\easo\\fifa\\images\\logos\\logo";
 constexpr const char* kDefaultPicture = "de.jpg";
 
+// An id goes into a directive, and the directives are cut apart at blanks on their way to the
+// game; an id with a blank would reach the game as a shorter id and a stray word. A line break or
+// another control character would break the command line or user.ini apart. Such an id is
+// treated as no id at all.
+bool IsUsableId(std::string_view id) {
+    return std::none_of(id.begin(), id.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= ' ' || byte == 0x7F;
+    });
+}
+
+// The logo file name is "logo" + id + ".jpg" in the logo folder; an id with a folder separator, a
+// drive colon or a wildcard would name a file elsewhere, so it gets the default picture.
+bool IdNamesALogoFile(std::string_view id) {
+    return id.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
+}
+
 // The id of the first record, in file order, whose display name is `name`, ignoring case: the
 // comma after the name keeps it from matching a longer name. Nothing when no record has that
-// name or the record has no id field.
+// name, or the record has no id field or no usable id.
 std::optional<std::string> FindRecordId(const ListBox& records, const std::string& name) {
     const int index = FindInList(records.List(), name + ",", false, -1);
     if (index < 0)
         return std::nullopt;
     ListRecord record = SplitRecord(records.List().Item(index));
-    if (!record.hasId)
+    if (!record.hasId || !IsUsableId(record.id))
         return std::nullopt;
     return record.id;
 }
 
 // The team's logo when the game has one, otherwise the tool's default picture.
 std::string PictureFileFor(Form1& form, const std::optional<std::string>& id) {
-    if (id) {
+    if (id && IdNamesALogoFile(*id)) {
         std::string logo = LogoPath(form.GameRoot(), *id);
         if (form.os.files.LookUpOrdinaryFile(logo) == FileLookup::Found)
             return logo;

@@ -68,6 +68,13 @@ TEST_F(TeamChoice, RecordLookUp) {
         {{"Alp,1", "Alpha,2"}, "Alpha", "HOME_TEAM=2"},
         {{"Alpha,"}, "Alpha", "HOME_TEAM="},  // an empty id is still an id
         {{"Alpha"}, "Alpha", ""},             // no id at all
+        // An id the directives could not carry whole counts as none.
+        {{"Alpha,5 6"}, "Alpha", ""},
+        {{"Alpha, 5"}, "Alpha", ""},
+        {{"Alpha,5\t"}, "Alpha", ""},
+        {{"Alpha,5\nBeta,6\n"}, "Alpha", ""},  // a list file with LF line ends is one record
+        {{std::string("Alpha,5\0", 8)}, "Alpha", ""},
+        {{"Alpha,\xC3\x89toile-5"}, "Alpha", "HOME_TEAM=\xC3\x89toile-5"},  // letters beyond ASCII are no blank
     };
     for (const Case& c : cases) {
         FakeOs os;
@@ -112,6 +119,27 @@ TEST_F(TeamChoice, DefaultPictureWhenThereIsNoLogo) {
         Choose(form.Combo1, name);
         EXPECT_EQ(form.P_LOAD.Picture(), defaultPicture) << name;
         EXPECT_EQ(fake.pictures.loads.back(), kDefault) << name;
+    }
+}
+
+// The id becomes part of the logo's file name; one that would climb out of the logo folder, name
+// a drive or hold a wildcard still goes to the game, but its picture is the default one.
+TEST_F(TeamChoice, IdThatWouldNameAFileOutsideTheLogoFolderGetsTheDefaultPicture) {
+    const std::vector<std::string> ids = {"..\\..\\..\\KWTR\\PP09\\x", "5/../../x", "C:x", "5*", "5?", "5|6"};
+    for (const std::string& id : ids) {
+        FakeOs os;
+        os.host.programFolder = kRoot + "KWTR\\PP09";
+        os.pictures.pictures[kDefault] = defaultPicture;
+        os.files.Put(LogoPath(kRoot, id), "jpeg");
+        os.pictures.pictures[LogoPath(kRoot, id)] = Solid(0xFFABCDEFu);
+        Form1 f(os.os);
+        f.LP.SetCaption(kRoot);
+        f.List1.List().Add("Alpha," + id);
+        f.Combo1.List().Add("Alpha");
+        f.Combo1.SetListIndex(0);
+        EXPECT_EQ(f.slots.Read(50), "HOME_TEAM=" + id) << id;
+        EXPECT_EQ(f.P_LOAD.Picture(), defaultPicture) << id;
+        EXPECT_EQ(os.pictures.loads, std::vector<std::string>{kDefault}) << id;
     }
 }
 
