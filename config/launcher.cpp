@@ -1,5 +1,8 @@
 #include "config/launcher.h"
 
+#include <string>
+#include <string_view>
+
 #include "app/form1.h"
 #include "app/ignore_errors.h"
 #include "config/save_command.h"
@@ -14,13 +17,39 @@ constexpr const char* kGameProgram = "fifa09.exe";
 constexpr const char* kStartHead = " ";
 constexpr const char* kPenaltyStartHead = " DEBUG_SHOOTOUT=1 ";
 
+// Windows takes a command line of at most 32,767 UTF-16 characters with the NUL that ends it,
+// and the shell builds it as the program in quotes, one blank and the parameters.
+constexpr size_t kLongestCommandLine = 32766;
+
+size_t Utf16Length(std::string_view utf8) {
+    size_t length = 0;
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80)
+            ++length;
+        if ((byte & 0xF8) == 0xF0)  // a character beyond the first plane takes two
+            ++length;
+    }
+    return length;
+}
+
+// Windows refuses a longer command line, while Wine cuts it short and starts the game with the
+// end of its directives missing; refused here, the launch fails the same way on both.
+bool FitsOnACommandLine(const std::string& program, const std::string& parameters) {
+    return Utf16Length(program) + Utf16Length(parameters) + 3 <= kLongestCommandLine;
+}
+
 // Saves, runs the game from its root without waiting for it, and aims the terminator at it. A
 // launch the system refuses goes unnoticed, and the target name is set all the same.
 void SaveAndLaunch(Form1& form, const char* head) {
     RunSaveCommand(form);
     const std::string root = form.GameRoot();
-    IgnoreErrors(
-        [&] { form.os.shell.Open(root + kGameProgram, head + form.Tx2.Text() + " " + form.TX1.Text(), root); });
+    IgnoreErrors([&] {
+        const std::string program = root + kGameProgram;
+        const std::string parameters = head + form.Tx2.Text() + " " + form.TX1.Text();
+        if (FitsOnACommandLine(program, parameters))
+            form.os.shell.Open(program, parameters, root);
+    });
     form.TerminatorWindow().EXESHUT.SetCaption(kGameProgram);
 }
 

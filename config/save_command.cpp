@@ -15,9 +15,25 @@ bool BreaksTheLine(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+// user.ini is replaced, never added to: the file is deleted and written afresh, so it holds the
+// current entries alone. One that stays in place (read-only, held open by another program) is left
+// exactly as it is rather than mixed with new entries. The game root ends with "\" once start-up
+// has found it; without one the bare name would send the profile writer to the system folder.
+bool OverrideFileCanBeReplaced(Form1& form, const std::string& path) {
+    const std::string& root = form.GameRoot();
+    if (root.empty() || root.back() != '\\')
+        return false;
+    if (form.os.files.Delete(path))
+        return true;
+    return form.os.files.LookUpOrdinaryFile(path) == FileLookup::Missing;
+}
+
 void WriteOverrideFile(Form1& form) {
     const std::string path = form.GameRoot() + kOverrideFile;
-    IgnoreErrors([&] { form.os.files.Delete(path); });
+    bool replaceable = false;
+    IgnoreErrors([&] { replaceable = OverrideFileCanBeReplaced(form, path); });
+    if (!replaceable)
+        return;
     IgnoreErrors([&] {
         form.Tva.SetText(form.TX1.Text() + " " + form.Tx2.Text());
         form.Lva.List().Clear();

@@ -45,6 +45,7 @@ public:
     std::set<std::string, PathLess> failingCopies;   // copies to these targets fail
     std::set<std::string, PathLess> failingLookups;  // the search itself fails for these
     std::set<std::string, PathLess> failingReads;    // found, but cannot be read
+    std::set<std::string, PathLess> failingDeletes;  // found, but cannot be deleted (read-only, held open)
     std::vector<std::string> lookups;                // every path looked up, in order
     std::vector<std::string> deletions;              // every path deleted, in order
 
@@ -65,6 +66,8 @@ public:
     }
     bool Delete(const std::string& path) override {
         deletions.push_back(path);
+        if (failingDeletes.count(path))
+            return false;
         return files_.erase(path) != 0;
     }
     std::string ReadWholeText(const std::string& path) override {

@@ -193,5 +193,74 @@ TEST_F(SaveCommand, RefusedLaunchStillAimsTheTerminator) {
     EXPECT_EQ(refused.TerminatorWindow().EXESHUT.Caption(), "fifa09.exe");
 }
 
+// A user.ini that stays in place when it is deleted (read-only, held open by another program)
+// would otherwise get the new entries mixed into its old ones.
+TEST_F(SaveCommand, UserIniThatCannotBeDeletedIsLeftAsItWas) {
+    const std::string before = "[OLD]\r\nSTALE=1\r\n";
+    fake.files.Put(kUserIni, before);
+    fake.files.failingDeletes.insert(kUserIni);
+    form.Check2.SetValue(1);
+    form.slots.Write(9, "OPTIONS/BOOKINGS=1");
+    ASSERT_TRUE(Run(RunSaveCommand));
+    EXPECT_EQ(fake.files.Contents(kUserIni), before);
+    EXPECT_TRUE(fake.profile.writes.empty());
+    EXPECT_NE(form.Tx2.Text().find(" OPTIONS/BOOKINGS=1 "), std::string::npos) << "the game still gets the line";
+
+    fake.files.failingDeletes.clear();
+    ASSERT_TRUE(Run(RunSaveCommand));
+    EXPECT_EQ(UserIni().find("STALE"), std::string::npos);
+    EXPECT_NE(UserIni().find("BOOKINGS=1"), std::string::npos);
+}
+
+// Without its trailing separator the game root is no folder: the bare name would send the profile
+// writer to the system folder.
+TEST_F(SaveCommand, GameRootWithoutItsSeparatorWritesNoUserIni) {
+    for (const char* file :
+         {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db"})
+        fake.files.Put(std::string("Label2") + file, "");
+    form.LP.SetCaption("Label2");
+    form.Check2.SetValue(1);
+    ASSERT_TRUE(Run(RunSaveCommand));
+    EXPECT_TRUE(fake.files.deletions.empty());
+    EXPECT_TRUE(fake.profile.writes.empty());
+}
+
+// Windows takes a command line of 32,766 UTF-16 characters: the quoted program, a blank and the
+// parameters. A longer one is not handed on at all, so the game never starts with its end cut off;
+// user.ini is written and the terminator aimed all the same.
+TEST_F(SaveCommand, CommandLineLongerThanWindowsTakesIsNotLaunched) {
+    form.Check2.SetValue(1);
+    ASSERT_TRUE(Run(RunStartCommand));
+    ASSERT_EQ(fake.shell.calls.size(), 1u);
+    const size_t program = (kRoot + "fifa09.exe").size();
+    const size_t room = 32766 - 3 - program - fake.shell.calls[0].parameters.size();
+
+    struct Case {
+        const char* what;
+        std::string cheat;
+        bool launched;
+    };
+    const std::string trophy = "\xF0\x9F\x8F\x86";  // two UTF-16 characters
+    const std::string sun = "\xE6\x97\xA5";         // one
+    const std::vector<Case> cases = {
+        {"exactly the longest line", std::string(room, 'x'), true},
+        {"one character more", std::string(room + 1, 'x'), false},
+        {"a character of three bytes counts once", std::string(room - 1, 'x') + sun, true},
+        {"a character beyond the first plane counts twice", std::string(room - 1, 'x') + trophy, false},
+        {"a cheat text of 32,000 characters", "K=" + std::string(31998, 'v'), 32000 <= room},
+    };
+    for (const Case& c : cases) {
+        fake.shell.calls.clear();
+        fake.profile.writes.clear();
+        form.UnloadTerminator();
+        form.TX1.SetText(c.cheat);
+        ASSERT_TRUE(Run(RunStartCommand)) << c.what;
+        EXPECT_EQ(fake.shell.calls.size(), c.launched ? 1u : 0u) << c.what;
+        EXPECT_EQ(form.TerminatorWindow().EXESHUT.Caption(), "fifa09.exe") << c.what;
+        EXPECT_FALSE(fake.profile.writes.empty()) << c.what;
+    }
+    EXPECT_EQ(fake.profile.writes.front(), "|K|" + std::string(31998, 'v'));
+}
+
 }  // namespace
 }  // namespace pp
