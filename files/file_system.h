@@ -28,7 +28,8 @@ class FileSystem {
     // counts as missing.
     virtual FileLookup LookUpOrdinaryFile(const std::string& path) = 0;
 
-    // Copies `from` to `to`, replacing `to`. True only when the copy was written completely.
+    // Copies `from` to `to`, replacing `to` unless that is read-only. True only when the copy was
+    // written completely.
     virtual bool CopyReplacing(const std::string& from, const std::string& to) = 0;
 
     // True when the file is gone afterwards because this call deleted it.

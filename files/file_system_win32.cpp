@@ -25,8 +25,14 @@ FileLookup WindowsFileSystem::LookUpOrdinaryFile(const std::string& path) {
     return (found.dwFileAttributes & kNotOrdinary) ? FileLookup::Missing : FileLookup::Found;
 }
 
+// A read-only file is one the player keeps from being changed: Windows refuses to copy over it,
+// but Wine run by the superuser would replace it, so the refusal is made here for both.
 bool WindowsFileSystem::CopyReplacing(const std::string& from, const std::string& to) {
-    return ::CopyFileW(Widen(from).c_str(), Widen(to).c_str(), FALSE) != 0;
+    const std::wstring target = Widen(to);
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+    return ::CopyFileW(Widen(from).c_str(), target.c_str(), FALSE) != 0;
 }
 
 bool WindowsFileSystem::Delete(const std::string& path) {
