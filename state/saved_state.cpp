@@ -1,5 +1,6 @@
 #include "state/saved_state.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <span>
@@ -8,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/ignore_errors.h"
+#include "config/catalogue.h"
 
 namespace pp {
 namespace {
@@ -36,7 +38,8 @@ struct SettingKey {
     ControlRef control;
     Property property;
     Default fallback;
-    bool read;  // false: stored at every exit but never read back
+    bool read;                  // false: stored at every exit but never read back
+    bool modifierText = false;  // a text box that takes only what its key filter lets through
 };
 
 // The settings key table. Its order is the order of the store sequence; the restore sequence
@@ -69,8 +72,8 @@ constexpr std::array kSettingKeys = {
     SettingKey{"c26", &Form1::Check26, Property::Value, Text("0"), true},
     SettingKey{"c28", &Form1::Check28, Property::Value, Text("0"), true},
     SettingKey{"c70", &Form1::Check70, Property::Value, Text("0"), true},
-    SettingKey{"c71", &Form1::ZMO, Property::Text, Text("0.5"), true},
-    SettingKey{"c72", &Form1::HMO, Property::Text, Text("0.5"), true},
+    SettingKey{"c71", &Form1::ZMO, Property::Text, Text("0.5"), true, true},
+    SettingKey{"c72", &Form1::HMO, Property::Text, Text("0.5"), true, true},
     SettingKey{"cb1", &Form1::Combo1, Property::ListIndex, Text("0"), true},
     SettingKey{"cb2", &Form1::Combo2, Property::ListIndex, Text("0"), true},
     SettingKey{"cb3", &Form1::Combo3, Property::ListIndex, Text("0"), true},
@@ -141,8 +144,16 @@ std::string DefaultText(Form1& form, const SettingKey& row) {
     return std::to_string(FindInList(combo.List(), row.fallback.text, true, -1));
 }
 
-// A value the control refuses, or a text that is no whole number, leaves the control as it is
-// and raises nothing.
+// A stored modifier goes into a directive when the modifiers are enabled; one holding a character
+// the box could not have been given by its keys (a blank that would cut the directive apart, a
+// letter) is no modifier the box could hold.
+bool ModifierBoxTakes(std::string_view text) {
+    constexpr int kBackspace = 8;
+    return std::all_of(text.begin(), text.end(), [](char c) { return c != kBackspace && ModifierKeyPasses(c); });
+}
+
+// A value the control refuses, a text that is no whole number, or a modifier text its box would
+// not take, leaves the control as it is and raises nothing.
 void RestoreRow(Form1& form, const SettingKey& row) {
     std::optional<std::string> stored = form.os.settings.Get(kSettingsApplication, form.settingsSection, row.key);
     const std::string text = stored ? *stored : DefaultText(form, row);
@@ -156,7 +167,8 @@ void RestoreRow(Form1& form, const SettingKey& row) {
                 (form.*std::get<ComboBox Form1::*>(row.control)).SetListIndex(*index);
             break;
         case Property::Text:
-            (form.*std::get<TextBox Form1::*>(row.control)).SetText(text);
+            if (!row.modifierText || ModifierBoxTakes(text))
+                (form.*std::get<TextBox Form1::*>(row.control)).SetText(text);
             break;
     }
 }

@@ -217,6 +217,31 @@ TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
     }
 }
 
+// The modifier boxes hold only what their keys let through; a stored text they could not hold (a
+// blank would cut the directive in two) leaves the box on 0.5, and the next save sends that.
+TEST_F(SavedState, ModifierTextTheBoxCouldNotHoldIsNotTaken) {
+    struct Case {
+        std::string stored;
+        std::string shown;
+    };
+    const std::vector<Case> cases = {
+        {"0.75", "0.75"},  {"-1.5", "-1.5"}, {"1..2-", "1..2-"}, {"", ""},  // what the keys can type
+        {"0 5", "0.5"},    {"0,5", "0.5"},   {"abc", "0.5"},     {"1e3", "0.5"}, {"0.5 DEBUG_SHOOTOUT=1", "0.5"},
+        {"1\r\n2", "0.5"}, {"\b", "0.5"},
+    };
+    for (const Case& c : cases) {
+        fake.settings.values.clear();
+        Store("c70", "1");
+        Store("c71", c.stored);
+        Store("c72", c.stored);
+        auto form = Start();
+        EXPECT_EQ(form->ZMO.Text(), c.shown) << '"' << c.stored << '"';
+        EXPECT_EQ(form->HMO.Text(), c.shown) << '"' << c.stored << '"';
+        form->Check70.Click();
+        EXPECT_EQ(form->slots.Read(70), "CAMERA_BIG_ZOOM_MODIFIER=" + c.shown) << '"' << c.stored << '"';
+    }
+}
+
 TEST_F(SavedState, NonNumericCheckBoxValueStillGetsItsDirective) {
     Store("c5", "on");
     auto form = Start();
