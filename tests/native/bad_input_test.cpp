@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "config/picture_header.h"
+#include "tests/native/fake_os.h"
+
+namespace pp {
+namespace {
+
+const std::string kRoot = "C:\\Games\\FIFA 09 Demo\\";
+
+// Start-up over list files of every kind a player may end up with. Each loads as far as it goes:
+// the start-up runs to its end, the configuration files are moved aside as always, and a record
+// whose id could not reach the game whole gives no directive.
+class BadListFile : public testing::Test {
+  protected:
+    struct Outcome {
+        bool started = false;
+        std::vector<std::string> teams;  // the home team box
+        std::string homeSlot, stadiumSlot;
+        bool configurationMoved = false;
+    };
+
+    // The same bytes as team and stadium list file.
+    static Outcome StartWith(const std::string& bytes) {
+        FakeOs fake;
+        fake.host.programFolder = kRoot + "KWTR\\PP09";
+        for (const char* file : {"data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db"})
+            fake.files.Put(kRoot + file, "");
+        fake.files.Put(kRoot + "KWTR\\teams.ini", bytes);
+        fake.files.Put(kRoot + "KWTR\\stads.ini", bytes);
+        fake.files.Put(kRoot + "common.ini", "[c]\r\n");
+        Form1 form(fake.os);
+        Outcome outcome;
+        try {
+            form.Load();
+            outcome.started = true;
+        } catch (const ProgramEnded&) {
+        }
+        outcome.teams = form.Combo1.List().Items();
+        outcome.homeSlot = form.slots.Read(50);
+        outcome.stadiumSlot = form.slots.Read(54);
+        outcome.configurationMoved =
+            !fake.files.Has(kRoot + "common.ini") && fake.files.Contents(kRoot + "bak_common.ini") == "[c]\r\n";
+        return outcome;
+    }
+};
+
+TEST_F(BadListFile, EachLoadsAsFarAsItGoesAndLosesNothing) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> teams;
+        std::optional<std::string> id;  // of the first team in the box, which start-up chooses
+    };
+    const std::string megabyteName(1 << 20, 'N');
+    const std::vector<Case> cases = {
+        {"empty", "", {}, std::nullopt},
+        {"only line ends", "\r\n\r\n\r\n", {}, std::nullopt},
+        {"binary",
+         std::string("\0\x01\xFF\xFE,\x02\r\n\x80\x81,\0id\r\n", 16),
+         {std::string("\0\x01\xFF\xFE", 4), "\x80\x81"},
+         std::nullopt},
+        {"LF line ends: one record", "Zulu,1\nAlpha,2\n", {"Zulu"}, std::nullopt},
+        {"CR line ends: one record", "Zulu,1\rAlpha,2\r", {"Zulu"}, std::nullopt},
+        {"record without a comma", "Alpha\r\nBeta,2\r\n", {"Alpha", "Beta"}, std::nullopt},
+        {"empty id", "Alpha,\r\n", {"Alpha"}, ""},
+        {"empty name", ",7\r\n", {""}, "7"},
+        {"id holding a blank", "Alpha,1 2\r\n", {"Alpha"}, std::nullopt},
+        {"blank ahead of the id", "Alpha, 1\r\n", {"Alpha"}, std::nullopt},
+        {"id holding a tab", "Alpha,1\t2\r\n", {"Alpha"}, std::nullopt},
+        {"one line of 1 MB", megabyteName + ",7\r\n", {megabyteName}, "7"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = StartWith(c.bytes);
+        EXPECT_TRUE(outcome.started) << c.what;
+        EXPECT_EQ(outcome.teams, c.teams) << c.what;
+        EXPECT_EQ(outcome.homeSlot, c.id ? "HOME_TEAM=" + *c.id : "") << c.what;
+        EXPECT_EQ(outcome.stadiumSlot, c.id ? "STADIUM=" + *c.id : "") << c.what;
+        EXPECT_TRUE(outcome.configurationMoved) << c.what;
+    }
+}
+
+// The bytes of a file, read as the picture loader reads them; records how far the reads went.
+struct FileBytes {
+    std::string bytes;
+    uint64_t furthest = 0;
+    int reads = 0;
+
+    ReadFileBytes Reader() {
+        return [this](uint64_t offset, size_t count) {
+            ++reads;
+            furthest = std::max<uint64_t>(furthest, offset + count);
+            return offset >= bytes.size() ? std::string() : bytes.substr(static_cast<size_t>(offset), count);
+        };
+    }
+};
+
+std::string BigEndian16(uint32_t n) {
+    return {static_cast<char>(n >> 8), static_cast<char>(n)};
+}
+std::string BigEndian32(uint32_t n) {
+    return BigEndian16(n >> 16) + BigEndian16(n & 0xFFFF);
+}
+std::string LittleEndian16(uint32_t n) {
+    return {static_cast<char>(n), static_cast<char>(n >> 8)};
+}
+std::string LittleEndian32(uint32_t n) {
+    return LittleEndian16(n & 0xFFFF) + LittleEndian16(n >> 16);
+}
+
+std::string Segment(unsigned char marker, const std::string& payload) {
+    return std::string("\xFF") + static_cast<char>(marker) + BigEndian16(static_cast<uint32_t>(payload.size() + 2)) +
+           payload;
+}
+std::string Frame(unsigned char marker, uint32_t width, uint32_t height) {
+    return Segment(marker, "\x08" + BigEndian16(height) + BigEndian16(width) + std::string("\x01\x01\x11\x00", 4));
+}
+const std::string kStartOfImage = "\xFF\xD8";
+const std::string kApp0 = Segment(0xE0, std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14));
+const std::string kPngSignature = "\x89PNG\r\n\x1A\n";
+
+std::string Png(uint32_t width, uint32_t height, const char* firstChunk = "IHDR") {
+    return kPngSignature + BigEndian32(13) + firstChunk + BigEndian32(width) + BigEndian32(height) +
+           std::string("\x08\x06\0\0\0", 5);
+}
+std::string Bmp(uint32_t headerSize, const std::string& sizes) {
+    return "BM" + LittleEndian32(0) + LittleEndian32(0) + LittleEndian32(54) + LittleEndian32(headerSize) + sizes +
+           std::string(16, '\0');
+}
+
+TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::optional<PictureSize> size;
+    };
+    const std::vector<Case> cases = {
+        {"JPEG", kStartOfImage + kApp0 + Segment(0xDB, std::string(65, '\x01')) + Frame(0xC0, 72, 60),
+         PictureSize{72, 60}},
+        {"progressive JPEG after its Huffman tables",
+         kStartOfImage + Segment(0xC4, std::string("\x00\x01", 2)) + Frame(0xC2, 640, 480), PictureSize{640, 480}},
+        {"JPEG with fill bytes and a restart marker",
+         kStartOfImage + "\xFF\xFF" + kApp0 + "\xFF\xD0" + Frame(0xC1, 9, 8), PictureSize{9, 8}},
+        {"JPEG of 20000 by 20000", kStartOfImage + kApp0 + Frame(0xC0, 20000, 20000), PictureSize{20000, 20000}},
+        {"JPEG whose scan comes before a frame", kStartOfImage + Segment(0xDA, "\x01") + Frame(0xC0, 8, 8),
+         std::nullopt},
+        {"JPEG that ends before a frame", kStartOfImage + "\xFF\xD9", std::nullopt},
+        {"JPEG cut short in its frame header", kStartOfImage + Frame(0xC0, 8, 8).substr(0, 6), std::nullopt},
+        {"JPEG segment shorter than its length", kStartOfImage + std::string("\xFF\xE0\x00\x01", 4) + Frame(0xC0, 8, 8),
+         std::nullopt},
+        {"JPEG segment running past the end", kStartOfImage + "\xFF\xE0\xFF\xFF", std::nullopt},
+        {"JPEG with a byte that is no marker", kStartOfImage + "\x12\x34" + Frame(0xC0, 8, 8), std::nullopt},
+        {"JPEG of nothing but fill bytes", kStartOfImage + std::string(100000, '\xFF'), std::nullopt},
+        {"JPEG start alone", kStartOfImage, std::nullopt},
+        {"PNG", Png(72, 72), PictureSize{72, 72}},
+        {"PNG of 100000 by 100000", Png(100000, 100000), PictureSize{100000, 100000}},
+        {"PNG whose first chunk is not its header", Png(72, 72, "IDAT"), std::nullopt},
+        {"PNG cut short", Png(72, 72).substr(0, 20), std::nullopt},
+        {"BMP", Bmp(40, LittleEndian32(72) + LittleEndian32(50)), PictureSize{72, 50}},
+        {"BMP stored top down", Bmp(124, LittleEndian32(72) + LittleEndian32(static_cast<uint32_t>(-50))),
+         PictureSize{72, 50}},
+        {"BMP with a negative width", Bmp(40, LittleEndian32(static_cast<uint32_t>(-5)) + LittleEndian32(5)),
+         PictureSize{-5, 5}},
+        {"BMP with the old header", Bmp(12, LittleEndian16(640) + LittleEndian16(480)), PictureSize{640, 480}},
+        {"BMP with an unknown header", Bmp(8, LittleEndian32(72) + LittleEndian32(50)), std::nullopt},
+        {"BMP cut short", Bmp(40, "").substr(0, 20), std::nullopt},
+        {"GIF", "GIF89a" + LittleEndian16(320) + LittleEndian16(200) + std::string(4, '\0'), PictureSize{320, 200}},
+        {"old GIF", "GIF87a" + LittleEndian16(16) + LittleEndian16(16), PictureSize{16, 16}},
+        {"text", "this is not a picture at all", std::nullopt},
+        {"empty", "", std::nullopt},
+        {"one byte", "\xFF", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        FileBytes file{c.bytes};
+        EXPECT_EQ(DeclaredPictureSize(file.Reader()), c.size) << c.what;
+        EXPECT_LE(file.reads, 4097) << c.what;
+    }
+}
+
+TEST(DeclaredPictureSize, ReadsNoFurtherThanTheHeaders) {
+    const std::string head = kStartOfImage + kApp0 + Frame(0xC0, 72, 72);
+    FileBytes file{head + Segment(0xDA, "\x01") + std::string(1 << 20, '\x55')};
+    ASSERT_EQ(DeclaredPictureSize(file.Reader()), (PictureSize{72, 72}));
+    EXPECT_LE(file.furthest, head.size());
+}
+
+TEST(DecodablePictureSize, AtMostSixteenMegapixelsAndSidesThatFitSixteenBits) {
+    struct Case {
+        PictureSize size;
+        bool decodable;
+    };
+    const std::vector<Case> cases = {
+        {{72, 72}, true},      {{1, 1}, true},      {{4096, 4096}, true}, {{32767, 512}, true},
+        {{4097, 4096}, false}, {{32768, 1}, false}, {{1, 32768}, false},  {{20000, 20000}, false},
+        {{0, 10}, false},      {{10, 0}, false},    {{-5, 10}, false},    {{100000, 100000}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsDecodablePictureSize(c.size), c.decodable) << c.size.width << " x " << c.size.height;
+}
+
+}  // namespace
+}  // namespace pp
