@@ -35,8 +35,8 @@ constexpr int kCaptionHeight = 16;
 constexpr int kColumn[3] = {kMargin, kMargin + 129, kMargin + 258};
 constexpr int kOptionTop = 186;
 constexpr int kOptionRow = 46;
-constexpr int kCheckLeft[2] = {404, 561};
-constexpr int kCheckWidth[2] = {153, 148};
+constexpr int kCheckLeft[2] = {402, 557};
+constexpr int kCheckWidth[2] = {153, 156};
 constexpr int kCheckHeight = 18;
 constexpr int kCheckRow = 20;
 

@@ -13,7 +13,9 @@
 #include "files/file_system_win32.h"
 #include "process/key_state_win32.h"
 #include "process/mmshut_win32.h"
+#include "shell/button_faces.h"
 #include "shell/shell_opener_win32.h"
+#include "shell/skin_win32.h"
 #include "state/registry_settings_store_win32.h"
 
 namespace {
@@ -38,6 +40,9 @@ int RunPitchPilot(HINSTANCE instance, int showCommand) {
     pp::Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
 
     pp::Form1 form(os);
+    // The window opens on the primary monitor, at the system's dpi; its faces are made for that
+    // before the load, which keeps them as the buttons' normal pictures.
+    pp::InstallButtonFaces(form, pp::win32::DrawButtonFaces(static_cast<int>(::GetDpiForSystem())));
     form.Load();
 
     pp::win32::MainWindow window(form, windowHost, instance);

@@ -8,31 +8,38 @@
 #include "app/form1.h"
 #include "app/form1_layout.h"
 #include "app/ignore_errors.h"
+#include "app/resource_ids.h"
 #include "app/text_win32.h"
+#include "shell/button_faces.h"
 #include "shell/commands.h"
 #include "shell/hover.h"
+#include "shell/skin_win32.h"
 
 namespace pp::win32 {
 namespace {
 
-// The look of the window until the skin arrives: a pitch at night.
-constexpr COLORREF kBackground = RGB(13, 48, 30);
-constexpr COLORREF kFrame = RGB(84, 140, 96);
-constexpr COLORREF kText = RGB(232, 240, 232);
-constexpr COLORREF kCaptionText = RGB(176, 226, 176);
+// The colours of the texts on the night pitch, and what shows where the skin could not be drawn.
+constexpr COLORREF kBackground = RGB(11, 40, 24);
+constexpr COLORREF kText = RGB(232, 240, 226);
+constexpr COLORREF kDisabledText = RGB(140, 166, 142);
+constexpr COLORREF kCaptionText = RGB(186, 232, 150);
 constexpr COLORREF kNoticeText = RGB(255, 255, 192);
-constexpr COLORREF kWarningText = RGB(255, 80, 64);
+constexpr COLORREF kWarningText = RGB(255, 92, 72);
+constexpr COLORREF kDisabledWarningText = RGB(222, 96, 80);
 constexpr COLORREF kCheatBackground = RGB(255, 255, 192);
 constexpr COLORREF kCheatText = RGB(0, 0, 0);
-constexpr COLORREF kLine = RGB(84, 140, 96);
-constexpr COLORREF kButtonFace = RGB(30, 96, 54);
-constexpr COLORREF kButtonPressed = RGB(18, 62, 36);
-constexpr COLORREF kButtonEdge = RGB(150, 210, 150);
-constexpr COLORREF kEmptyLogo = RGB(8, 34, 20);
+constexpr COLORREF kLine = RGB(62, 108, 60);
+constexpr COLORREF kFrame = RGB(96, 150, 70);
+constexpr COLORREF kEmptyLogo = RGB(8, 30, 18);
 
 // Font sizes in hundredths of a point.
 constexpr int kDefaultFontSize = 975;
 constexpr int kCheatFontSize = 900;
+
+// The box of a check box and the circle of an option button, and the gap before the caption,
+// at 96 dpi.
+constexpr int kToggleSize = 13;
+constexpr int kToggleGap = 5;
 
 // How far a combo box's list drops, at 96 dpi.
 constexpr int kComboDropHeight = 260;
@@ -59,6 +66,10 @@ const std::array<MirroredTimer, 4> kTimers = {{
      }},
 }};
 
+bool IsCornerButton(const ControlPlace& place) {
+    return place.kind == ViewKind::ImageButton && (place.element == 0 || place.element == 99);
+}
+
 struct ChildClass {
     const wchar_t* className;
     DWORD style;
@@ -73,8 +84,9 @@ ChildClass ClassFor(const ControlPlace& place, Form1& form) {
         case ViewKind::Label:
             return {L"STATIC", static_cast<DWORD>(SS_NOPREFIX | (place.look == ViewLook::Notice ? SS_CENTER : SS_LEFT)),
                     0};
+        // A link is a button drawn as text, so the keyboard reaches it as well as the mouse.
         case ViewKind::Link:
-            return {L"STATIC", SS_NOPREFIX | SS_LEFT | SS_NOTIFY, 0};
+            return {L"BUTTON", BS_OWNERDRAW | tabStop, 0};
         case ViewKind::CheckBox:
             return {L"BUTTON", BS_3STATE | tabStop, 0};
         case ViewKind::OptionButton:
@@ -87,8 +99,10 @@ ChildClass ClassFor(const ControlPlace& place, Form1& form) {
         }
         case ViewKind::TextBox:
             return {L"EDIT", ES_AUTOHSCROLL | tabStop, WS_EX_CLIENTEDGE};
+        // The corner buttons stand for a title bar's, which the keyboard reaches through the system
+        // menu (Alt+Space) and Alt+F4 instead.
         case ViewKind::ImageButton:
-            return {L"BUTTON", BS_OWNERDRAW, 0};
+            return {L"BUTTON", static_cast<DWORD>(BS_OWNERDRAW | (IsCornerButton(place) ? 0 : tabStop)), 0};
         case ViewKind::Line:
             return {L"STATIC", SS_LEFT, 0};
         case ViewKind::LogoBox:
@@ -97,16 +111,17 @@ ChildClass ClassFor(const ControlPlace& place, Form1& form) {
     return {L"STATIC", 0, 0};
 }
 
-// The caption a child window is made with; texts that change are shown by the sync.
+// The caption a child window is made with; texts that change are shown by the sync. A check box
+// always carries its own caption, even one shown bare, so that accessibility tools can name it.
 std::string CaptionFor(const ControlPlace& place, Form1& form) {
+    if (place.kind == ViewKind::CheckBox)
+        return static_cast<CheckBox&>(place.model(form)).Caption();
     if (place.caption)
         return place.caption;
     switch (place.kind) {
         case ViewKind::Label:
         case ViewKind::Link:
             return static_cast<Label&>(place.model(form)).Caption();
-        case ViewKind::CheckBox:
-            return static_cast<CheckBox&>(place.model(form)).Caption();
         default:
             return {};
     }
@@ -155,50 +170,77 @@ void SetComboEditText(HWND combo, int selectedIndex, const std::wstring& text) {
     }
 }
 
-void DrawSurface(const DRAWITEMSTRUCT& item, const Picture& surface) {
-    const RECT& box = item.rcItem;
+uint32_t ToArgb(COLORREF color) {
+    return 0xFF000000u | (static_cast<uint32_t>(GetRValue(color)) << 16) |
+           (static_cast<uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
+}
+
+BITMAPINFO TopDownInfo(const Picture& picture) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = surface.width;
-    info.bmiHeader.biHeight = -surface.height;  // rows top to bottom, as the picture holds them
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;  // rows top to bottom, as the picture holds them
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    ::SetStretchBltMode(item.hDC, HALFTONE);
-    ::StretchDIBits(item.hDC, box.left, box.top, box.right - box.left, box.bottom - box.top, 0, 0, surface.width,
-                    surface.height, surface.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    return info;
 }
 
-// A button without a picture yet is drawn as a plain face with its caption.
-void DrawImageButton(const DRAWITEMSTRUCT& item, const Picture& surface, const std::wstring& caption, HFONT font) {
-    if (!surface.Empty()) {
-        DrawSurface(item, surface);
+// The picture at its own size with its top left corner at (x, y); its alpha is not looked at.
+void DrawPicture(HDC dc, int x, int y, const Picture& picture) {
+    if (picture.Empty())
         return;
+    const BITMAPINFO info = TopDownInfo(picture);
+    ::SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height), 0, 0, 0,
+                        static_cast<UINT>(picture.height), picture.pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+void DrawStretched(HDC dc, const RECT& box, const Picture& picture) {
+    const BITMAPINFO info = TopDownInfo(picture);
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::StretchDIBits(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, 0, 0, picture.width,
+                    picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// Lays `over` onto `under` with its top left corner at (x, y), each pixel by its own alpha; what
+// falls outside `under` is cut off.
+void LayOver(Picture& under, const Picture& over, int x, int y) {
+    for (int oy = 0; oy < over.height; ++oy) {
+        const int uy = y + oy;
+        if (uy < 0 || uy >= under.height)
+            continue;
+        for (int ox = 0; ox < over.width; ++ox) {
+            const int ux = x + ox;
+            if (ux < 0 || ux >= under.width)
+                continue;
+            const uint32_t top = over.At(ox, oy);
+            const uint32_t alpha = top >> 24;
+            uint32_t& bottom = under.At(ux, uy);
+            uint32_t out = 0xFF000000u;
+            for (int shift : {16, 8, 0}) {
+                const uint32_t t = (top >> shift) & 0xFF, b = (bottom >> shift) & 0xFF;
+                out |= ((t * alpha + b * (255 - alpha) + 127) / 255) << shift;
+            }
+            bottom = out;
+        }
     }
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    RECT face = item.rcItem;
-    UniqueBrush fill(::CreateSolidBrush(pressed ? kButtonPressed : kButtonFace));
-    ::FillRect(item.hDC, &face, fill.Get());
-    UniqueBrush edge(::CreateSolidBrush(kButtonEdge));
-    ::FrameRect(item.hDC, &face, edge.Get());
-    if (pressed)
-        ::OffsetRect(&face, 1, 1);
-    SelectedObject selectFont(item.hDC, font);
-    ::SetBkMode(item.hDC, TRANSPARENT);
-    ::SetTextColor(item.hDC, kText);
-    ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &face,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void DrawLogo(const DRAWITEMSTRUCT& item, const Picture& surface) {
     if (!surface.Empty()) {
-        DrawSurface(item, surface);
+        DrawStretched(item.hDC, item.rcItem, surface);
         return;
     }
     UniqueBrush fill(::CreateSolidBrush(kEmptyLogo));
     ::FillRect(item.hDC, &item.rcItem, fill.Get());
     UniqueBrush edge(::CreateSolidBrush(kFrame));
     ::FrameRect(item.hDC, &item.rcItem, edge.Get());
+}
+
+// Focus is shown once the keyboard has been used in the window, as everywhere in Windows.
+bool ShowsFocus(HWND control) {
+    return ::GetFocus() == control && !(::SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
 // The text on the clipboard; empty when there is none.
@@ -257,7 +299,10 @@ bool MainWindow::Create() {
     windowClass.lpfnWndProc = &MainWindow::WindowProc;
     windowClass.hInstance = instance_;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_PitchPilot));
+    windowClass.hIconSm = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PitchPilot), IMAGE_ICON,
+                                                          ::GetSystemMetrics(SM_CXSMICON),
+                                                          ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.lpszClassName = kForm1ClassName;
     if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
@@ -325,11 +370,17 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.code == static_cast<UINT>(NM_CUSTOMDRAW))
+                return OnCustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+            break;
+        }
+        // The paint covers the whole area, so erasing first would only flicker.
         case WM_ERASEBKGND:
-            PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;
         case WM_PAINT:
-            PaintFrame();
+            PaintBackdrop();
             return 0;
         case WM_LBUTTONDOWN:
             OnBackgroundPress(MouseButton::Left);
@@ -373,7 +424,7 @@ bool MainWindow::OnCreate() {
     dpi_ = static_cast<int>(::GetDpiForWindow(window_));
     if (dpi_ <= 0)
         dpi_ = kBaseDpi;
-    background_.Reset(::CreateSolidBrush(kBackground));
+    MakeSkin();
     cheatBackground_.Reset(::CreateSolidBrush(kCheatBackground));
     line_.Reset(::CreateSolidBrush(kLine));
     MakeFonts();
@@ -519,7 +570,7 @@ bool MainWindow::OnCommand(int id, int code) {
             ClickImageButton(form_, place.element);
             return true;
         case ViewKind::Link:
-            if (code != STN_CLICKED)
+            if (code != BN_CLICKED)
                 return false;
             ClickLink(form_, place.element);
             return true;
@@ -578,11 +629,13 @@ void MainWindow::OnDestroy() {
 
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi > 0 ? dpi : kBaseDpi;
+    MakeSkin();
     MakeFonts();
     LayOut();
     ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::InvalidateRect(window_, nullptr, TRUE);
+    SyncFromModel();
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // The system asks the parent for the cursor of every child the mouse moves over, which makes this
@@ -619,18 +672,17 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
             return reinterpret_cast<LRESULT>(cheatBackground_.Get());
         case ViewKind::ComboBox:
         case ViewKind::ImageButton:
+        case ViewKind::Link:
+        case ViewKind::LogoBox:
             break;
         case ViewKind::Line:
             return reinterpret_cast<LRESULT>(line_.Get());
+        // Captions stand on the pitch itself: no box of their own around the text.
         case ViewKind::Label:
-        case ViewKind::Link:
         case ViewKind::CheckBox:
-        case ViewKind::OptionButton:
-        case ViewKind::LogoBox: {
+        case ViewKind::OptionButton: {
             COLORREF text = kText;
-            if (place.kind == ViewKind::Link)
-                text = ToColorRef(static_cast<Label&>(place.model(form_)).ForeColor());
-            else if (place.look == ViewLook::Caption)
+            if (place.look == ViewLook::Caption)
                 text = kCaptionText;
             else if (place.look == ViewLook::Notice)
                 text = kNoticeText;
@@ -638,7 +690,9 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
                 text = kWarningText;
             ::SetTextColor(dc, text);
             ::SetBkColor(dc, kBackground);
-            return reinterpret_cast<LRESULT>(background_.Get());
+            ::SetBkMode(dc, TRANSPARENT);
+            AlignBackdropBrush(dc, control);
+            return reinterpret_cast<LRESULT>(backdropBrush_.Get());
         }
     }
     return ::DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
@@ -648,29 +702,216 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const Child* child = FindChild(static_cast<int>(item.CtlID));
     if (!child)
         return;
-    const ControlPlace& place = *child->place;
-    if (place.kind == ViewKind::ImageButton)
-        DrawImageButton(item, static_cast<PictureBox&>(place.model(form_)).Surface(), Widen(CaptionFor(place, form_)),
-                        FontFor(place));
-    else if (place.kind == ViewKind::LogoBox)
-        DrawLogo(item, static_cast<PictureBox&>(place.model(form_)).Surface());
+    switch (child->place->kind) {
+        case ViewKind::ImageButton:
+            DrawImageButton(item, *child);
+            break;
+        case ViewKind::Link:
+            DrawLink(item, *child);
+            break;
+        case ViewKind::LogoBox:
+            DrawLogo(item, static_cast<PictureBox&>(child->place->model(form_)).Surface());
+            break;
+        default:
+            break;
+    }
 }
 
-void MainWindow::PaintBackground(HDC dc) {
-    RECT client{};
-    ::GetClientRect(window_, &client);
-    ::FillRect(dc, &client, background_.Get());
-}
-
-// A thin frame, since the window has none of the system's.
-void MainWindow::PaintFrame() {
+void MainWindow::PaintBackdrop() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(window_, &paint);
-    RECT client{};
-    ::GetClientRect(window_, &client);
-    UniqueBrush frame(::CreateSolidBrush(kFrame));
-    ::FrameRect(dc, &client, frame.Get());
+    const RECT& dirty = paint.rcPaint;
+    MemoryDc source(dc);
+    if (backdropBitmap_ && source.Get()) {
+        SelectedObject selectBitmap(source.Get(), backdropBitmap_.Get());
+        ::BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, source.Get(),
+                 dirty.left, dirty.top, SRCCOPY);
+    } else {
+        ::FillRect(dc, &dirty, backdropBrush_.Get());
+    }
     ::EndPaint(window_, &paint);
+}
+
+void MainWindow::MakeSkin() {
+    backdropBrush_.Reset();
+    backdropBitmap_.Reset();
+    backdrop_ = DrawBackground(dpi_);
+    if (!backdrop_.Empty()) {
+        const BITMAPINFO info = TopDownInfo(backdrop_);
+        void* bits = nullptr;
+        backdropBitmap_.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (backdropBitmap_ && bits) {
+            std::copy(backdrop_.pixels.begin(), backdrop_.pixels.end(), static_cast<uint32_t*>(bits));
+            backdropBrush_.Reset(::CreatePatternBrush(backdropBitmap_.Get()));
+        }
+    }
+    if (!backdropBrush_) {
+        backdropBitmap_.Reset();
+        backdrop_ = Picture();
+        backdropBrush_.Reset(::CreateSolidBrush(kBackground));
+    }
+    toggleGlyphs_.clear();
+    if (!FacesFit())
+        InstallButtonFaces(form_, DrawButtonFaces(dpi_));
+}
+
+// Faces made at start-up for the system's dpi fit a window that opened at that dpi.
+bool MainWindow::FacesFit() const {
+    for (const ControlPlace& place : Form1Layout()) {
+        if (place.kind != ViewKind::ImageButton)
+            continue;
+        const PictureRef& face = form_.FBU.at(place.element).Picture();
+        const PixelRect want = ScaleToDpi(Rect96{0, 0, place.rect.width, place.rect.height}, dpi_);
+        if (!face || face->width != want.right || face->height != want.bottom)
+            return false;
+    }
+    return true;
+}
+
+Picture MainWindow::BackdropUnder(HWND control, const RECT& rect) const {
+    POINT origin{rect.left, rect.top};
+    ::MapWindowPoints(control, window_, &origin, 1);
+    Picture canvas(std::max(0L, rect.right - rect.left), std::max(0L, rect.bottom - rect.top), ToArgb(kBackground));
+    for (int y = 0; y < canvas.height; ++y) {
+        const int by = origin.y + y;
+        if (by < 0 || by >= backdrop_.height)
+            continue;
+        for (int x = 0; x < canvas.width; ++x) {
+            const int bx = origin.x + x;
+            if (bx >= 0 && bx < backdrop_.width)
+                canvas.At(x, y) = backdrop_.At(bx, by);
+        }
+    }
+    return canvas;
+}
+
+void MainWindow::AlignBackdropBrush(HDC dc, HWND control) const {
+    POINT origin{0, 0};
+    ::MapWindowPoints(control, window_, &origin, 1);
+    ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+}
+
+// The face the model's button shows now, over the background, centred; pressed, it moves down one
+// step as a real button would. Without a face the caption stands in for it.
+void MainWindow::DrawImageButton(const DRAWITEMSTRUCT& item, const Child& child) {
+    const auto& button = static_cast<PictureBox&>(child.place->model(form_));
+    Picture canvas = BackdropUnder(item.hwndItem, item.rcItem);
+    const int press = (item.itemState & ODS_SELECTED) ? ScaleToDpi(1, dpi_) : 0;
+    const PictureRef& face = button.Picture();
+    if (face && !face->Empty())
+        LayOver(canvas, *face, (canvas.width - face->width) / 2, (canvas.height - face->height) / 2 + press);
+    DrawPicture(item.hDC, item.rcItem.left, item.rcItem.top, canvas);
+    if (!face || face->Empty()) {
+        const std::wstring caption = Widen(CaptionFor(*child.place, form_));
+        RECT box = item.rcItem;
+        SelectedObject selectFont(item.hDC, FontFor(*child.place));
+        ::SetBkMode(item.hDC, TRANSPARENT);
+        ::SetTextColor(item.hDC, kText);
+        ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &box,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = item.rcItem;
+        const int inset = ScaleToDpi(3, dpi_);
+        ::InflateRect(&focus, -inset, -inset);
+        ::DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+// A link is its caption in the model's colour, on the background.
+void MainWindow::DrawLink(const DRAWITEMSTRUCT& item, const Child& child) {
+    const auto& link = static_cast<Label&>(child.place->model(form_));
+    DrawPicture(item.hDC, item.rcItem.left, item.rcItem.top, BackdropUnder(item.hwndItem, item.rcItem));
+    const std::wstring caption = Widen(link.Caption());
+    SelectedObject selectFont(item.hDC, FontFor(*child.place));
+    ::SetBkMode(item.hDC, TRANSPARENT);
+    ::SetTextColor(item.hDC, ToColorRef(link.ForeColor()));
+    RECT box = item.rcItem;
+    ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &box,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT text = item.rcItem;
+        ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text,
+                    DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        const int height = text.bottom - text.top;
+        text.top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - height) / 2;
+        text.bottom = text.top + height;
+        ::InflateRect(&text, 1, 0);
+        ::IntersectRect(&text, &text, &item.rcItem);
+        ::DrawFocusRect(item.hDC, &text);
+    }
+}
+
+// Check boxes and option buttons are drawn whole by the window, so their captions take the
+// window's colours (a themed control would draw them black), a disabled caption stays readable on
+// the dark pitch, and the warning caption keeps its red.
+LRESULT MainWindow::OnCustomDraw(const NMCUSTOMDRAW& draw) {
+    const Child* child = FindChild(draw.hdr.hwndFrom);
+    if (!child || (child->place->kind != ViewKind::CheckBox && child->place->kind != ViewKind::OptionButton))
+        return CDRF_DODEFAULT;
+    if (draw.dwDrawStage != CDDS_PREPAINT)
+        return CDRF_DODEFAULT;
+    DrawToggleControl(*child, draw);
+    return CDRF_SKIPDEFAULT;
+}
+
+void MainWindow::DrawToggleControl(const Child& child, const NMCUSTOMDRAW& draw) {
+    const HWND control = child.window;
+    const ControlPlace& place = *child.place;
+    RECT client{};
+    ::GetClientRect(control, &client);
+    Picture canvas = BackdropUnder(control, client);
+
+    const LRESULT check = ::SendMessageW(control, BM_GETCHECK, 0, 0);
+    ToggleState state;
+    state.value = check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 0;
+    state.enabled = ::IsWindowEnabled(control) != FALSE;
+    state.hot = (draw.uItemState & CDIS_HOT) != 0;
+    state.pressed = (::SendMessageW(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    const Picture& glyph =
+        ToggleGlyph(place.kind == ViewKind::OptionButton ? ToggleShape::Circle : ToggleShape::Box, state);
+    // A bare box (no caption of its own on screen) sits in the middle of its place.
+    const bool captioned = place.kind == ViewKind::CheckBox && !place.caption;
+    const int glyphX = captioned ? 0 : (canvas.width - glyph.width) / 2;
+    const int glyphY = (canvas.height - glyph.height) / 2;
+    LayOver(canvas, glyph, glyphX, glyphY);
+    DrawPicture(draw.hdc, 0, 0, canvas);
+
+    RECT focus{glyphX - 1, glyphY - 1, glyphX + glyph.width + 1, glyphY + glyph.height + 1};
+    if (captioned) {
+        const std::wstring caption = Widen(static_cast<CheckBox&>(place.model(form_)).Caption());
+        SelectedObject selectFont(draw.hdc, FontFor(place));
+        ::SetBkMode(draw.hdc, TRANSPARENT);
+        COLORREF ink = state.enabled ? kText : kDisabledText;
+        if (place.look == ViewLook::Warning)
+            ink = state.enabled ? kWarningText : kDisabledWarningText;
+        ::SetTextColor(draw.hdc, ink);
+        RECT text = client;
+        text.left = glyph.width + ScaleToDpi(kToggleGap, dpi_);
+        ::DrawTextW(draw.hdc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        focus = text;
+        ::DrawTextW(draw.hdc, caption.c_str(), static_cast<int>(caption.size()), &focus,
+                    DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        const int height = focus.bottom - focus.top;
+        focus.top = (client.bottom - height) / 2;
+        focus.bottom = focus.top + height;
+        focus.left -= 1;
+        focus.right += 1;
+    }
+    if (ShowsFocus(control)) {
+        ::IntersectRect(&focus, &focus, &client);
+        ::DrawFocusRect(draw.hdc, &focus);
+    }
+}
+
+const Picture& MainWindow::ToggleGlyph(ToggleShape shape, const ToggleState& state) {
+    const uint32_t key = (shape == ToggleShape::Circle ? 1u : 0u) | static_cast<uint32_t>(state.value) << 1 |
+                         (state.enabled ? 8u : 0u) | (state.hot ? 16u : 0u) | (state.pressed ? 32u : 0u);
+    auto found = toggleGlyphs_.find(key);
+    if (found == toggleGlyphs_.end())
+        found = toggleGlyphs_.emplace(key, DrawToggle(shape, state, ScaleToDpi(kToggleSize, dpi_))).first;
+    return found->second;
 }
 
 LRESULT CALLBACK

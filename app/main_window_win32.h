@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "app/controls.h"
 #include "app/win32_handles.h"
 #include "shell/hover.h"
+#include "shell/skin_win32.h"
 #include "shell/window_host.h"
 
 namespace pp {
@@ -87,8 +91,21 @@ class MainWindow {
     void OnBackgroundMouseMove();
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void PaintBackground(HDC dc);
-    void PaintFrame();
+    LRESULT OnCustomDraw(const NMCUSTOMDRAW& draw);
+    void PaintBackdrop();
+
+    // The skin at the window's dpi: the background, its brush for the controls that show it through,
+    // and the image buttons' faces when the model's do not fit this dpi.
+    void MakeSkin();
+    bool FacesFit() const;
+    // The background under a rectangle of a control, as a picture to draw the control on.
+    Picture BackdropUnder(HWND control, const RECT& rect) const;
+    // Lines the background brush up with the window, for a control that fills with it.
+    void AlignBackdropBrush(HDC dc, HWND control) const;
+    void DrawImageButton(const DRAWITEMSTRUCT& item, const Child& child);
+    void DrawLink(const DRAWITEMSTRUCT& item, const Child& child);
+    void DrawToggleControl(const Child& child, const NMCUSTOMDRAW& draw);
+    const Picture& ToggleGlyph(ToggleShape shape, const ToggleState& state);
     // The code that gets through the model's key filter; 0 when it swallowed the key.
     WPARAM FilterKey(int id, WPARAM code);
     bool HasKeyFilter(int id);
@@ -122,7 +139,11 @@ class MainWindow {
     int dpi_ = 96;
     std::vector<Child> children_;
     Fonts fonts_;
-    UniqueBrush background_;
+    Picture backdrop_;
+    UniqueBitmap backdropBitmap_;
+    // Made from backdropBitmap_, so it goes first.
+    UniqueBrush backdropBrush_;
+    std::map<uint32_t, Picture> toggleGlyphs_;
     UniqueBrush cheatBackground_;
     UniqueBrush line_;
     std::array<bool, 4> timerRunning_{};

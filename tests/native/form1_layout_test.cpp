@@ -157,6 +157,28 @@ TEST_F(MainWindowLayout, EveryCaptionSitsAboveItsBox) {
     EXPECT_LE(std::abs(Place(IDC_Check2).rect.y - Place(IDC_Label2_0).rect.y), 2);
 }
 
+// Accessibility tools name a combo box or a text box after the label just before it in the
+// window's z-order, which is the order of the table.
+TEST_F(MainWindowLayout, EveryBoxComesRightAfterItsCaption) {
+    const std::map<int, int> captionOf = {
+        {IDC_Combo1, IDC_Label1_0},   {IDC_Combo2, IDC_Label1_1},   {IDC_Combo3, IDC_Label1_2},
+        {IDC_Combo4, IDC_Label1_3},   {IDC_Combo5, IDC_Label1_4},   {IDC_Combo6, IDC_Label1_5},
+        {IDC_Combo7, IDC_Label1_6},   {IDC_Combo8, IDC_Label1_7},   {IDC_Combo9, IDC_Label1_8},
+        {IDC_Combo10, IDC_Label1_9},  {IDC_Combo11, IDC_Label1_10}, {IDC_Combo12, IDC_Label1_11},
+        {IDC_Combo13, IDC_Label1_12}, {IDC_Combo14, IDC_Label1_13}, {IDC_Combo15, IDC_Label1_14},
+        {IDC_ZMO, IDC_Label1_15},     {IDC_Combo16, IDC_Label1_16}, {IDC_Combo19, IDC_Label1_19},
+        {IDC_HMO, IDC_Label1_21},     {IDC_TX1, IDC_Label2_1},
+    };
+    const auto layout = Form1Layout();
+    for (size_t i = 0; i < layout.size(); ++i) {
+        auto caption = captionOf.find(layout[i].id);
+        if (caption == captionOf.end())
+            continue;
+        ASSERT_GT(i, 0u);
+        EXPECT_EQ(layout[i - 1].id, caption->second) << "the row before " << layout[i].id;
+    }
+}
+
 TEST_F(MainWindowLayout, TeamsCommandsAndLinksSitWhereThePlayerLooks) {
     const Rect96 home = Place(IDC_Combo1).rect, away = Place(IDC_Combo2).rect;
     EXPECT_LT(home.Right(), away.x) << "home team on the left";
