@@ -75,6 +75,27 @@ TEST_F(PictureFiles, MissingEmptyAndCorruptFilesGiveNothing) {
     EXPECT_NE(loader.Load(dir / "good.jpg"), nullptr);
 }
 
+// GDI+ decodes a whole picture as it opens it: a 20000 by 20000 JPEG would take 1.6 GB. The
+// header is read first and a picture over 16 megapixels, or with a side over 32767, is refused.
+TEST_F(PictureFiles, PictureDeclaringMoreThanTheToolDrawsIsRefused) {
+    struct Case {
+        const char* name;
+        uint16_t width, height;
+        bool loads;
+    };
+    const std::vector<Case> cases = {
+        {"huge.jpg", 20000, 20000, false},
+        {"just over.jpg", 4097, 4096, false},
+        {"wide.jpg", 40000, 1, false},
+        {"as declared.jpg", 16, 16, true},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(test::WriteJpegDeclaring(dir / c.name, c.width, c.height)) << c.name;
+        PictureRef picture = loader.Load(dir / c.name);
+        EXPECT_EQ(picture != nullptr, c.loads) << c.name;
+    }
+}
+
 TEST_F(PictureFiles, DoubledSeparatorIsAcceptedAndTheFileIsNotHeldOpen) {
     test::MakeFolders(dir / "data\\logos");
     ASSERT_TRUE(test::WritePictureFile(dir / "data\\logos\\logo1.jpg", 4, 4, test::PictureFormat::Jpeg,
