@@ -96,6 +96,20 @@ if(TARGET PitchPilot AND TARGET fifa09)
     endforeach()
 endif()
 
+# The end-to-end tests: each tests/e2e/<name>_test.cpp drives PitchPilot.exe in a copy of the demo game
+# folder, as one test of its own.
+file(GLOB PP_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+if(TARGET demo_game AND PP_WINE_TEST_SUPPORT)
+    foreach(file IN LISTS PP_E2E_TESTS)
+        get_filename_component(name ${file} NAME_WE)
+        add_executable(${name} ${file})
+        target_link_libraries(${name} PRIVATE pp_win32 pp_wine_test_support GTest::gtest_main)
+        add_dependencies(${name} PitchPilot fifa09 demo_game)
+        add_test(NAME wine.${name} COMMAND ${name})
+        set_tests_properties(wine.${name} PROPERTIES LABELS "wine;e2e" TIMEOUT 600)
+    endforeach()
+endif()
+
 # Benchmarks of the whole program under Wine: bench/<name>_win32.cpp becomes bin/<name>.exe.
 file(GLOB PP_WINE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win32.cpp)
 foreach(file IN LISTS PP_WINE_BENCHMARKS)

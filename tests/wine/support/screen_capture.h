@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/picture.h"
+
+namespace pp::test {
+
+// The client area of a window as the screen shows it now, pixel for pixel (0xAARRGGBB, opaque).
+// The window must be in front: what covers it is captured instead. Empty when it failed.
+Picture CaptureClientArea(HWND window);
+
+// Writes the picture as a PNG file, creating the folders on its way; false when it failed.
+bool SavePng(const Picture& picture, const std::string& path);
+
+}  // namespace pp::test
