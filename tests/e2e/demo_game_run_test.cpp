@@ -325,6 +325,86 @@ TEST_F(DemoGameRun, ChoicesReachTheGameAndComeBackAtTheNextStart) {
     EXPECT_EQ(run->WaitForExit(kEndWaitMs), 0u) << "the close button ends the tool";
 }
 
+// The pixels of a control's place on a picture of the window's client area.
+std::vector<uint32_t> PixelsOf(const Picture& picture, HWND window, int id) {
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(window, id), &r);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    std::vector<uint32_t> pixels;
+    for (int y = std::max(0L, r.top); y < std::min<LONG>(r.bottom, picture.height); ++y)
+        for (int x = std::max(0L, r.left); x < std::min<LONG>(r.right, picture.width); ++x)
+            pixels.push_back(picture.At(x, y));
+    return pixels;
+}
+
+POINT CentreOf(HWND window, int id) {
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(window, id), &r);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Under the pointer a button shows its hover face and a link its hover colour; going straight on
+// to another one leaves the first lit, and only the pitch puts them all back as they were.
+TEST_F(DemoGameRun, ButtonsAndLinksLightUpUnderThePointerUntilItCrossesThePitch) {
+    auto run = Start();
+    const HWND window = MainWindowOf(*run);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(test::BringToFront(window));
+    auto shows = [&](int id, const std::vector<uint32_t>& pixels) {
+        return PixelsOf(test::CaptureClientArea(window), window, id) == pixels;
+    };
+
+    test::MovePointerTo(window, kFreeSpot);
+    Picture before;
+    ASSERT_TRUE(test::WaitUntil([&] {
+        Picture now = test::CaptureClientArea(window);
+        const bool still = !now.Empty() && now.pixels == before.pixels;
+        before = std::move(now);
+        return still;
+    }));
+    const std::vector<uint32_t> start = PixelsOf(before, window, IDC_FBU_2);
+    const std::vector<uint32_t> help = PixelsOf(before, window, IDC_FLB_2);
+
+    test::MovePointerTo(window, CentreOf(window, IDC_FBU_2));
+    EXPECT_TRUE(test::WaitUntil([&] { return !shows(IDC_FBU_2, start); })) << "START did not light up";
+    test::MovePointerTo(window, CentreOf(window, IDC_FLB_2));
+    EXPECT_TRUE(test::WaitUntil([&] { return !shows(IDC_FLB_2, help); })) << "Help did not light up";
+    EXPECT_FALSE(shows(IDC_FBU_2, start)) << "START went out without the pointer crossing the pitch";
+
+    test::MovePointerTo(window, kFreeSpot);
+    EXPECT_TRUE(test::WaitUntil([&] { return shows(IDC_FBU_2, start) && shows(IDC_FLB_2, help); }))
+        << "the pitch did not put the button and the link back as they were";
+    EXPECT_EQ(CloseWithAltF4(*run, window), 0u);
+}
+
+// The window has no title bar: a press of the left button on a free spot of the pitch hands the
+// window to the system's move loop, as a press on a title bar would; the right button does not.
+TEST_F(DemoGameRun, TheLeftButtonOnThePitchStartsTheSystemsMove) {
+    auto run = Start();
+    const HWND window = MainWindowOf(*run);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(test::BringToFront(window));
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    const auto moving = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return ::GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) && info.hwndMoveSize == window;
+    };
+
+    test::MovePointerTo(window, kFreeSpot);
+    {
+        test::HeldButton right(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        EXPECT_FALSE(test::WaitUntil(moving, 1000)) << "the right button started a move";
+    }
+    {
+        test::HeldButton left(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+        EXPECT_TRUE(test::WaitUntil(moving)) << "the left button did not start a move";
+    }
+    EXPECT_TRUE(test::WaitUntil([&] { return !moving(); }));
+    EXPECT_EQ(CloseWithAltF4(*run, window), 0u);
+}
+
 // A new player's keep box is clear: the save command leaves user.ini alone and the exit removes
 // it, so the game is never left with settings the player did not keep.
 TEST_F(DemoGameRun, WithTheKeepBoxClearUserIniIsNotKept) {
