@@ -533,6 +533,20 @@ TEST_F(BadInput, ReadOnlyGameFolderKeepsItsFilesAsTheyAre) {
     EXPECT_EQ(Stored("c10"), "1");
 }
 
+// Wine keeps the entries of an ini file in a cache and writes them out at its next chance; a write
+// that failed must not turn up later, once the folder can be written again.
+TEST_F(BadInput, AUserIniWriteThatFailedIsNotDoneLater) {
+    {
+        WriteProtectedFolder readOnly(game);
+        if (!readOnly.Protected())
+            GTEST_SKIP() << "this system offers no way to write-protect a folder for the test";
+        EXPECT_FALSE(profile.WriteEntry("OPTIONS", "BOOKINGS", "1", At("user.ini")));
+    }
+    // Writing another ini file is such a chance.
+    EXPECT_TRUE(profile.WriteEntry("S", "K", "V", At("KWTR\\other.ini")));
+    EXPECT_EQ(Read("user.ini"), "<missing>");
+}
+
 // A bak_ copy that cannot be written over (read-only, or held open by another program) leaves
 // its configuration file where it is; the others are moved aside as always.
 TEST_F(BadInput, BakCopyThatCannotBeWrittenKeepsItsConfigurationFile) {
