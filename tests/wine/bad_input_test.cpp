@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "app/control_ids.h"
 #include "app/form1.h"
+#include "app/main_window_win32.h"
 #include "app/startup.h"
 #include "app/text_win32.h"
 #include "app/win32_handles.h"
@@ -29,8 +31,10 @@
 #include "state/saved_state.h"
 #include "tests/native/fake_os.h"
 #include "tests/wine/support/child_process.h"
+#include "tests/wine/support/game_folder.h"
 #include "tests/wine/support/game_report.h"
 #include "tests/wine/support/picture_files.h"
+#include "tests/wine/support/program_windows.h"
 #include "tests/wine/support/registry_test_key.h"
 #include "tests/wine/support/temp_folder.h"
 
@@ -316,6 +320,26 @@ TEST_F(BadInput, AGameFolderOutsideTheCodePageWorksFromStartToExit) {
     form->Unload();
     EXPECT_EQ(Read("user.ini"), "<missing>");
     EXPECT_EQ(Stored("c10"), "1");
+}
+
+// The program itself, installed in that folder and started from elsewhere: it finds its game root
+// from its own location, moves the configuration files aside, shows the teams and ends cleanly.
+TEST_F(BadInput, PitchPilotRunsFromAGameFolderOutsideTheCodePage) {
+    const std::string tool = At("KWTR\\PP09\\PitchPilot.exe");
+    ASSERT_TRUE(test::CopyFileTo(test::ProgramFolder() + "\\PitchPilot.exe", tool));
+    {
+        test::FreshToolSettings fresh;
+        test::ChildProcess run(tool, "", test::ProgramFolder());
+        const HWND window = test::WaitForTopWindow(run.Id(), win32::kForm1ClassName);
+        ASSERT_NE(window, nullptr);
+        ExpectConfigurationMovedAside();
+        EXPECT_EQ(::SendMessageW(::GetDlgItem(window, IDC_Combo1), CB_GETCOUNT, 0, 0), 3);
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(run.WaitForExit(30000), 0u);
+    }
+    // The run stored its state under the tool's own key, which the test leaves as it found it.
+    if (!realKeyExisted)
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\KWTR");
 }
 
 // The tool does not refuse big list files: they load whole and the start-up runs to its end. How
