@@ -632,8 +632,10 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     MakeSkin();
     MakeFonts();
     LayOut();
-    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The system's suggestion scales the old size, which may round differently from the layout; the
+    // window has no frame, so its size is exactly the client area's at the new dpi.
+    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, ScaleToDpi(kForm1Width, dpi_),
+                   ScaleToDpi(kForm1Height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
     SyncFromModel();
     ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
