@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/control_ids.h"
 #include "app/dpi.h"
@@ -85,8 +86,6 @@ constexpr ButtonLook kCornerButton = {Argb(70, 0, 0, 0), Argb(110, 0, 0, 0), Arg
                                       Argb(255, 236, 244, 224)};
 constexpr ButtonLook kCloseLitButton = {Argb(255, 226, 62, 52), Argb(255, 184, 30, 24), Argb(255, 255, 150, 130),
                                         Argb(255, 255, 255, 255)};
-constexpr ButtonLook kMinimiseLitButton = {Argb(255, 224, 255, 92), Argb(255, 158, 212, 0), Argb(255, 238, 255, 180),
-                                           Argb(255, 10, 32, 17)};
 
 // Fonts are given in pixels at 96 dpi; the drawing is scaled as a whole.
 constexpr G::REAL kCaptionFontPixels = 11.0f;
@@ -341,7 +340,7 @@ std::vector<FaceRecipe> FaceRecipes() {
     };
     return {
         {0, IDC_FBU_0, corner(CornerGlyph::Close, kCloseLitButton)},
-        {99, IDC_FBU_99, corner(CornerGlyph::Minimise, kMinimiseLitButton)},
+        {99, IDC_FBU_99, corner(CornerGlyph::Minimise, kLitButton)},
         {1, IDC_FBU_1, wide(L"SAVE", false, kQuietButton, kLitButton)},
         {2, IDC_FBU_2, wide(L"START", true, kStartButton, kStartLitButton)},
         {3, IDC_FBU_3, wide(L"PENALTY", false, kQuietButton, kLitButton)},
@@ -378,13 +377,13 @@ ButtonFaceSet DrawButtonFaces(int dpi) {
     ButtonFaceSet faces;
     for (const FaceRecipe& recipe : FaceRecipes()) {
         const Rect96 size = PlaceOf(recipe.id);
-        const auto units = [&](bool hover) {
+        const auto render = [&](bool hover) {
             const PixelRect pixels = ScaleToDpi(Rect96{0, 0, size.width, size.height}, dpi);
             return Shared(Render(pixels.right, pixels.bottom, static_cast<G::REAL>(size.width),
                                  static_cast<G::REAL>(size.height),
                                  [&](G::Graphics& g) { recipe.draw(g, size, hover); }));
         };
-        faces[recipe.index] = {units(false), units(true)};
+        faces[recipe.index] = {render(false), render(true)};
     }
     return faces;
 }
