@@ -2,9 +2,11 @@
 //
 // Each case copies the demo game folder that the build lays out (bin\..\demo-game) into a
 // temporary folder, starts the tool there and operates its window through the system: mouse
-// clicks and key strokes where a player would use them, a combo box's own selection messages where
-// a drop-down cannot be driven otherwise. What counts is what the stand-in game was given, what the
-// registry and the game folder hold afterwards, and what the screen shows.
+// clicks and key strokes, as a player would. (Setting a drop-down's selection by message from
+// outside races with the window, which shows the model again at every tick of a running logo
+// fade and so may put the old selection back before the selection's notice arrives.) What counts
+// is what the stand-in game was given, what the registry and the game folder hold afterwards, and
+// what the screen shows.
 //
 // The screenshots go to the build folder (screenshots\) at every run, and also to the folder named
 // by the environment variable PP_SCREENSHOT_DIR when it is set (a Windows path, or a Unix path
@@ -174,16 +176,6 @@ class DemoGameRun : public testing::Test {
             [&] { return Selected(combo) == index && ::SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
     }
 
-    // A drop-down's choice as its own notice tells the window, where input cannot drive it.
-    static void PickWithMessages(HWND window, int id, const std::wstring& item) {
-        const HWND combo = ::GetDlgItem(window, id);
-        const int index = IndexOf(combo, item);
-        ASSERT_GE(index, 0) << win32::Narrow(item);
-        ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-        EXPECT_EQ(Selected(combo), index);
-    }
-
     static void ClickCheckBox(HWND window, int id, LRESULT expected) {
         const HWND box = ::GetDlgItem(window, id);
         test::ClickOn(box);
@@ -238,8 +230,8 @@ TEST_F(DemoGameRun, ChoicesReachTheGameAndComeBackAtTheNextStart) {
     ASSERT_TRUE(test::BringToFront(window));
 
     PickWithKeyboard(::GetDlgItem(window, IDC_Combo1), kHomeTeam);
-    PickWithMessages(window, IDC_Combo2, kAwayTeam);
-    PickWithMessages(window, IDC_Combo5, kStadium);
+    PickWithKeyboard(::GetDlgItem(window, IDC_Combo2), kAwayTeam);
+    PickWithKeyboard(::GetDlgItem(window, IDC_Combo5), kStadium);
     ClickCheckBox(window, IDC_Check10, BST_CHECKED);
     ClickCheckBox(window, IDC_OT_2, BST_CHECKED);
     EXPECT_EQ(CheckState(::GetDlgItem(window, IDC_OT_0)), BST_UNCHECKED);
