@@ -21,7 +21,7 @@ TempFolder::TempFolder(const std::string& prefix) {
     std::wstring base(temp, n);
     if (!base.empty() && base.back() == L'\\')
         base.pop_back();
-    path_ = Narrow(base) + "\\" + prefix + " \xC5\xA1\xE2\x82\xAC " + std::to_string(::GetCurrentProcessId()) + "-" +
+    path_ = Narrow(base) + "\\" + prefix + " \xC5\xA1\xCE\xA9 " + std::to_string(::GetCurrentProcessId()) + "-" +
             std::to_string(counter++);
     MakeFolders(path_);
 }
