@@ -4,7 +4,7 @@ namespace pp {
 
 // What the main window's frame would do for it: it has none of its own.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     // Lets the system move the window with the mouse, as if its title bar had been grabbed.
     virtual void BeginDrag() = 0;

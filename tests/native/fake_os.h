@@ -31,7 +31,7 @@ struct PathLess {
 };
 
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     static constexpr int kFileNotFound = 2;
 
     void Put(const std::string& path, std::string contents) { files_[path] = std::move(contents); }
@@ -85,14 +85,14 @@ public:
         return out;
     }
 
-private:
+  private:
     std::map<std::string, std::string, PathLess> files_;
     std::set<std::string, PathLess> folders_;
     std::set<std::string, PathLess> hidden_;
 };
 
 class FakeHost : public ProgramHost {
-public:
+  public:
     std::string programFolder = "C:\\Games\\FIFA 09 Demo\\KWTR\\PP09";
     bool anotherCopy = false;
     std::vector<std::string> messages;
@@ -113,7 +113,7 @@ public:
 
 // Keys are kept as given; absent keys give nothing.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> values;  // "application|section|key" -> text
     std::vector<std::string> savedKeys;         // keys in the order they were saved
     bool failing = false;
@@ -142,16 +142,18 @@ public:
 // the order they were first written, keys in their section in the order first written, a repeated
 // key replaced in place, names matched without regard to case.
 class MemoryProfileWriter : public ProfileWriter {
-public:
+  public:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
     };
     std::map<std::string, std::vector<Section>, PathLess> files;
-    std::vector<std::string> writes;  // "section|key|value", in order
+    std::vector<std::string> writes;         // "section|key|value", in order
     MemoryFileSystem* fileSystem = nullptr;  // when set, the document is also mirrored as text there
 
-    bool WriteEntry(const std::string& section, const std::string& key, const std::string& value,
+    bool WriteEntry(const std::string& section,
+                    const std::string& key,
+                    const std::string& value,
                     const std::string& path) override {
         writes.push_back(section + "|" + key + "|" + value);
         if (fileSystem && !fileSystem->Has(path))
@@ -185,7 +187,7 @@ public:
 };
 
 class RecordingShell : public ShellOpener {
-public:
+  public:
     struct Call {
         std::string file, parameters, folder;
     };
@@ -197,7 +199,7 @@ public:
 };
 
 class FakeProcessTable : public ProcessTable {
-public:
+  public:
     std::vector<ProcessEntry> running;
     std::vector<uint32_t> ended;
     int snapshots = 0;
@@ -216,7 +218,7 @@ public:
 };
 
 class ScriptedKeys : public KeyState {
-public:
+  public:
     std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
     int queries = 0;
     uint16_t AsyncKeyState(int) override {
@@ -230,7 +232,7 @@ public:
 };
 
 class MemoryPictures : public PictureLoader {
-public:
+  public:
     std::map<std::string, PictureRef, PathLess> pictures;
     std::vector<std::string> loads;
     PictureRef Load(const std::string& path) override {
@@ -241,7 +243,7 @@ public:
 };
 
 class RecordingWindow : public WindowHost {
-public:
+  public:
     int drags = 0, minimises = 0, closes = 0;
     void BeginDrag() override { ++drags; }
     void Minimise() override { ++minimises; }

@@ -11,7 +11,7 @@ namespace pp {
 namespace {
 
 class WindowsFiles : public testing::Test {
-protected:
+  protected:
     test::TempFolder dir;
     win32::WindowsFileSystem fs;
 };

@@ -8,7 +8,7 @@ namespace pp::test {
 // of the scope. Its name holds a blank and a letter outside the system code page, so every test
 // that uses it also proves that such paths work.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(const std::string& prefix = "pp test");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -19,7 +19,7 @@ public:
     // Path() + "\" + relative.
     std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
 
-private:
+  private:
     std::string path_;
 };
 
