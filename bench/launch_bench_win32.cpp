@@ -121,7 +121,8 @@ std::set<DWORD> GameProcesses() {
     return ids;
 }
 
-// Waits for a fifa09.exe that is not in `before`; its id, or 0.
+// Waits up to 5 s for a fifa09.exe that is not in `before`; its id, or 0. A start takes well under a
+// second, so a click that started nothing is given up soon and not counted.
 DWORD WaitForNewGame(const std::set<DWORD>& before, double start, double& elapsed) {
     DWORD found = 0;
     elapsed = WaitUntil(
@@ -133,7 +134,7 @@ DWORD WaitForNewGame(const std::set<DWORD>& before, double start, double& elapse
                 }
             return false;
         },
-        start, 30000);
+        start, 5000);
     return found;
 }
 
