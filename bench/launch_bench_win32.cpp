@@ -324,6 +324,8 @@ int wmain(int argc, wchar_t** argv) {
             bareLaunch.push_back(elapsed);
             EndProcess(id);
         }
+        // The ended game's window may still be on the display for a moment, over the button.
+        ::Sleep(300);
         // The tool: a click on its start button.
         before = GameProcesses();
         ::SetForegroundWindow(main);
