@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pp {
 
@@ -16,6 +18,12 @@ class ProfileWriter {
                             const std::string& key,
                             const std::string& value,
                             const std::string& filePath) = 0;
+
+    // Writes the whole section at once, replacing what the file held under that name: the same
+    // file as one WriteEntry per entry, in one write instead of one per key. False on failure.
+    virtual bool WriteSection(const std::string& section,
+                              const std::vector<std::pair<std::string, std::string>>& entries,
+                              const std::string& filePath) = 0;
 };
 
 }  // namespace pp

@@ -11,6 +11,9 @@ class WindowsProfileWriter : public ProfileWriter {
                     const std::string& key,
                     const std::string& value,
                     const std::string& filePath) override;
+    bool WriteSection(const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& entries,
+                      const std::string& filePath) override;
 };
 
 }  // namespace pp::win32

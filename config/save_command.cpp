@@ -1,9 +1,12 @@
 #include "config/save_command.h"
 
+#include <algorithm>
+
 #include "app/form1.h"
 #include "app/ignore_errors.h"
 #include "app/startup.h"
 #include "config/catalogue.h"
+#include "files/text_compare.h"
 
 namespace pp {
 namespace {
@@ -28,6 +31,29 @@ bool OverrideFileCanBeReplaced(Form1& form, const std::string& path) {
     return form.os.files.LookUpOrdinaryFile(path) == FileLookup::Missing;
 }
 
+// user.ini as one write per token would leave it, gathered first so each section is one write:
+// sections and keys in the order they first occur, names matched without regard to case, and the
+// last value of a key that occurs again.
+struct ProfileSection {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> entries;
+};
+
+void AddToSections(std::vector<ProfileSection>& sections, const ProfileEntry& entry) {
+    auto section = std::find_if(sections.begin(), sections.end(),
+                                [&](const ProfileSection& s) { return EqualsIgnoringCase(s.name, entry.section); });
+    if (section == sections.end()) {
+        sections.push_back({entry.section, {}});
+        section = sections.end() - 1;
+    }
+    auto key = std::find_if(section->entries.begin(), section->entries.end(),
+                            [&](const auto& e) { return EqualsIgnoringCase(e.first, entry.key); });
+    if (key == section->entries.end())
+        section->entries.emplace_back(entry.key, entry.value);
+    else
+        key->second = entry.value;
+}
+
 void WriteOverrideFile(Form1& form) {
     const std::string path = form.GameRoot() + kOverrideFile;
     bool replaceable = false;
@@ -39,12 +65,14 @@ void WriteOverrideFile(Form1& form) {
         form.Lva.List().Clear();
         form.Lva.List().AddMany(SplitAtBlanks(form.Tva.Text()));
     });
-    for (const std::string& token : form.Lva.List().Items()) {
+    std::vector<ProfileSection> sections;
+    for (const std::string& token : form.Lva.List().Items())
         IgnoreErrors([&] {
             if (auto entry = SplitDirective(token))
-                form.os.profile.WriteEntry(entry->section, entry->key, entry->value, path);
+                AddToSections(sections, *entry);
         });
-    }
+    for (const ProfileSection& section : sections)
+        IgnoreErrors([&] { form.os.profile.WriteSection(section.name, section.entries, path); });
 }
 
 }  // namespace

@@ -175,6 +175,15 @@ class MemoryProfileWriter : public ProfileWriter {
             fileSystem->Put(path, Render(sections));
         return true;
     }
+    bool WriteSection(const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& entries,
+                      const std::string& path) override {
+        ++sectionWrites;
+        for (const auto& [key, value] : entries)
+            WriteEntry(section, key, value, path);
+        return true;
+    }
+    int sectionWrites = 0;
     static std::string Render(const std::vector<Section>& sections) {
         std::string text;
         for (const auto& s : sections) {

@@ -132,7 +132,9 @@ TEST_F(SaveCommand, CheatTextComesFirstAndASlotDirectiveOverridesIt) {
               "[]\r\nDEBUG_SHOOTOUT=1\r\nNO_EXTRA_TIME=1\r\nCAMERA_BIG_ZOOM_MODIFIER=0.15\r\n"
               "CAMERA_BIG_HEIGHT_MODIFIER=0.08\r\n"
               "[GUI]\r\nX=1\r\n");
-    EXPECT_EQ(fake.profile.writes.front(), "OPTIONS|BOOKINGS|0");
+    // The file is written one section at a time, each key once with its last value.
+    EXPECT_EQ(fake.profile.sectionWrites, 3);
+    EXPECT_EQ(fake.profile.writes.front(), "OPTIONS|BOOKINGS|1");
 }
 
 TEST_F(SaveCommand, CameraModifierSwitchOnWithEmptyHeightWritesAnEmptyValue) {
