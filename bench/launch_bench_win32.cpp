@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "app/win32_handles.h"
 
 namespace {
 
@@ -35,18 +36,6 @@ double Now() {
     ::QueryPerformanceCounter(&t);
     return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
-
-struct Handle {
-    HANDLE h = nullptr;
-    Handle() = default;
-    explicit Handle(HANDLE handle) : h(handle) {}
-    ~Handle() {
-        if (h)
-            ::CloseHandle(h);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-};
 
 std::wstring ProgramFolder() {
     wchar_t buffer[MAX_PATH];
@@ -112,10 +101,10 @@ double Worst(const std::vector<double>& values) {
 
 std::set<DWORD> GameProcesses() {
     std::set<DWORD> ids;
-    Handle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    pp::win32::UniqueFileHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot.h, &entry); more; more = ::Process32NextW(snapshot.h, &entry))
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry))
         if (::lstrcmpiW(entry.szExeFile, L"fifa09.exe") == 0)
             ids.insert(entry.th32ProcessID);
     return ids;
@@ -139,10 +128,10 @@ DWORD WaitForNewGame(const std::set<DWORD>& before, double start, double& elapse
 }
 
 void EndProcess(DWORD id) {
-    Handle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-    if (process.h) {
-        ::TerminateProcess(process.h, 0);
-        ::WaitForSingleObject(process.h, 10000);
+    pp::win32::UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (process) {
+        ::TerminateProcess(process.Get(), 0);
+        ::WaitForSingleObject(process.Get(), 10000);
     }
 }
 
@@ -185,9 +174,10 @@ bool CopyFolder(const std::wstring& from, const std::wstring& to) {
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    Handle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    pp::win32::UniqueFileHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    ::WriteFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 std::string LargeList(int count, const char* stem) {
@@ -216,38 +206,36 @@ struct StartUpFigures {
     SIZE_T toolWorkingSet = 0, bareWorkingSet = 0;
 };
 
+// Starts a program, records how long it took until `ready` held and its working set once settled,
+// and closes it again.
+void MeasureOneStart(const std::wstring& program,
+                     const wchar_t* windowClass,
+                     const std::function<bool()>& ready,
+                     std::vector<double>& times,
+                     SIZE_T& workingSet) {
+    Started s;
+    if (!Start(program, s))
+        return;
+    double t = WaitUntil(ready, s.startTime);
+    if (t >= 0)
+        times.push_back(t);
+    ::Sleep(300);
+    workingSet = std::max(workingSet, WorkingSet(s.info.hProcess));
+    CloseAndWait(s, windowClass);
+}
+
 StartUpFigures MeasureStartUp(const std::wstring& game, int teams, int runs) {
     const std::wstring tool = game + L"\\KWTR\\PP09\\PitchPilot.exe";
     const std::wstring bare = ProgramFolder() + L"\\bare_window.exe";
     StartUpFigures figures;
+    auto bareReady = [] { return VisibleWindow(L"PitchPilot.BareWindow") != nullptr; };
+    auto toolReady = [&] {
+        HWND window = VisibleWindow(L"PitchPilot.Form1");
+        return window && ::SendDlgItemMessageW(window, pp::IDC_Combo1, CB_GETCOUNT, 0, 0) == teams;
+    };
     for (int run = 0; run < runs; ++run) {
-        {
-            Started s;
-            if (Start(bare, s)) {
-                double t = WaitUntil([] { return VisibleWindow(L"PitchPilot.BareWindow") != nullptr; }, s.startTime);
-                if (t >= 0)
-                    figures.bare.push_back(t);
-                ::Sleep(300);
-                figures.bareWorkingSet = std::max(figures.bareWorkingSet, WorkingSet(s.info.hProcess));
-                CloseAndWait(s, L"PitchPilot.BareWindow");
-            }
-        }
-        {
-            Started s;
-            if (Start(tool, s)) {
-                double t = WaitUntil(
-                    [&] {
-                        HWND window = VisibleWindow(L"PitchPilot.Form1");
-                        return window && ::SendDlgItemMessageW(window, pp::IDC_Combo1, CB_GETCOUNT, 0, 0) == teams;
-                    },
-                    s.startTime);
-                if (t >= 0)
-                    figures.tool.push_back(t);
-                ::Sleep(300);
-                figures.toolWorkingSet = std::max(figures.toolWorkingSet, WorkingSet(s.info.hProcess));
-                CloseAndWait(s, L"PitchPilot.Form1");
-            }
-        }
+        MeasureOneStart(bare, L"PitchPilot.BareWindow", bareReady, figures.bare, figures.bareWorkingSet);
+        MeasureOneStart(tool, L"PitchPilot.Form1", toolReady, figures.tool, figures.toolWorkingSet);
     }
     return figures;
 }
@@ -282,11 +270,11 @@ int wmain(int argc, wchar_t** argv) {
     // The demo team list: one record a line.
     int demoTeams = 0;
     {
-        Handle file(::CreateFileW((small + L"\\KWTR\\teams.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr));
+        pp::win32::UniqueFileHandle file(::CreateFileW((small + L"\\KWTR\\teams.ini").c_str(), GENERIC_READ,
+                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
         char buffer[65536];
         DWORD read = 0;
-        ::ReadFile(file.h, buffer, sizeof(buffer), &read, nullptr);
+        ::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr);
         for (DWORD i = 0; i + 1 < read; ++i)
             demoTeams += buffer[i] == '\r' && buffer[i + 1] == '\n';
     }
@@ -336,10 +324,10 @@ int wmain(int argc, wchar_t** argv) {
             continue;
         clickToGame.push_back(elapsed);
         ::Sleep(200 + (i * 37) % 150);  // presses fall anywhere in the watcher's period
-        Handle gameProcess(::OpenProcess(SYNCHRONIZE, FALSE, id));
+        pp::win32::UniqueKernelHandle gameProcess(::OpenProcess(SYNCHRONIZE, FALSE, id));
         t0 = Now();
         PressF12();
-        if (gameProcess.h && ::WaitForSingleObject(gameProcess.h, 5000) == WAIT_OBJECT_0)
+        if (gameProcess && ::WaitForSingleObject(gameProcess.Get(), 5000) == WAIT_OBJECT_0)
             f12ToGone.push_back(Now() - t0);
         else
             EndProcess(id);
