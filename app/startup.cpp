@@ -53,15 +53,15 @@ void FillChoiceLists(Form1& form) {
     std::vector<std::string> teams;
     teams.reserve(static_cast<size_t>(form.List1.List().Count()));
     for (const std::string& line : form.List1.List().Items())
-        teams.push_back(SplitRecord(line).name);
+        teams.emplace_back(RecordName(line));
     form.Combo1.List().AddMany(std::move(teams));
     // Both boxes were empty and take the same names: the second takes the first's sorted order.
-    form.Combo2.List().AddMany(form.Combo1.List().Items());
+    form.Combo2.List().CopyItemsOf(form.Combo1.List());
 
     std::vector<std::string> stadiums;
     stadiums.reserve(static_cast<size_t>(form.List2.List().Count()));
     for (const std::string& line : form.List2.List().Items())
-        stadiums.push_back(SplitRecord(line).name);
+        stadiums.emplace_back(RecordName(line));
     form.Combo5.List().AddMany(std::move(stadiums));
 }
 

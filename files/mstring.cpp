@@ -64,6 +64,15 @@ void LineList::AddMany(std::vector<std::string> texts) {
         items_.push_back(std::move(k.text));
 }
 
+void LineList::CopyItemsOf(const LineList& other) {
+    if (sorted_ && !(other.sorted_ && items_.empty())) {
+        AddMany(other.items_);
+        return;
+    }
+    ++revision_;
+    items_.insert(items_.end(), other.items_.begin(), other.items_.end());
+}
+
 void LineList::Clear() {
     ++revision_;
     items_.clear();
@@ -114,10 +123,14 @@ int FindInList(const LineList& list, std::string_view text, bool exact, int star
     return -1;
 }
 
+std::string_view RecordName(std::string_view line) {
+    return line.substr(0, line.find(','));
+}
+
 ListRecord SplitRecord(std::string_view line) {
     ListRecord record;
     size_t comma = line.find(',');
-    record.name = std::string(line.substr(0, comma));
+    record.name = std::string(RecordName(line));
     if (comma == std::string_view::npos)
         return record;
     record.hasId = true;

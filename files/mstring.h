@@ -27,6 +27,9 @@ class LineList {
     // Adds many texts at once: the same result as adding them one by one, in n log n for a
     // sorted list instead of one insertion each.
     void AddMany(std::vector<std::string> texts);
+    // Adds the items of another list, as AddMany would; when both lists sort and this one is
+    // empty, the other's order is already this one's and is taken as it is.
+    void CopyItemsOf(const LineList& other);
     void Clear();
 
     // -1 when no item is selected.
@@ -68,5 +71,7 @@ struct ListRecord {
     std::string id;
 };
 ListRecord SplitRecord(std::string_view line);
+// Field 1 of a record alone: what SplitRecord gives as the name, without making the rest.
+std::string_view RecordName(std::string_view line);
 
 }  // namespace pp

@@ -32,6 +32,33 @@ TEST(LineList, BulkAddGivesTheOrderOfAddingOneByOne) {
     EXPECT_EQ(bulk.Count(), 10);
 }
 
+// Copying takes the other list's order only where it is this list's order too.
+TEST(LineList, CopyOfAnotherListMatchesAddingItsItems) {
+    const std::vector<std::string> texts = {"b", "Élan", "a", "B", "eagle"};
+    LineList sortedSource(true), unsortedSource(false);
+    sortedSource.AddMany(texts);
+    unsortedSource.AddMany(texts);
+    struct Case {
+        bool targetSorted;
+        std::vector<std::string> already;
+        const LineList* source;
+    };
+    const std::vector<Case> cases = {
+        {true, {}, &sortedSource},          {true, {"c", "A"}, &sortedSource}, {true, {}, &unsortedSource},
+        {false, {"z"}, &sortedSource},      {false, {}, &unsortedSource},
+    };
+    for (const Case& c : cases) {
+        LineList copied(c.targetSorted), added(c.targetSorted);
+        copied.AddMany(c.already);
+        added.AddMany(c.already);
+        const uint64_t before = copied.Revision();
+        copied.CopyItemsOf(*c.source);
+        added.AddMany(c.source->Items());
+        EXPECT_EQ(copied.Items(), added.Items());
+        EXPECT_GT(copied.Revision(), before);
+    }
+}
+
 TEST(LineList, AccentedNamesSortBesideTheirBaseLetter) {
     LineList list(true);
     list.AddMany({"Fjord", "Élan", "Dune", "Eagle", "égal"});
@@ -193,6 +220,7 @@ TEST(SplitRecord, NameAndIdFields) {
         EXPECT_EQ(r.name, c.name) << c.line;
         EXPECT_EQ(r.hasId, c.hasId) << c.line;
         EXPECT_EQ(r.id, c.id) << c.line;
+        EXPECT_EQ(RecordName(c.line), c.name) << c.line;
     }
 }
 
