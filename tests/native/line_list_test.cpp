@@ -44,8 +44,8 @@ TEST(LineList, CopyOfAnotherListMatchesAddingItsItems) {
         const LineList* source;
     };
     const std::vector<Case> cases = {
-        {true, {}, &sortedSource},          {true, {"c", "A"}, &sortedSource}, {true, {}, &unsortedSource},
-        {false, {"z"}, &sortedSource},      {false, {}, &unsortedSource},
+        {true, {}, &sortedSource},     {true, {"c", "A"}, &sortedSource}, {true, {}, &unsortedSource},
+        {false, {"z"}, &sortedSource}, {false, {}, &unsortedSource},
     };
     for (const Case& c : cases) {
         LineList copied(c.targetSorted), added(c.targetSorted);
