@@ -164,6 +164,18 @@ void FillComboBox(HWND combo, const LineList& list) {
     ::InvalidateRect(combo, nullptr, TRUE);
 }
 
+// Lists longer than this show only their selection until their box is first used.
+constexpr int kListsFilledAtOnce = 2000;
+
+// A stand-in for a long list: its selected item alone, so the closed box reads as it should.
+void ShowSelectionOnly(HWND combo, const LineList& list) {
+    ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    if (list.SelectedIndex() < 0)
+        return;
+    ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(list.SelectedText()).c_str()));
+    ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
+}
+
 // Sets the edit field of an editable combo box without moving the user's caret.
 void SetComboEditText(HWND combo, int selectedIndex, const std::wstring& text) {
     DWORD start = 0, end = 0;
@@ -440,7 +452,6 @@ bool MainWindow::OnCreate() {
     MakeFonts();
     if (!CreateChildren())
         return false;
-    LayOut();
     SyncFromModel();
     return true;
 }
@@ -448,12 +459,14 @@ bool MainWindow::OnCreate() {
 bool MainWindow::CreateChildren() {
     for (const ControlPlace& place : Form1Layout()) {
         const ChildClass childClass = ClassFor(place, form_);
-        const HWND child =
-            ::CreateWindowExW(childClass.extendedStyle, childClass.className, Widen(CaptionFor(place, form_)).c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | childClass.style, 0, 0, 0, 0, window_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance_, nullptr);
+        const PixelRect r = ChildRect(place);
+        const HWND child = ::CreateWindowExW(
+            childClass.extendedStyle, childClass.className, Widen(CaptionFor(place, form_)).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | childClass.style, r.left, r.top, r.right - r.left,
+            r.bottom - r.top, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance_, nullptr);
         if (!child)
             return false;
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(place)), FALSE);
         children_.push_back({&place, child});
         if (place.kind == ViewKind::TextBox) {
             ::SetWindowSubclass(child, &MainWindow::TextBoxProc, static_cast<UINT_PTR>(place.id),
@@ -504,14 +517,20 @@ HFONT MainWindow::FontFor(const ControlPlace& place) const {
     return place.kind == ViewKind::ImageButton ? fonts_.bold.Get() : fonts_.normal.Get();
 }
 
+// A combo box's window height includes its dropped-down list.
+PixelRect MainWindow::ChildRect(const ControlPlace& place) const {
+    PixelRect r = ScaleToDpi(place.rect, dpi_);
+    if (place.kind == ViewKind::ComboBox)
+        r.bottom += ScaleToDpi(kComboDropHeight, dpi_);
+    return r;
+}
+
 // Places every child from the table at the window's dpi, and gives it its font at that dpi.
 void MainWindow::LayOut() {
     for (const Child& child : children_) {
-        const PixelRect r = ScaleToDpi(child.place->rect, dpi_);
-        int height = r.bottom - r.top;
-        if (child.place->kind == ViewKind::ComboBox)
-            height += ScaleToDpi(kComboDropHeight, dpi_);
-        ::SetWindowPos(child.window, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        const PixelRect r = ChildRect(*child.place);
+        ::SetWindowPos(child.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
         ::SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*child.place)), TRUE);
     }
 }
@@ -555,8 +574,18 @@ bool MainWindow::OnCommand(int id, int code) {
         case ViewKind::ComboBox: {
             auto& combo = static_cast<ComboBox&>(place.model(form_));
             switch (code) {
+                // Focus comes before the list drops down, and before the keys that move through it.
+                case CBN_SETFOCUS:
+                case CBN_DROPDOWN:
+                    if (child->list != Child::List::SelectionOnly)
+                        return false;
+                    ShowWholeList(*child);
+                    return true;
                 case CBN_SELCHANGE:
                 case CBN_SELENDOK:
+                    // The stand-in item is no choice of the user's.
+                    if (child->list == Child::List::SelectionOnly)
+                        return true;
                     combo.UserPick(static_cast<int>(::SendMessageW(child->window, CB_GETCURSEL, 0, 0)));
                     return true;
                 case CBN_EDITCHANGE:
@@ -1040,17 +1069,37 @@ void MainWindow::SyncOptionButton(const Child& child, const OptionButtonArray& a
 
 void MainWindow::SyncComboBox(Child& child, const ComboBox& combo) {
     const LineList& list = combo.List();
-    if (!child.listShown || child.listRevision != list.Revision()) {
-        FillComboBox(child.window, list);
-        child.listShown = true;
+    if (child.list == Child::List::NotShown || child.listRevision != list.Revision()) {
+        const bool waits = list.Count() > kListsFilledAtOnce && combo.Style() == ComboStyle::DropDownList &&
+                           ::GetFocus() != child.window && !::SendMessageW(child.window, CB_GETDROPPEDSTATE, 0, 0);
+        if (waits) {
+            child.list = Child::List::SelectionOnly;
+            child.shownSelection = -2;  // no item at all yet
+        } else {
+            FillComboBox(child.window, list);
+            child.list = Child::List::Whole;
+        }
         child.listRevision = list.Revision();
     }
-    if (combo.Style() == ComboStyle::Editable) {
+    if (child.list == Child::List::SelectionOnly) {
+        if (child.shownSelection != combo.ListIndex()) {
+            ShowSelectionOnly(child.window, list);
+            child.shownSelection = combo.ListIndex();
+        }
+    } else if (combo.Style() == ComboStyle::Editable) {
         SetComboEditText(child.window, combo.ListIndex(), Widen(combo.Text()));
     } else if (static_cast<int>(::SendMessageW(child.window, CB_GETCURSEL, 0, 0)) != combo.ListIndex()) {
         ::SendMessageW(child.window, CB_SETCURSEL, static_cast<WPARAM>(combo.ListIndex()), 0);
     }
     SetEnabled(child.window, combo.Enabled());
+}
+
+void MainWindow::ShowWholeList(Child& child) {
+    const auto& combo = static_cast<ComboBox&>(child.place->model(form_));
+    FillComboBox(child.window, combo.List());
+    ::SendMessageW(child.window, CB_SETCURSEL, static_cast<WPARAM>(combo.ListIndex()), 0);
+    child.list = Child::List::Whole;
+    child.listRevision = combo.List().Revision();
 }
 
 void MainWindow::SyncTextBox(const Child& child, const TextBox& box) {

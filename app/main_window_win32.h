@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/dpi.h"
 #include "app/win32_handles.h"
 #include "shell/hover.h"
 #include "shell/skin_win32.h"
@@ -62,8 +63,11 @@ class MainWindow {
     struct Child {
         const ControlPlace* place = nullptr;
         HWND window = nullptr;
-        bool listShown = false;
+        // A long list waits in its model until the box is first used, showing only its selection;
+        // 100,000 teams would otherwise take the window a second or more to open.
+        enum class List { NotShown, SelectionOnly, Whole } list = List::NotShown;
         uint64_t listRevision = 0;
+        int shownSelection = -1;
         Rgb color = 0;
         uint64_t surfaceRevision = 0;
     };
@@ -114,6 +118,7 @@ class MainWindow {
     bool CreateChildren();
     void CreateToolTip(const Child& child, const std::string& text);
     void MakeFonts();
+    PixelRect ChildRect(const ControlPlace& place) const;
     void LayOut();
     HFONT FontFor(const ControlPlace& place) const;
     Child* FindChild(int id);
@@ -126,6 +131,7 @@ class MainWindow {
     void SyncCheckBox(const Child& child, const CheckBox& box);
     void SyncOptionButton(const Child& child, const OptionButtonArray& array);
     void SyncComboBox(Child& child, const ComboBox& combo);
+    void ShowWholeList(Child& child);
     void SyncTextBox(const Child& child, const TextBox& box);
     void SyncLabel(Child& child, const Label& label);
     // Logo boxes and image buttons show the model's drawing surface.

@@ -13,6 +13,7 @@
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/game_folder.h"
 #include "tests/wine/support/program_windows.h"
+#include "tests/wine/support/user_input.h"
 
 namespace pp {
 namespace {
@@ -116,6 +117,48 @@ TEST_F(PitchPilotRun, TheTeamAndStadiumListsAreSortedIgnoringCase) {
     }
     EXPECT_EQ(test::ComboItems(::GetDlgItem(window, IDC_Combo5)),
               (std::vector<std::wstring>{L"ashgrove Lane", L"Moor Road", L"Old Quarry", L"Riverside Park"}));
+    EXPECT_EQ(Close(*tool, window), 0u);
+}
+
+// A list longer than a box shows at once waits until the box is first used: the closed box shows
+// the selection alone, and the whole list, with the same selection, is there when it opens.
+TEST_F(PitchPilotRun, ALongListIsInItsBoxWhenTheBoxIsFirstUsed) {
+    constexpr int kLong = 3000;
+    std::string teams, stadiums;
+    for (int i = kLong; i > 0; --i) {
+        teams += "Team " + std::to_string(100000 + i) + "," + std::to_string(i) + "\r\n";
+        stadiums += "Ground " + std::to_string(100000 + i) + "," + std::to_string(i) + "\r\n";
+    }
+    game.Write("KWTR\\teams.ini", teams);
+    game.Write("KWTR\\stads.ini", stadiums);
+    auto tool = Start();
+    const HWND window = MainWindowOf(*tool);
+    ASSERT_NE(window, nullptr);
+    const HWND home = ::GetDlgItem(window, IDC_Combo1), stadium = ::GetDlgItem(window, IDC_Combo5);
+    ASSERT_LE(::SendMessageW(home, CB_GETCOUNT, 0, 0), 1);
+    ASSERT_LE(::SendMessageW(stadium, CB_GETCOUNT, 0, 0), 1);
+    const std::wstring homeShown = test::WindowText(home), stadiumShown = test::WindowText(stadium);
+
+    // Opened by a message, as an accessibility tool would.
+    ::SendMessageW(stadium, CB_SHOWDROPDOWN, TRUE, 0);
+    const std::vector<std::wstring> grounds = test::ComboItems(stadium);
+    ASSERT_EQ(grounds.size(), static_cast<size_t>(kLong));
+    EXPECT_EQ(grounds.front(), L"Ground 100001");
+    EXPECT_EQ(grounds.back(), L"Ground 103000");
+    EXPECT_EQ(test::WindowText(stadium), stadiumShown);
+    ::SendMessageW(stadium, CB_SHOWDROPDOWN, FALSE, 0);
+
+    // Clicked and then moved through with the keyboard, as a player would.
+    ASSERT_TRUE(test::BringToFront(window));
+    test::ClickOn(home);
+    ASSERT_TRUE(test::WaitUntil([&] { return ::SendMessageW(home, CB_GETCOUNT, 0, 0) == kLong; }));
+    const int picked = static_cast<int>(::SendMessageW(home, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(test::WindowText(home), homeShown);
+    test::PressKeys({VK_ESCAPE});
+    test::PressKeys({VK_DOWN});
+    const std::wstring next = L"Team " + std::to_wstring(100000 + picked + 2);
+    EXPECT_TRUE(test::WaitUntil([&] { return test::WindowText(home) == next; }, 10000)) << test::WindowText(home);
+    EXPECT_EQ(::SendMessageW(home, CB_GETCOUNT, 0, 0), kLong);
     EXPECT_EQ(Close(*tool, window), 0u);
 }
 
