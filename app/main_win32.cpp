@@ -40,12 +40,15 @@ int RunPitchPilot(HINSTANCE instance, int showCommand) {
     pp::Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
 
     pp::Form1 form(os);
-    // The window opens on the primary monitor, at the system's dpi; its faces are made for that
-    // before the load, which keeps them as the buttons' normal pictures.
-    pp::InstallButtonFaces(form, pp::win32::DrawButtonFaces(static_cast<int>(::GetDpiForSystem())));
+    pp::win32::MainWindow window(form, windowHost, instance);
+    // The window opens on the primary monitor, at the system's dpi. Its background is drawn
+    // meanwhile; its faces are made before the load, which keeps them as the buttons' normal
+    // pictures.
+    const int dpi = static_cast<int>(::GetDpiForSystem());
+    window.DrawBackdropAhead(dpi);
+    pp::InstallButtonFaces(form, pp::win32::DrawButtonFaces(dpi));
     form.Load();
 
-    pp::win32::MainWindow window(form, windowHost, instance);
     if (!window.Create())
         return kExitCodeOfFailure;
     shell.SetOwner(window.Handle());

@@ -446,12 +446,14 @@ bool MainWindow::OnCreate() {
     dpi_ = static_cast<int>(::GetDpiForWindow(window_));
     if (dpi_ <= 0)
         dpi_ = kBaseDpi;
-    MakeSkin();
     cheatBackground_.Reset(::CreateSolidBrush(kCheatBackground));
     line_.Reset(::CreateSolidBrush(kLine));
     MakeFonts();
+    // The children are made while the background may still be drawn ahead; nothing paints before
+    // the window shows.
     if (!CreateChildren())
         return false;
+    MakeSkin();
     SyncFromModel();
     return true;
 }
@@ -773,10 +775,28 @@ void MainWindow::PaintBackdrop() {
     ::EndPaint(window_, &paint);
 }
 
+void MainWindow::DrawBackdropAhead(int dpi) {
+    backdropAheadDpi_ = dpi;
+    backdropAhead_ = std::async(std::launch::async, DrawBackground, dpi);
+}
+
+Picture MainWindow::BackdropFor(int dpi) {
+    if (backdropAhead_.valid()) {
+        try {
+            Picture ahead = backdropAhead_.get();
+            if (backdropAheadDpi_ == dpi && !ahead.Empty())
+                return ahead;
+        } catch (...) {
+            // Drawn again below, on this thread.
+        }
+    }
+    return DrawBackground(dpi);
+}
+
 void MainWindow::MakeSkin() {
     backdropBrush_.Reset();
     backdropBitmap_.Reset();
-    backdrop_ = DrawBackground(dpi_);
+    backdrop_ = BackdropFor(dpi_);
     if (!backdrop_.Empty()) {
         const BITMAPINFO info = TopDownInfo(backdrop_);
         void* bits = nullptr;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <future>
 #include <map>
 #include <vector>
 
@@ -51,6 +52,9 @@ class MainWindow {
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
+    // Starts drawing the window's background for `dpi` on a thread of its own, so that it is ready
+    // by the time the window is made. A window that opens at another dpi draws its own.
+    void DrawBackdropAhead(int dpi);
     // Makes the window and its controls, hidden, centred on the primary monitor. False when the
     // system refused.
     bool Create();
@@ -101,6 +105,7 @@ class MainWindow {
     // The skin at the window's dpi: the background, its brush for the controls that show it through,
     // and the image buttons' faces when the model's do not fit this dpi.
     void MakeSkin();
+    Picture BackdropFor(int dpi);
     bool FacesFit() const;
     // The background under a rectangle of a control, as a picture to draw the control on.
     Picture BackdropUnder(HWND control, const RECT& rect) const;
@@ -146,6 +151,8 @@ class MainWindow {
     std::vector<Child> children_;
     Fonts fonts_;
     Picture backdrop_;
+    int backdropAheadDpi_ = 0;
+    std::future<Picture> backdropAhead_;
     UniqueBitmap backdropBitmap_;
     // Made from backdropBitmap_, so it goes first.
     UniqueBrush backdropBrush_;
