@@ -4,7 +4,8 @@
 //  - start click to game process running, against a bare launch of the stand-in game;
 //  - F12 to game process gone;
 //  - working set of the running tool against the bare window; size of PitchPilot.exe.
-// Usage (scripts/bench runs it): launch_bench.exe DEMO_GAME_FOLDER [RUNS]
+// Usage (scripts/bench runs it): launch_bench.exe DEMO_GAME_FOLDER [RUNS] [start-up]
+// With "start-up" it measures the start-up figures alone, which takes seconds instead of a minute.
 
 #include <windows.h>
 
@@ -261,59 +262,14 @@ void Report(const char* what, const std::vector<double>& tool, const std::vector
                 Median(floor), Median(floor) > 0 ? Median(tool) / Median(floor) : 0.0, tool.size());
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: launch_bench DEMO_GAME_FOLDER [RUNS]\n");
-        return 2;
-    }
-    const std::wstring demo = argv[1];
-    const int runs = argc > 2 ? _wtoi(argv[2]) : 7;
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    const std::wstring work = std::wstring(temp) + L"pp bench " + std::to_wstring(::GetCurrentProcessId());
-    const std::wstring small = work + L"\\demo", large = work + L"\\large";
-    ::CreateDirectoryW(work.c_str(), nullptr);
-    if (!CopyFolder(demo, small) || !CopyFolder(demo, large)) {
-        std::fprintf(stderr, "could not copy the demo game folder\n");
-        return 1;
-    }
-    constexpr int kLargeCount = 100000;
-    WriteBytes(large + L"\\KWTR\\teams.ini", LargeList(kLargeCount, "Town"));
-    WriteBytes(large + L"\\KWTR\\stads.ini", LargeList(kLargeCount, "Park"));
-
-    // The demo team list: one record a line.
-    int demoTeams = 0;
-    {
-        pp::win32::UniqueFileHandle file(::CreateFileW((small + L"\\KWTR\\teams.ini").c_str(), GENERIC_READ,
-                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-        char buffer[65536];
-        DWORD read = 0;
-        ::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr);
-        for (DWORD i = 0; i + 1 < read; ++i)
-            demoTeams += buffer[i] == '\r' && buffer[i + 1] == '\n';
-    }
-
-    KeepUserIni();
-    StartUpFigures demoFigures = MeasureStartUp(small, demoTeams, runs);
-    Report("start-up, demo lists", demoFigures.tool, demoFigures.bare);
-    StartUpFigures largeFigures = MeasureStartUp(large, kLargeCount, std::max(3, runs / 2));
-    Report("start-up, 100,000 teams and stadiums", largeFigures.tool, largeFigures.bare);
-    std::printf("%-44s median %6.1f ms   (%zu openings)\n", "first opening of a box of 100,000 teams",
-                Median(largeFigures.firstOpen), largeFigures.firstOpen.size());
-    std::printf("%-44s tool %8.1f MiB  floor %8.1f MiB  ratio %5.2f\n", "working set after start-up (demo lists)",
-                demoFigures.toolWorkingSet / 1048576.0, demoFigures.bareWorkingSet / 1048576.0,
-                demoFigures.bareWorkingSet ? double(demoFigures.toolWorkingSet) / demoFigures.bareWorkingSet : 0.0);
-
-    // Start click and F12, with the tool running on the demo folder.
+// Start clicks and F12 presses, with the tool running on the demo folder `small`.
+void MeasureStartClicksAndF12(const std::wstring& small, const std::wstring& tool, int runs) {
     Started toolProcess;
-    const std::wstring tool = small + L"\\KWTR\\PP09\\PitchPilot.exe";
     const std::wstring game = small + L"\\fifa09.exe";
     if (!Start(tool, toolProcess) ||
         WaitUntil([] { return VisibleWindow(L"PitchPilot.Form1") != nullptr; }, toolProcess.startTime) < 0) {
         std::fprintf(stderr, "the tool did not start\n");
-        return 1;
+        return;
     }
     ::Sleep(500);
     HWND main = VisibleWindow(L"PitchPilot.Form1");
@@ -354,6 +310,57 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-44s median %6.1f ms   worst %6.1f ms   (%zu presses)\n", "F12 to game process gone",
                 Median(f12ToGone), Worst(f12ToGone), f12ToGone.size());
     CloseAndWait(toolProcess, L"PitchPilot.Form1");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: launch_bench DEMO_GAME_FOLDER [RUNS]\n");
+        return 2;
+    }
+    const std::wstring demo = argv[1];
+    const int runs = argc > 2 ? _wtoi(argv[2]) : 7;
+    const bool startUpOnly = argc > 3 && std::wstring(argv[3]) == L"start-up";
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring work = std::wstring(temp) + L"pp bench " + std::to_wstring(::GetCurrentProcessId());
+    const std::wstring small = work + L"\\demo", large = work + L"\\large";
+    ::CreateDirectoryW(work.c_str(), nullptr);
+    if (!CopyFolder(demo, small) || !CopyFolder(demo, large)) {
+        std::fprintf(stderr, "could not copy the demo game folder\n");
+        return 1;
+    }
+    constexpr int kLargeCount = 100000;
+    WriteBytes(large + L"\\KWTR\\teams.ini", LargeList(kLargeCount, "Town"));
+    WriteBytes(large + L"\\KWTR\\stads.ini", LargeList(kLargeCount, "Park"));
+
+    // The demo team list: one record a line.
+    int demoTeams = 0;
+    {
+        pp::win32::UniqueFileHandle file(::CreateFileW((small + L"\\KWTR\\teams.ini").c_str(), GENERIC_READ,
+                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        char buffer[65536];
+        DWORD read = 0;
+        ::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr);
+        for (DWORD i = 0; i + 1 < read; ++i)
+            demoTeams += buffer[i] == '\r' && buffer[i + 1] == '\n';
+    }
+
+    KeepUserIni();
+    StartUpFigures demoFigures = MeasureStartUp(small, demoTeams, runs);
+    Report("start-up, demo lists", demoFigures.tool, demoFigures.bare);
+    StartUpFigures largeFigures = MeasureStartUp(large, kLargeCount, std::max(3, runs / 2));
+    Report("start-up, 100,000 teams and stadiums", largeFigures.tool, largeFigures.bare);
+    std::printf("%-44s median %6.1f ms   (%zu openings)\n", "first opening of a box of 100,000 teams",
+                Median(largeFigures.firstOpen), largeFigures.firstOpen.size());
+    std::printf("%-44s tool %8.1f MiB  floor %8.1f MiB  ratio %5.2f\n", "working set after start-up (demo lists)",
+                demoFigures.toolWorkingSet / 1048576.0, demoFigures.bareWorkingSet / 1048576.0,
+                demoFigures.bareWorkingSet ? double(demoFigures.toolWorkingSet) / demoFigures.bareWorkingSet : 0.0);
+
+    const std::wstring tool = small + L"\\KWTR\\PP09\\PitchPilot.exe";
+    if (!startUpOnly)
+        MeasureStartClicksAndF12(small, tool, runs);
 
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ::GetFileAttributesExW(tool.c_str(), GetFileExInfoStandard, &data);
