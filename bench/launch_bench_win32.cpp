@@ -1,6 +1,7 @@
 // Whole-program figures under Wine, each measured side by side with its floor in one run:
 //  - start-up: process start to the main window visible with its team list filled, against a
-//    bare window program started the same way; with the demo lists and with 100,000 teams;
+//    bare window program started the same way, and against a bare window with the main window's
+//    controls (bare_controls); with the demo lists and with 100,000 teams;
 //  - start click to game process running, against a bare launch of the stand-in game;
 //  - F12 to game process gone;
 //  - working set of the running tool against the bare window; size of PitchPilot.exe.
@@ -204,8 +205,9 @@ void KeepUserIni() {
 
 struct StartUpFigures {
     std::vector<double> tool, bare;
+    std::vector<double> controls;   // the bare window with the main window's controls
     std::vector<double> firstOpen;  // the home team box opened for the first time
-    SIZE_T toolWorkingSet = 0, bareWorkingSet = 0;
+    SIZE_T toolWorkingSet = 0, bareWorkingSet = 0, controlsWorkingSet = 0;
 };
 
 // Starts a program, records how long it took until `ready` held and its working set once settled,
@@ -234,7 +236,9 @@ StartUpFigures MeasureStartUp(const std::wstring& game, int teams, int runs) {
     const std::wstring tool = game + L"\\KWTR\\PP09\\PitchPilot.exe";
     const std::wstring bare = ProgramFolder() + L"\\bare_window.exe";
     StartUpFigures figures;
+    const std::wstring controls = ProgramFolder() + L"\\bare_controls.exe";
     auto bareReady = [] { return VisibleWindow(L"PitchPilot.BareWindow") != nullptr; };
+    auto controlsReady = [] { return VisibleWindow(L"PitchPilot.BareControls") != nullptr; };
     // A long list waits in the tool until its box is first used; the closed box shows one item.
     const LRESULT shown = teams > 2000 ? 1 : teams;
     auto toolReady = [&] {
@@ -243,6 +247,8 @@ StartUpFigures MeasureStartUp(const std::wstring& game, int teams, int runs) {
     };
     for (int run = 0; run < runs; ++run) {
         MeasureOneStart(bare, L"PitchPilot.BareWindow", bareReady, figures.bare, figures.bareWorkingSet);
+        MeasureOneStart(controls, L"PitchPilot.BareControls", controlsReady, figures.controls,
+                        figures.controlsWorkingSet);
         MeasureOneStart(tool, L"PitchPilot.Form1", toolReady, figures.tool, figures.toolWorkingSet, [&] {
             // Opening the box is one message, answered once the list is in it.
             const HWND box = ::GetDlgItem(VisibleWindow(L"PitchPilot.Form1"), pp::IDC_Combo1);
@@ -350,13 +356,19 @@ int wmain(int argc, wchar_t** argv) {
     KeepUserIni();
     StartUpFigures demoFigures = MeasureStartUp(small, demoTeams, runs);
     Report("start-up, demo lists", demoFigures.tool, demoFigures.bare);
+    Report("  the same against the bare controls", demoFigures.tool, demoFigures.controls);
     StartUpFigures largeFigures = MeasureStartUp(large, kLargeCount, std::max(3, runs / 2));
     Report("start-up, 100,000 teams and stadiums", largeFigures.tool, largeFigures.bare);
+    Report("  the same against the bare controls", largeFigures.tool, largeFigures.controls);
     std::printf("%-44s median %6.1f ms   (%zu openings)\n", "first opening of a box of 100,000 teams",
                 Median(largeFigures.firstOpen), largeFigures.firstOpen.size());
     std::printf("%-44s tool %8.1f MiB  floor %8.1f MiB  ratio %5.2f\n", "working set after start-up (demo lists)",
                 demoFigures.toolWorkingSet / 1048576.0, demoFigures.bareWorkingSet / 1048576.0,
                 demoFigures.bareWorkingSet ? double(demoFigures.toolWorkingSet) / demoFigures.bareWorkingSet : 0.0);
+    std::printf(
+        "%-44s tool %8.1f MiB  floor %8.1f MiB  ratio %5.2f\n", "  the same against the bare controls",
+        demoFigures.toolWorkingSet / 1048576.0, demoFigures.controlsWorkingSet / 1048576.0,
+        demoFigures.controlsWorkingSet ? double(demoFigures.toolWorkingSet) / demoFigures.controlsWorkingSet : 0.0);
 
     const std::wstring tool = small + L"\\KWTR\\PP09\\PitchPilot.exe";
     if (!startUpOnly)
