@@ -796,19 +796,22 @@ Picture MainWindow::BackdropFor(int dpi) {
 void MainWindow::MakeSkin() {
     backdropBrush_.Reset();
     backdropBitmap_.Reset();
-    backdrop_ = BackdropFor(dpi_);
-    if (!backdrop_.Empty()) {
-        const BITMAPINFO info = TopDownInfo(backdrop_);
+    backdrop_ = {};
+    const Picture drawn = BackdropFor(dpi_);
+    if (!drawn.Empty()) {
+        const BITMAPINFO info = TopDownInfo(drawn);
         void* bits = nullptr;
         backdropBitmap_.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (backdropBitmap_ && bits) {
-            std::copy(backdrop_.pixels.begin(), backdrop_.pixels.end(), static_cast<uint32_t*>(bits));
+            std::copy(drawn.pixels.begin(), drawn.pixels.end(), static_cast<uint32_t*>(bits));
             backdropBrush_.Reset(::CreatePatternBrush(backdropBitmap_.Get()));
+            // The bitmap's own pixels serve from here on; the drawing's copy goes.
+            backdrop_ = {static_cast<const uint32_t*>(bits), drawn.width, drawn.height};
         }
     }
     if (!backdropBrush_) {
         backdropBitmap_.Reset();
-        backdrop_ = Picture();
+        backdrop_ = {};
         backdropBrush_.Reset(::CreateSolidBrush(kBackground));
     }
     toggleGlyphs_.clear();

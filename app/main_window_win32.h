@@ -150,7 +150,13 @@ class MainWindow {
     int dpi_ = 96;
     std::vector<Child> children_;
     Fonts fonts_;
-    Picture backdrop_;
+    // The background's pixels, in backdropBitmap_.
+    struct BackdropPixels {
+        const uint32_t* bits = nullptr;
+        int width = 0;
+        int height = 0;
+        uint32_t At(int x, int y) const { return bits[static_cast<size_t>(y) * static_cast<size_t>(width) + x]; }
+    } backdrop_;
     int backdropAheadDpi_ = 0;
     std::future<Picture> backdropAhead_;
     UniqueBitmap backdropBitmap_;
