@@ -2,7 +2,8 @@
 //  - start-up: process start to the main window visible with its team list filled, against a
 //    bare window program started the same way, and against a bare window with the main window's
 //    controls (bare_controls); with the demo lists and with 100,000 teams;
-//  - start click to game process running, against a bare launch of the stand-in game;
+//  - start click to game process running, against a bare launch of the stand-in game, and against
+//    a click on a plain button that makes that launch;
 //  - F12 to game process gone;
 //  - working set of the running tool against the bare window; size of PitchPilot.exe.
 // Usage (scripts/bench runs it): launch_bench.exe DEMO_GAME_FOLDER [RUNS] [start-up]
@@ -68,10 +69,12 @@ struct Started {
     }
 };
 
-bool Start(const std::wstring& program, Started& started) {
+bool Start(const std::wstring& program, Started& started, const std::wstring& arguments = {}) {
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     std::wstring commandLine = L"\"" + program + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
     std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
     started.startTime = Now();
     return ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
@@ -277,10 +280,23 @@ void MeasureStartClicksAndF12(const std::wstring& small, const std::wstring& too
         std::fprintf(stderr, "the tool did not start\n");
         return;
     }
+    Started bareProcess;
+    if (!Start(ProgramFolder() + L"\\bare_controls.exe", bareProcess, small) ||
+        WaitUntil([] { return VisibleWindow(L"PitchPilot.BareControls") != nullptr; }, bareProcess.startTime) < 0) {
+        std::fprintf(stderr, "the bare controls did not start\n");
+        return;
+    }
     ::Sleep(500);
     HWND main = VisibleWindow(L"PitchPilot.Form1");
     HWND startButton = ::GetDlgItem(main, pp::IDC_FBU_2);
-    std::vector<double> clickToGame, bareLaunch, f12ToGone;
+    HWND bare = VisibleWindow(L"PitchPilot.BareControls");
+    HWND bareButton = ::GetDlgItem(bare, pp::IDC_FBU_2);
+    // Below the tool's window, so neither window covers the other's button.
+    RECT mainRect{};
+    ::GetWindowRect(main, &mainRect);
+    ::SetWindowPos(bare, nullptr, mainRect.left, mainRect.bottom + 10, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::vector<double> clickToGame, bareLaunch, bareClick, f12ToGone;
     const int presses = std::max(50, runs);
     for (int i = 0; i < presses; ++i) {
         double elapsed = -1;
@@ -293,6 +309,16 @@ void MeasureStartClicksAndF12(const std::wstring& small, const std::wstring& too
             EndProcess(id);
         }
         // The ended game's window may still be on the display for a moment, over the button.
+        ::Sleep(300);
+        // The second floor: a click on a plain button that starts the game the same way.
+        before = GameProcesses();
+        ::SetForegroundWindow(bare);
+        t0 = Now();
+        ClickAtCentre(bareButton);
+        if (DWORD id = WaitForNewGame(before, t0, elapsed)) {
+            bareClick.push_back(elapsed);
+            EndProcess(id);
+        }
         ::Sleep(300);
         // The tool: a click on its start button.
         before = GameProcesses();
@@ -313,9 +339,11 @@ void MeasureStartClicksAndF12(const std::wstring& small, const std::wstring& too
             EndProcess(id);
     }
     Report("start click to game process running", clickToGame, bareLaunch);
+    Report("  the same against a click on a bare button", clickToGame, bareClick);
     std::printf("%-44s median %6.1f ms   worst %6.1f ms   (%zu presses)\n", "F12 to game process gone",
                 Median(f12ToGone), Worst(f12ToGone), f12ToGone.size());
     CloseAndWait(toolProcess, L"PitchPilot.Form1");
+    CloseAndWait(bareProcess, L"PitchPilot.BareControls");
 }
 
 }  // namespace
