@@ -77,6 +77,11 @@ void BM_StartUp(benchmark::State& state) {
         fake.settings.values[MemorySettingsStore::Address("KWTR", "09PP", key)] = std::to_string(teams - 1);
     size_t peak = 0;
     for (auto _ : state) {
+        // The stand-ins log every call; emptied each time, so a log that grows over thousands of
+        // runs is not taken for the start-up's own memory.
+        fake.files.lookups.clear();
+        fake.files.deletions.clear();
+        fake.pictures.loads.clear();
         const size_t before = gLiveBytes.load();
         gPeakBytes = before;
         Form1 form(fake.os);
