@@ -470,6 +470,9 @@ bool MainWindow::CreateChildren() {
             return false;
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(place)), FALSE);
         children_.push_back({&place, child});
+        if (place.kind == ViewKind::ComboBox)
+            ::SetWindowSubclass(child, &MainWindow::ComboBoxProc, static_cast<UINT_PTR>(place.id),
+                                reinterpret_cast<DWORD_PTR>(this));
         if (place.kind == ViewKind::TextBox) {
             ::SetWindowSubclass(child, &MainWindow::TextBoxProc, static_cast<UINT_PTR>(place.id),
                                 reinterpret_cast<DWORD_PTR>(this));
@@ -995,6 +998,25 @@ MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
         }
         if (message == WM_NCDESTROY)
             ::RemoveWindowSubclass(window, &MainWindow::TextBoxProc, id);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+// The wheel turns a closed box's selection without focusing it, so a long list waiting for its
+// first use is put in first.
+LRESULT CALLBACK
+MainWindow::ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR selfData) {
+    auto* self = reinterpret_cast<MainWindow*>(selfData);
+    try {
+        if (message == WM_MOUSEWHEEL) {
+            Child* child = self->FindChild(static_cast<int>(id));
+            if (child && child->list == Child::List::SelectionOnly)
+                self->ShowWholeList(*child);
+        }
+        if (message == WM_NCDESTROY)
+            ::RemoveWindowSubclass(window, &MainWindow::ComboBoxProc, id);
         return ::DefSubclassProc(window, message, wParam, lParam);
     } catch (...) {
         return 0;

@@ -159,6 +159,16 @@ TEST_F(PitchPilotRun, ALongListIsInItsBoxWhenTheBoxIsFirstUsed) {
     const std::wstring next = L"Team " + std::to_wstring(100000 + picked + 2);
     EXPECT_TRUE(test::WaitUntil([&] { return test::WindowText(home) == next; }, 10000)) << test::WindowText(home);
     EXPECT_EQ(::SendMessageW(home, CB_GETCOUNT, 0, 0), kLong);
+
+    // Turned with the wheel while another box has the focus.
+    const HWND away = ::GetDlgItem(window, IDC_Combo2);
+    ASSERT_LE(::SendMessageW(away, CB_GETCOUNT, 0, 0), 1);
+    const std::wstring awayShown = test::WindowText(away);
+    ::SendMessageW(away, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_EQ(::SendMessageW(away, CB_GETCOUNT, 0, 0), kLong);
+    const int turned = static_cast<int>(::SendMessageW(away, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(test::WindowText(away), L"Team " + std::to_wstring(100000 + turned + 1));
+    EXPECT_NE(test::WindowText(away), awayShown);
     EXPECT_EQ(Close(*tool, window), 0u);
 }
 
