@@ -474,6 +474,14 @@ std::vector<std::pair<HWND, std::wstring>> VisibleWindows() {
     return windows;
 }
 
+// The titles in one line, for a failure's message.
+std::wstring TitlesOf(const std::vector<std::pair<HWND, std::wstring>>& windows) {
+    std::wstring titles;
+    for (const auto& [window, title] : windows)
+        titles += L"\"" + title + L"\" ";
+    return titles;
+}
+
 // Without the help page, Help opens the tool's readme.txt in the text editor.
 TEST_F(DemoGameRun, HelpWithoutItsPageOpensTheReadme) {
     ASSERT_TRUE(::DeleteFileW(Widen(root + "\\KWTR\\tut\\09 Hoarding Kit.html").c_str()));
@@ -489,7 +497,8 @@ TEST_F(DemoGameRun, HelpWithoutItsPageOpensTheReadme) {
             if (title.find(L"readme.txt") != std::wstring::npos)
                 editor = w;
         return editor != nullptr;
-    })) << "no editor window shows readme.txt";
+    })) << "no editor window shows readme.txt; the windows shown: "
+        << win32::Narrow(TitlesOf(VisibleWindows()));
     if (editor) {
         DWORD editorProcess = 0;
         ::GetWindowThreadProcessId(editor, &editorProcess);
