@@ -158,8 +158,13 @@ class DemoGameRun : public testing::Test {
     std::unique_ptr<test::ChildProcess> Start() {
         return std::make_unique<test::ChildProcess>(tool, "", test::ProgramFolder());
     }
+    // The window once it is shown and its thread takes messages again, which is after it has drawn
+    // itself: input given before then can go astray under Wine.
     static HWND MainWindowOf(const test::ChildProcess& process) {
-        return test::WaitForTopWindow(process.Id(), win32::kForm1ClassName);
+        const HWND window = test::WaitForTopWindow(process.Id(), win32::kForm1ClassName);
+        if (window)
+            ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, test::kWindowWaitMs, nullptr);
+        return window;
     }
 
     // Opens the drop-down with a click and picks the item with the arrow keys and Enter.
@@ -437,8 +442,13 @@ TEST_F(DemoGameRun, TabReachesEveryCommandInReadingOrder) {
             focused = ::GetParent(focused);
         return ::GetDlgCtrlID(focused);
     };
-    test::ClickOn(::GetDlgItem(window, IDC_TX1));
-    ASSERT_TRUE(test::WaitUntil([&] { return focus() == IDC_TX1; }));
+    // A click is given again if the first did not reach the box; where the focus goes from there is
+    // what the test is about.
+    for (int attempt = 0; attempt < 3 && focus() != IDC_TX1; ++attempt) {
+        test::ClickOn(::GetDlgItem(window, IDC_TX1));
+        test::WaitUntil([&] { return focus() == IDC_TX1; }, 5000);
+    }
+    ASSERT_EQ(focus(), IDC_TX1);
 
     std::vector<int> order;
     for (int step = 0; step < 100; ++step) {
