@@ -31,6 +31,7 @@
 #include "state/saved_state.h"
 #include "tests/native/fake_os.h"
 #include "tests/wine/support/child_process.h"
+#include "tests/wine/support/folder_copy.h"
 #include "tests/wine/support/game_folder.h"
 #include "tests/wine/support/game_report.h"
 #include "tests/wine/support/picture_files.h"
@@ -67,29 +68,15 @@ std::string Summary(const std::string& bytes) {
 
 // Every file and folder below `folder`, by relative path: a file with its bytes, a folder as
 // "<folder>".
-void ListInto(const std::wstring& folder, const std::string& relative, std::map<std::string, std::string>& out) {
-    WIN32_FIND_DATAW found{};
-    win32::UniqueFindHandle find(::FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!find)
-        return;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        const std::string path = relative.empty() ? Narrow(name) : relative + "\\" + Narrow(name);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            out[path] = "<folder>";
-            ListInto(folder + L"\\" + name, path, out);
-        } else {
-            std::string bytes;
-            out[path] = test::ReadFile(Narrow(folder + L"\\" + name), bytes) ? Summary(bytes) : "<unreadable>";
-        }
-    } while (::FindNextFileW(find.Get(), &found));
-}
-
 std::map<std::string, std::string> Contents(const std::string& folder) {
     std::map<std::string, std::string> out;
-    ListInto(Widen(folder), "", out);
+    test::VisitFolder(folder, [&](const std::string& relative, bool isFolder) {
+        std::string bytes;
+        if (isFolder)
+            out[relative] = "<folder>";
+        else
+            out[relative] = test::ReadFile(folder + "\\" + relative, bytes) ? Summary(bytes) : "<unreadable>";
+    });
     return out;
 }
 

@@ -2,35 +2,11 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "app/text_win32.h"
-#include "app/win32_handles.h"
 #include "tests/wine/support/child_process.h"
+#include "tests/wine/support/folder_copy.h"
 
 namespace pp::test {
-namespace {
-
-void ListFiles(const std::wstring& folder,
-               const std::wstring& relative,
-               const std::function<void(const std::wstring&)>& onFile) {
-    WIN32_FIND_DATAW found{};
-    win32::UniqueFindHandle find(::FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!find)
-        return;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        const std::wstring path = relative.empty() ? name : relative + L"\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ListFiles(folder + L"\\" + name, path, onFile);
-        else
-            onFile(path);
-    } while (::FindNextFileW(find.Get(), &found));
-}
-
-}  // namespace
 
 GameFolder::GameFolder(const std::string& teams, const std::string& stadiums) {
     Write("KWTR\\teams.ini", teams);
@@ -69,9 +45,9 @@ std::string GameFolder::Read(const std::string& relative) const {
 
 std::map<std::string, std::string> GameFolder::Files() const {
     std::map<std::string, std::string> files;
-    ListFiles(win32::Widen(folder_.Path()), L"", [&](const std::wstring& relative) {
-        const std::string path = win32::Narrow(relative);
-        files[path] = Read(path);
+    VisitFolder(folder_.Path(), [&](const std::string& relative, bool isFolder) {
+        if (!isFolder)
+            files[relative] = Read(relative);
     });
     return files;
 }
