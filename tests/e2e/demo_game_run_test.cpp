@@ -375,6 +375,16 @@ TEST_F(DemoGameRun, ButtonsAndLinksLightUpUnderThePointerUntilItCrossesThePitch)
     EXPECT_EQ(CloseWithAltF4(*run, window), 0u);
 }
 
+// The focus, capture and move state of the thread that owns the window; all empty when the system
+// could not say.
+GUITHREADINFO GuiStateOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info))
+        info = GUITHREADINFO{};
+    return info;
+}
+
 // The window has no title bar: a press of the left button on a free spot of the pitch hands the
 // window to the system's move loop, as a press on a title bar would; the right button does not.
 TEST_F(DemoGameRun, TheLeftButtonOnThePitchStartsTheSystemsMove) {
@@ -382,11 +392,9 @@ TEST_F(DemoGameRun, TheLeftButtonOnThePitchStartsTheSystemsMove) {
     const HWND window = MainWindowOf(*run);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(test::BringToFront(window));
-    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     const auto moving = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        return ::GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) && info.hwndMoveSize == window;
+        const GUITHREADINFO info = GuiStateOf(window);
+        return (info.flags & GUI_INMOVESIZE) && info.hwndMoveSize == window;
     };
 
     test::MovePointerTo(window, kFreeSpot);
@@ -430,14 +438,11 @@ TEST_F(DemoGameRun, TabReachesEveryCommandInReadingOrder) {
     const HWND window = MainWindowOf(*run);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(test::BringToFront(window));
-    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     auto focus = [&]() -> int {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        if (!::GetGUIThreadInfo(thread, &info) || !info.hwndFocus)
+        HWND focused = GuiStateOf(window).hwndFocus;
+        if (!focused)
             return 0;
         // The edit field inside the resolution box stands for the box.
-        HWND focused = info.hwndFocus;
         if (::GetParent(focused) != window)
             focused = ::GetParent(focused);
         return ::GetDlgCtrlID(focused);
