@@ -158,13 +158,8 @@ class DemoGameRun : public testing::Test {
     std::unique_ptr<test::ChildProcess> Start() {
         return std::make_unique<test::ChildProcess>(tool, "", test::ProgramFolder());
     }
-    // The window once it is shown and its thread takes messages again, which is after it has drawn
-    // itself: input given before then can go astray under Wine.
     static HWND MainWindowOf(const test::ChildProcess& process) {
-        const HWND window = test::WaitForTopWindow(process.Id(), win32::kForm1ClassName);
-        if (window)
-            ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, test::kWindowWaitMs, nullptr);
-        return window;
+        return test::WaitForTopWindow(process.Id(), win32::kForm1ClassName);
     }
 
     // Opens the drop-down with a click and picks the item with the arrow keys and Enter.

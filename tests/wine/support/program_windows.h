@@ -13,7 +13,8 @@ namespace pp::test {
 inline constexpr uint32_t kWindowWaitMs = 60000;
 
 // The first visible top-level window of the process with the class name (and the title, when
-// one is given), waiting for it at most `milliseconds`; null when none came.
+// one is given), once its thread takes messages, waiting for it at most `milliseconds`; null when
+// none came.
 HWND WaitForTopWindow(uint32_t processId,
                       const std::wstring& className,
                       const std::wstring& title = {},

@@ -59,8 +59,14 @@ HWND WaitForTopWindow(uint32_t processId,
     const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
     for (;;) {
         for (HWND window : TopWindowsOf(processId, className))
-            if (title.empty() || WindowText(window) == title)
+            if (title.empty() || WindowText(window) == title) {
+                // Shown is not yet ready: input given while the window still draws itself can go
+                // astray under Wine. Its thread answers once it takes messages again.
+                const ULONGLONG now = ::GetTickCount64();
+                ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                                      static_cast<UINT>(now < deadline ? deadline - now : 0), nullptr);
                 return window;
+            }
         if (::GetTickCount64() >= deadline)
             return nullptr;
         ::Sleep(kPollMs);
