@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/control_ids.h"
-#include "app/form1.h"
+#include "model/control_ids.h"
+#include "model/form1.h"
 
 namespace pp {
 namespace {

@@ -5,17 +5,18 @@
 
 #include <commctrl.h>
 
-#include "app/form1.h"
 #include "app/main_window_win32.h"
 #include "app/program_host_win32.h"
+#include "app/skin_win32.h"
+#include "app/wiring.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
 #include "files/file_system_win32.h"
+#include "model/form1.h"
 #include "process/key_state_win32.h"
 #include "process/mmshut_win32.h"
 #include "shell/button_faces.h"
 #include "shell/shell_opener_win32.h"
-#include "shell/skin_win32.h"
 #include "state/registry_settings_store_win32.h"
 
 namespace {
@@ -40,6 +41,8 @@ int RunPitchPilot(HINSTANCE instance, int showCommand) {
     pp::Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
 
     pp::Form1 form(os);
+
+    pp::WireHandlers(form);
     pp::win32::MainWindow window(form, windowHost, instance);
     // The window opens on the primary monitor, at the system's dpi. Its background is drawn
     // meanwhile; its faces are made before the load, which keeps them as the buttons' normal

@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <string>
 
-#include "app/form1.h"
 #include "app/form1_layout.h"
-#include "app/ignore_errors.h"
 #include "app/resource_ids.h"
-#include "app/text_win32.h"
+#include "app/skin_win32.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 #include "shell/button_faces.h"
 #include "shell/commands.h"
 #include "shell/hover.h"
-#include "shell/skin_win32.h"
+#include "win32/text.h"
 
 namespace pp::win32 {
 namespace {

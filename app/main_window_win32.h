@@ -10,12 +10,12 @@
 #include <map>
 #include <vector>
 
-#include "app/controls.h"
 #include "app/dpi.h"
-#include "app/win32_handles.h"
+#include "app/skin_win32.h"
+#include "model/controls.h"
+#include "model/window_host.h"
 #include "shell/hover.h"
-#include "shell/skin_win32.h"
-#include "shell/window_host.h"
+#include "win32/handles.h"
 
 namespace pp {
 class Form1;

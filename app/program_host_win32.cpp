@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/text_win32.h"
+#include "win32/text.h"
 
 namespace pp::win32 {
 

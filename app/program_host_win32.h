@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/program_host.h"
-#include "app/win32_handles.h"
+#include "model/program_host.h"
+#include "win32/handles.h"
 
 namespace pp::win32 {
 

@@ -1,19 +1,15 @@
 #include "app/startup.h"
 
 #include <array>
-#include <exception>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
+#include "config/required_files.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 #include "shell/hover.h"
 #include "state/saved_state.h"
 
 namespace pp {
 namespace {
-
-constexpr std::array<const char*, 5> kRequiredFiles = {
-    "KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db",
-};
 
 constexpr std::array<const char*, 4> kConfigurationFiles = {"common.ini", "locale.ini", "sku.ini", "situation.ini"};
 
@@ -79,25 +75,6 @@ std::optional<std::string> GameRootFromToolFolder(const std::string& toolFolder)
         path.resize(cut);
     }
     return path + "\\";
-}
-
-[[noreturn]] void EndWithStopMessage(Form1& form, const std::string& text) {
-    form.os.host.ShowStopMessage(text, kApplicationTitle);
-    form.os.host.EndNow();
-    std::terminate();  // EndNow does not come back; this only tells the compiler so
-}
-
-void chk(Form1& form) {
-    for (const char* relative : kRequiredFiles) {
-        switch (form.os.files.LookUpOrdinaryFile(form.GameRoot() + relative)) {
-            case FileLookup::Found:
-                break;
-            case FileLookup::Missing:
-                EndWithStopMessage(form, kMissingFilesMessage);
-            case FileLookup::Failed:
-                return;
-        }
-    }
 }
 
 void RunStartup(Form1& form) {

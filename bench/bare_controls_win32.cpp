@@ -16,8 +16,8 @@
 
 #include <string>
 
-#include "app/control_ids.h"
 #include "app/form1_layout.h"
+#include "model/control_ids.h"
 
 namespace {
 

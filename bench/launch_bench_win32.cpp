@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/win32_handles.h"
+#include "model/control_ids.h"
+#include "win32/handles.h"
 
 namespace {
 

@@ -9,8 +9,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/form1.h"
-#include "tests/native/fake_os.h"
+#include "app/wiring.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ void BM_StartUp(benchmark::State& state) {
         const size_t before = gLiveBytes.load();
         gPeakBytes = before;
         Form1 form(fake.os);
+        WireHandlers(form);
         form.Load();
         benchmark::DoNotOptimize(form.Combo1.List().Count());
         peak = std::max(peak, gPeakBytes.load() - before);

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "app/form1.h"
+#include "model/form1.h"
 
 namespace pp {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
 #include "config/save_command.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 
 namespace pp {
 namespace {

@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
 #include "config/picture_header.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp::win32 {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/picture_loader.h"
+#include "model/picture_loader.h"
 
 namespace pp::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/profile_writer.h"
+#include "model/profile_writer.h"
 
 namespace pp::win32 {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
-#include "app/startup.h"
 #include "config/catalogue.h"
+#include "config/required_files.h"
 #include "files/text_compare.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 
 namespace pp {
 namespace {

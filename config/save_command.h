@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/slot_table.h"
+#include "model/slot_table.h"
 
 namespace pp {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 #include "shell/fade.h"
 
 namespace pp {

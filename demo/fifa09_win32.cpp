@@ -24,7 +24,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/win32_handles.h"
+#include "win32/handles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "process/hot_key.h"
 
-#include "app/form1.h"
-#include "process/key_state.h"
+#include "model/form1.h"
+#include "model/key_state.h"
 
 namespace pp {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "process/key_state.h"
+#include "model/key_state.h"
 
 namespace pp::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "process/process_table.h"
+#include "model/process_table.h"
 
 namespace pp::win32 {
 

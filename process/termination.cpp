@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
 #include "files/text_compare.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 
 namespace pp {
 namespace {

@@ -1,6 +1,6 @@
 #include "shell/button_faces.h"
 
-#include "app/form1.h"
+#include "model/form1.h"
 
 namespace pp {
 

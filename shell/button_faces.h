@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/picture.h"
+#include "model/picture.h"
 
 namespace pp {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 
 namespace pp {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/picture.h"
+#include "model/picture.h"
 
 namespace pp {
 

@@ -1,6 +1,6 @@
 #include "shell/hover.h"
 
-#include "app/form1.h"
+#include "model/form1.h"
 
 namespace pp {
 namespace {

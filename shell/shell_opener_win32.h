@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/shell_opener.h"
+#include "model/shell_opener.h"
 
 namespace pp::win32 {
 

@@ -1,7 +1,7 @@
 #include "state/exit_sequence.h"
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 #include "state/saved_state.h"
 
 namespace pp {

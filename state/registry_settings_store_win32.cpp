@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp::win32 {
 namespace {

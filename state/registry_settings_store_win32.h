@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "state/settings_store.h"
+#include "model/settings_store.h"
 
 namespace pp::win32 {
 

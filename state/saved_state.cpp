@@ -7,9 +7,9 @@
 #include <string>
 #include <variant>
 
-#include "app/form1.h"
-#include "app/ignore_errors.h"
 #include "config/catalogue.h"
+#include "model/form1.h"
+#include "model/ignore_errors.h"
 
 namespace pp {
 namespace {

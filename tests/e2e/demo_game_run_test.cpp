@@ -24,13 +24,11 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
 #include "app/dpi.h"
 #include "app/form1_layout.h"
 #include "app/main_window_win32.h"
-#include "app/picture.h"
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "model/control_ids.h"
+#include "model/picture.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/display_scale.h"
 #include "tests/wine/support/folder_copy.h"
@@ -40,6 +38,8 @@
 #include "tests/wine/support/screen_capture.h"
 #include "tests/wine/support/temp_folder.h"
 #include "tests/wine/support/user_input.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {

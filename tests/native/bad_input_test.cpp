@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/wiring.h"
 #include "config/picture_header.h"
-#include "tests/native/fake_os.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -36,6 +37,7 @@ class BadListFile : public testing::Test {
         fake.files.Put(kRoot + "KWTR\\stads.ini", bytes);
         fake.files.Put(kRoot + "common.ini", "[c]\r\n");
         Form1 form(fake.os);
+        WireHandlers(form);
         Outcome outcome;
         try {
             form.Load();

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
+#include "app/wiring.h"
+#include "model/form1.h"
 #include "shell/button_faces.h"
 #include "shell/hover.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -23,6 +24,7 @@ class ButtonFacesTest : public testing::Test {
   protected:
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
 };
 
 // The faces go in before the load; the hover set-up must keep the normal ones, so that leaving a

@@ -2,10 +2,11 @@
 
 #include <set>
 
-#include "app/form1.h"
+#include "app/wiring.h"
 #include "config/catalogue.h"
 #include "config/save_command.h"
-#include "tests/native/fake_os.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -39,6 +40,7 @@ class Catalogue : public testing::Test {
 
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
 };
 
 TEST_F(Catalogue, EachCheckBoxWritesItsOwnSlot) {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
-#include "tests/native/fake_os.h"
+#include "app/wiring.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -124,6 +125,7 @@ TEST(Timer, HandlerMayDestroyTheTimersOwner) {
 TEST(Form1, DesignTimeStateBeforeTheSavedStateIsApplied) {
     FakeOs fake;
     Form1 form(fake.os);
+    WireHandlers(form);
     EXPECT_EQ(form.Check2.Value(), 1);
     EXPECT_FALSE(form.Check2.Enabled());
     EXPECT_EQ(form.OT.Selected(), 0);
@@ -149,6 +151,7 @@ TEST(Form1, DesignTimeStateBeforeTheSavedStateIsApplied) {
 TEST(Form1, TerminatorWindowLoadsFreshAfterAnUnload) {
     FakeOs fake;
     Form1 form(fake.os);
+    WireHandlers(form);
     form.TerminatorWindow().EXESHUT.SetCaption("fifa09.exe");
     EXPECT_EQ(form.TerminatorWindow().EXESHUT.Caption(), "fifa09.exe");
     form.UnloadTerminator();
@@ -160,6 +163,7 @@ TEST(Form1, TerminatorWindowLoadsFreshAfterAnUnload) {
 TEST(Form1, SlotListingNumbersSlotsFromOneAndAppends) {
     FakeOs fake;
     Form1 form(fake.os);
+    WireHandlers(form);
     form.slots.Write(0, "A=1");
     form.slots.Write(99, "B=2");
     form.List3.List().Add("kept");

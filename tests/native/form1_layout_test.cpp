@@ -5,10 +5,11 @@
 #include <set>
 #include <string>
 
-#include "app/control_ids.h"
-#include "app/form1.h"
 #include "app/form1_layout.h"
-#include "tests/native/fake_os.h"
+#include "app/wiring.h"
+#include "model/control_ids.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -26,6 +27,7 @@ class MainWindowLayout : public testing::Test {
 
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
 };
 
 bool Overlap(const Rect96& a, const Rect96& b) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/mstring.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {

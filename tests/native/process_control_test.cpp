@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "process/key_state.h"
-#include "tests/native/fake_os.h"
+#include "app/wiring.h"
+#include "model/form1.h"
+#include "model/key_state.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -64,6 +65,7 @@ class ProcessControl : public testing::Test {
     WatchedProcessTable processes;
     Os os{fake.files, fake.host, fake.settings, fake.profile, fake.shell, processes, keys, fake.pictures, fake.window};
     Form1 form{os};
+    bool wired = (WireHandlers(form), true);
 };
 
 TEST_F(ProcessControl, WatcherArmsTheTerminatorOnEveryNonzeroAnswerForF12) {
@@ -188,6 +190,7 @@ TEST_F(ProcessControl, PassEndsUnloadedWhateverFails) {
         Os failingOs{fake.files, fake.host, fake.settings, fake.profile, fake.shell,
                      table,      fake.keys, fake.pictures, fake.window};
         Form1 other(failingOs);
+        WireHandlers(other);
         other.TerminatorWindow().EXESHUT.SetCaption("fifa09.exe");
         other.TerminatorWindow().TS.SetEnabled(true);
         other.LoadedTerminator()->TS.Tick();

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "app/form1.h"
+#include "app/wiring.h"
 #include "config/launcher.h"
 #include "config/save_command.h"
-#include "tests/native/fake_os.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -83,6 +84,7 @@ class SaveCommand : public testing::Test {
 
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
 };
 
 TEST_F(SaveCommand, KeepBoxClearRebuildsTheLineAndLeavesUserIniAlone) {
@@ -190,6 +192,7 @@ TEST_F(SaveCommand, RefusedLaunchStillAimsTheTerminator) {
     Os os = fake.os;
     Os withRefusal{os.files, os.host, os.settings, os.profile, refusing, os.processes, os.keys, os.pictures, os.window};
     Form1 refused(withRefusal);
+    WireHandlers(refused);
     refused.LP.SetCaption(kRoot);
     RunStartCommand(refused);
     EXPECT_EQ(refused.TerminatorWindow().EXESHUT.Caption(), "fifa09.exe");

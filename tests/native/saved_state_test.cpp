@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/wiring.h"
+#include "model/form1.h"
 #include "state/saved_state.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -43,6 +44,7 @@ class SavedState : public testing::Test {
 
     std::unique_ptr<Form1> Start() {
         auto form = std::make_unique<Form1>(fake.os);
+        WireHandlers(*form);
         form->Load();
         return form;
     }
@@ -295,6 +297,7 @@ TEST_F(SavedState, HandlersRunInTheOrderOfTheStartUp) {
     Store("cb8", "2");
     Store("cb16", "2");  // "High" leaves the depth-of-field box alone, so no Click nests in the list's
     Form1 form(fake.os);
+    WireHandlers(form);
     std::vector<std::string> clicks;
     std::vector<std::string> zoomTextAtCheck70;
     auto record = [&](auto& control) {
@@ -444,6 +447,7 @@ TEST_F(SavedState, OneFailingValueDoesNotStopTheOthers) {
     Os os{fake.files,     fake.host, store,         fake.profile, fake.shell,
           fake.processes, fake.keys, fake.pictures, fake.window};
     Form1 form(os);
+    WireHandlers(form);
     form.Load();
     EXPECT_EQ(form.Check4.Value(), 1);
     EXPECT_EQ(form.Combo1.ListIndex(), -1);
@@ -485,6 +489,7 @@ TEST_F(SavedState, ExitWithoutUserIniStillStoresTheState) {
 // Without a game root nothing names the game's folder, so nothing is deleted.
 TEST_F(SavedState, ExitWithoutAGameRootDeletesNothing) {
     Form1 form(fake.os);
+    WireHandlers(form);
     fake.files.Put("Label2user.ini", "not the game's");
     form.Unload();
     EXPECT_TRUE(fake.files.Has("Label2user.ini"));

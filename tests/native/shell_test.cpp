@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
+#include "app/wiring.h"
+#include "model/form1.h"
 #include "shell/commands.h"
 #include "shell/fade.h"
 #include "shell/hover.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -17,6 +18,7 @@ class Fades : public testing::Test {
   protected:
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
 
     // Ticks the timer of a side until it stops; returns the alphas its ticks used.
     std::vector<int> RunToEnd(Timer& timer) {
@@ -141,6 +143,7 @@ TEST(PictureBox, LargePictureIsShrunkToFitWholeSmallOneDrawnFromTheCorner) {
 TEST(Hover, LeavingOverTheBackgroundRestoresTheLoadPicture) {
     FakeOs fake;
     Form1 form(fake.os);
+    WireHandlers(form);
     auto normal = Solid(75, 22, 0xFF101010), hover = Solid(75, 22, 0xFFF0F0F0);
     form.FBU.at(2).SetPicture(normal);
     form.HBU.at(2).SetPicture(hover);
@@ -157,6 +160,7 @@ TEST(Hover, LeavingOverTheBackgroundRestoresTheLoadPicture) {
 TEST(Hover, MovingStraightFromOneButtonToAnotherLeavesTheFirstLit) {
     FakeOs fake;
     Form1 form(fake.os);
+    WireHandlers(form);
     form.HBU.at(1).SetPicture(Solid(75, 22, 1));
     form.HBU.at(2).SetPicture(Solid(75, 22, 2));
     SetUpHover(form);
@@ -170,6 +174,7 @@ TEST(Hover, MovingStraightFromOneButtonToAnotherLeavesTheFirstLit) {
 TEST(Drag, OnlyTheLeftButtonDragsTheWindow) {
     FakeOs fake;
     Form1 form(fake.os);
+    WireHandlers(form);
     PressOnBackground(form, MouseButton::Right);
     PressOnBackground(form, MouseButton::Middle);
     EXPECT_EQ(fake.window.drags, 0);
@@ -185,6 +190,7 @@ class Links : public testing::Test {
     }
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
 };
 
 TEST_F(Links, EachLinkOpensItsTarget) {

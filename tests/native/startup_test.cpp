@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
 #include "app/startup.h"
+#include "app/wiring.h"
+#include "model/form1.h"
 #include "shell/hover.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -25,6 +26,7 @@ class StartUp : public testing::Test {
     // Runs the start-up; false when the program ended.
     bool Start() {
         form = std::make_unique<Form1>(fake.os);
+        WireHandlers(*form);
         try {
             form->Load();
             return true;
@@ -123,6 +125,7 @@ TEST_F(StartUp, EveryRequiredFileIsChecked) {
             if (path != kRoot + required)
                 other.files.Put(path, "");
         Form1 f(other.os);
+        WireHandlers(f);
         EXPECT_THROW(f.Load(), ProgramEnded) << required;
         EXPECT_EQ(other.host.messages.size(), 1u) << required;
     }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
+#include "app/wiring.h"
 #include "config/team_choice.h"
-#include "tests/native/fake_os.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -45,6 +46,7 @@ class TeamChoice : public testing::Test {
 
     FakeOs fake;
     Form1 form{fake.os};
+    bool wired = (WireHandlers(form), true);
     PictureRef defaultPicture = Solid(0xFF000001u);
 };
 
@@ -79,6 +81,7 @@ TEST_F(TeamChoice, RecordLookUp) {
     for (const Case& c : cases) {
         FakeOs os;
         Form1 f(os.os);
+        WireHandlers(f);
         f.LP.SetCaption(kRoot);
         f.slots.Write(50, "HOME_TEAM=previous");
         f.List1.List().AddMany(c.records);
@@ -133,6 +136,7 @@ TEST_F(TeamChoice, IdThatWouldNameAFileOutsideTheLogoFolderGetsTheDefaultPicture
         os.files.Put(LogoPath(kRoot, id), "jpeg");
         os.pictures.pictures[LogoPath(kRoot, id)] = Solid(0xFFABCDEFu);
         Form1 f(os.os);
+        WireHandlers(f);
         f.LP.SetCaption(kRoot);
         f.List1.List().Add("Alpha," + id);
         f.Combo1.List().Add("Alpha");

@@ -13,23 +13,22 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/form1.h"
 #include "app/main_window_win32.h"
 #include "app/startup.h"
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "app/wiring.h"
 #include "config/launcher.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
 #include "config/save_command.h"
 #include "files/file_system_win32.h"
+#include "model/control_ids.h"
+#include "model/form1.h"
 #include "process/key_state_win32.h"
 #include "process/mmshut_win32.h"
 #include "shell/shell_opener_win32.h"
 #include "state/registry_settings_store_win32.h"
 #include "state/saved_state.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/folder_copy.h"
 #include "tests/wine/support/game_folder.h"
@@ -38,6 +37,8 @@
 #include "tests/wine/support/program_windows.h"
 #include "tests/wine/support/registry_test_key.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {
@@ -241,6 +242,7 @@ class BadInput : public testing::Test {
 
     std::unique_ptr<Form1> Start() {
         auto form = std::make_unique<Form1>(os);
+        WireHandlers(*form);
         try {
             form->Load();
         } catch (const ProgramEnded&) {

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/text_win32.h"
 #include "files/file_system_win32.h"
 #include "files/mstring.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {

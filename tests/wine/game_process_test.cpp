@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "app/wiring.h"
+#include "model/form1.h"
 #include "process/key_state_win32.h"
 #include "process/mmshut_win32.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {
@@ -57,6 +58,7 @@ class GameProcess : public testing::Test {
     win32::WindowsKeyState keys;
     Os os{fake.files, fake.host, fake.settings, fake.profile, fake.shell, processes, keys, fake.pictures, fake.window};
     Form1 form{os};
+    bool wired = (WireHandlers(form), true);
 };
 
 TEST_F(GameProcess, SnapshotListsRunningProgramsByNameWithoutFolder) {

@@ -5,16 +5,17 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/form1.h"
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "app/wiring.h"
 #include "config/launcher.h"
 #include "config/save_command.h"
+#include "model/form1.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/game_report.h"
 #include "tests/wine/support/picture_files.h"
 #include "tests/wine/support/stand_in_os_win32.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {
@@ -96,6 +97,7 @@ class LaunchFolder : public testing::Test {
     std::string root = dir.Path() + "\\";
     test::StandInOs system;
     Form1 form{system.os};
+    bool wired = (WireHandlers(form), true);
 };
 
 TEST_F(LaunchFolder, SaveWritesUserIniInOrderOfFirstOccurrenceWithTheLastValue) {

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/text_win32.h"
 #include "config/picture_loader_win32.h"
 #include "tests/wine/support/picture_files.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {

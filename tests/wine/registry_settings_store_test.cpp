@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
 #include "state/registry_settings_store_win32.h"
 #include "tests/wine/support/registry_test_key.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {

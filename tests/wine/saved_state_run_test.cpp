@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/wiring.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
 #include "files/file_system_win32.h"
+#include "model/form1.h"
 #include "process/key_state_win32.h"
 #include "process/mmshut_win32.h"
 #include "state/registry_settings_store_win32.h"
 #include "state/saved_state.h"
-#include "tests/native/fake_os.h"
+#include "tests/native/support/fakes.h"
 #include "tests/wine/support/registry_test_key.h"
 #include "tests/wine/support/temp_folder.h"
 
@@ -42,6 +43,7 @@ class SavedStateRun : public testing::Test {
 
     std::unique_ptr<Form1> Start() {
         auto form = std::make_unique<Form1>(os);
+        WireHandlers(*form);
         form->Load();
         return form;
     }

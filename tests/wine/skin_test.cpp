@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "app/control_ids.h"
 #include "app/dpi.h"
-#include "app/form1.h"
 #include "app/form1_layout.h"
-#include "shell/skin_win32.h"
+#include "app/skin_win32.h"
+#include "model/control_ids.h"
+#include "model/form1.h"
 
 namespace pp {
 namespace {

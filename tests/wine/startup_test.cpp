@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
 #include "app/form1_layout.h"
 #include "app/main_window_win32.h"
+#include "model/control_ids.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/game_folder.h"
 #include "tests/wine/support/program_windows.h"

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp::test {
 namespace {

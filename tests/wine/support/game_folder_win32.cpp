@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "app/text_win32.h"
 #include "tests/wine/support/child_process.h"
 #include "tests/wine/support/folder_copy.h"
+#include "win32/text.h"
 
 namespace pp::test {
 

@@ -7,9 +7,9 @@
 #include <charconv>
 #include <string_view>
 
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp::test {
 namespace {

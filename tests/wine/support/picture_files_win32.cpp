@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "app/text_win32.h"
 #include "tests/wine/support/temp_folder.h"
+#include "win32/text.h"
 
 namespace pp::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "app/win32_handles.h"
+#include "win32/handles.h"
 
 namespace pp::test {
 

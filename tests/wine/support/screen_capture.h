@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/picture.h"
+#include "model/picture.h"
 
 namespace pp::test {
 

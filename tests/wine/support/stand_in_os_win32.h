@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/os.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
 #include "files/file_system_win32.h"
+#include "model/os.h"
 #include "shell/shell_opener_win32.h"
 
 namespace pp::test {

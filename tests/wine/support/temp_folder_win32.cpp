@@ -6,8 +6,8 @@
 
 #include <atomic>
 
-#include "app/text_win32.h"
-#include "app/win32_handles.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace pp::test {
 

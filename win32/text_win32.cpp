@@ -1,4 +1,4 @@
-#include "app/text_win32.h"
+#include "win32/text.h"
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/picture.h"
 #include "files/mstring.h"
+#include "model/picture.h"
 
 // The controls of the main window as plain objects. They hold the state; the window on screen is
 // only a view of them. Their event rules are the ones the handlers rely on:

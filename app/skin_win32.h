@@ -4,7 +4,7 @@
 // picture is sharp at any scale: a floodlit pitch at night behind the controls, and the faces of
 // the image buttons. Nothing here is loaded from a file.
 
-#include "app/picture.h"
+#include "model/picture.h"
 #include "shell/button_faces.h"
 
 namespace pp::win32 {

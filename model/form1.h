@@ -2,14 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "app/controls.h"
-#include "app/os.h"
-#include "config/slot_table.h"
-#include "process/fshut.h"
+#include "model/controls.h"
+#include "model/fshut.h"
+#include "model/os.h"
+#include "model/slot_table.h"
 
 namespace pp {
 
@@ -27,11 +28,17 @@ class Form1 {
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // The start-up sequence, run before the window shows. May end the program (a second copy,
-    // a missing game file).
+    // Raises Load, the start-up sequence, run before the window shows. It may end the program (a
+    // second copy, a missing game file).
     void Load();
-    // The exit sequence, run while the window closes.
+    // Raises Unload, the exit sequence, run while the window closes.
     void Unload();
+
+    // The window's own events and the terminator window's timer. The model raises them; what they
+    // do is wired from outside (WireHandlers), like every control's handler.
+    std::function<void()> onLoad;
+    std::function<void()> onUnload;
+    std::function<void()> onTerminatorTimer;
 
     // The terminator window, loaded (hidden, with its design-time state) when it is not.
     Fshut& TerminatorWindow();
@@ -168,12 +175,17 @@ class Form1 {
 
     Control Frame1{"Frame1"};
 
+    // The slot listing into List3, the Click of Command2.
+    void ListSlots();
+
   private:
     void SetDesignTimeState();
-    void ListSlots();
 
     std::unique_ptr<Fshut> fshut_;
 };
+
+// Shows the stop message with the application title and ends the program at once.
+[[noreturn]] void EndWithStopMessage(Form1& form, const std::string& text);
 
 // The image button indexes, shared by FBU, HBU and NBU.
 inline constexpr std::array<int, 5> kImageButtonIndexes = {0, 1, 2, 3, 99};

@@ -1,16 +1,8 @@
-#include "app/form1.h"
+#include "model/form1.h"
 
 #include <utility>
 
-#include "app/startup.h"
-#include "config/catalogue.h"
-#include "config/launcher.h"
-#include "config/save_command.h"
-#include "config/team_choice.h"
-#include "process/hot_key.h"
-#include "process/termination.h"
-#include "shell/fade.h"
-#include "state/exit_sequence.h"
+#include <exception>
 
 namespace pp {
 namespace {
@@ -49,14 +41,6 @@ inline constexpr const char* kSiteShortName = "Tallowfen";
 
 Form1::Form1(Os& system) : os(system) {
     SetDesignTimeState();
-    WireOptionCatalogue(*this);
-    WireTeamChoice(*this);
-    WireHotKeyWatcher(*this);
-    WireFades(*this);
-    CM1.onClick = [this] { RunSaveCommand(*this); };
-    CM2.onClick = [this] { RunStartCommand(*this); };
-    CM3.onClick = [this] { RunPenaltyStartCommand(*this); };
-    Command2.onClick = [this] { ListSlots(); };
 }
 
 Form1::~Form1() = default;
@@ -108,17 +92,22 @@ void Form1::SetDesignTimeState() {
 }
 
 void Form1::Load() {
-    RunStartup(*this);
+    if (onLoad)
+        onLoad();
 }
 
 void Form1::Unload() {
-    RunExitSequence(*this);
+    if (onUnload)
+        onUnload();
 }
 
 Fshut& Form1::TerminatorWindow() {
     if (!fshut_) {
         fshut_ = std::make_unique<Fshut>();
-        fshut_->TS.onTimer = [this] { RunTerminationPass(*this); };
+        fshut_->TS.onTimer = [this] {
+            if (onTerminatorTimer)
+                onTerminatorTimer();
+        };
     }
     return *fshut_;
 }
@@ -129,6 +118,12 @@ void Form1::ListSlots() {
     for (int i = 1; i <= SlotTable::kSize; ++i)
         if (!slots.Read(i - 1).empty())
             List3.List().Add(std::to_string(i) + " " + slots.Read(i - 1));
+}
+
+[[noreturn]] void EndWithStopMessage(Form1& form, const std::string& text) {
+    form.os.host.ShowStopMessage(text, kApplicationTitle);
+    form.os.host.EndNow();
+    std::terminate();  // EndNow does not come back; this only tells the compiler so
 }
 
 }  // namespace pp

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/os.h"
 #include "files/text_compare.h"
+#include "model/os.h"
 
 namespace pp {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/program_host.h"
-#include "config/picture_loader.h"
-#include "config/profile_writer.h"
 #include "files/file_system.h"
-#include "process/key_state.h"
-#include "process/process_table.h"
-#include "shell/shell_opener.h"
-#include "shell/window_host.h"
-#include "state/settings_store.h"
+#include "model/key_state.h"
+#include "model/picture_loader.h"
+#include "model/process_table.h"
+#include "model/profile_writer.h"
+#include "model/program_host.h"
+#include "model/settings_store.h"
+#include "model/shell_opener.h"
+#include "model/window_host.h"
 
 namespace pp {
 

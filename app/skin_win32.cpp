@@ -1,4 +1,4 @@
-#include "shell/skin_win32.h"
+#include "app/skin_win32.h"
 
 #include <windows.h>
 
@@ -13,9 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/control_ids.h"
 #include "app/dpi.h"
 #include "app/form1_layout.h"
+#include "model/control_ids.h"
 
 namespace pp::win32 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/picture.h"
+#include "model/picture.h"
 
 namespace pp {
 
