@@ -86,20 +86,6 @@ std::string DirectiveLine(const SlotTable& slots) {
     return line;
 }
 
-std::vector<std::string> SplitAtBlanks(std::string_view text) {
-    std::vector<std::string> pieces;
-    size_t from = 0;
-    for (;;) {
-        size_t at = text.find(' ', from);
-        if (at == std::string_view::npos) {
-            pieces.emplace_back(text.substr(from));
-            return pieces;
-        }
-        pieces.emplace_back(text.substr(from, at - from));
-        from = at + 1;
-    }
-}
-
 std::optional<ProfileEntry> SplitDirective(std::string_view token) {
     if (token.empty())
         return std::nullopt;

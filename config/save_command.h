@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/mstring.h"
 #include "model/slot_table.h"
 
 namespace pp {
@@ -19,7 +20,9 @@ void RunSaveCommand(Form1& form);
 std::string DirectiveLine(const SlotTable& slots);
 
 // Cuts at every single blank and keeps every piece, the empty ones too: n blanks give n + 1.
-std::vector<std::string> SplitAtBlanks(std::string_view text);
+inline std::vector<std::string> SplitAtBlanks(std::string_view text) {
+    return SplitAt(text, " ");
+}
 
 // One entry of user.ini. The empty section name is the section of the directives without one.
 struct ProfileEntry {

@@ -90,17 +90,17 @@ std::string ReadWholeFile(FileSystem& fs, const std::string& path) {
     return fs.ReadWholeText(path);
 }
 
-std::vector<std::string> SplitAtCrLf(std::string_view text) {
+std::vector<std::string> SplitAt(std::string_view text, std::string_view separator) {
     std::vector<std::string> pieces;
     size_t from = 0;
     for (;;) {
-        size_t at = text.find("\r\n", from);
+        size_t at = text.find(separator, from);
         if (at == std::string_view::npos) {
             pieces.emplace_back(text.substr(from));
             return pieces;
         }
         pieces.emplace_back(text.substr(from, at - from));
-        from = at + 2;
+        from = at + separator.size();
     }
 }
 

@@ -51,8 +51,14 @@ class LineList {
 // Reads a text file whole. Throws FileError (file not found for a missing file).
 std::string ReadWholeFile(FileSystem& fs, const std::string& path);
 
-// Cuts text at every CR LF pair; a lone CR or LF stays inside its piece. n pairs give n+1 pieces.
-std::vector<std::string> SplitAtCrLf(std::string_view text);
+// Cuts text at every occurrence of a non-empty separator and keeps every piece, the empty ones
+// too: n separators give n + 1 pieces.
+std::vector<std::string> SplitAt(std::string_view text, std::string_view separator);
+
+// Cuts text at every CR LF pair; a lone CR or LF stays inside its piece.
+inline std::vector<std::string> SplitAtCrLf(std::string_view text) {
+    return SplitAt(text, "\r\n");
+}
 
 // Appends the file's non-empty lines (CR LF separated) to the list. Throws the error of
 // ReadWholeFile and then leaves the list unchanged.

@@ -54,6 +54,9 @@ inline void DeleteGdiObject(HGDIOBJ o) {
 inline void DestroyIconHandle(HICON i) {
     ::DestroyIcon(i);
 }
+inline void DeleteMemoryDc(HDC dc) {
+    ::DeleteDC(dc);
+}
 inline void DestroyWindowHandle(HWND w) {
     ::DestroyWindow(w);
 }
@@ -93,19 +96,9 @@ class WindowDc {
 };
 
 // A memory device context, deleted on every path.
-class MemoryDc {
+class MemoryDc : public UniqueHandle<HDC, DeleteMemoryDc, nullptr> {
   public:
-    explicit MemoryDc(HDC compatibleWith) : dc_(::CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (dc_)
-            ::DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
+    explicit MemoryDc(HDC compatibleWith) : UniqueHandle(::CreateCompatibleDC(compatibleWith)) {}
 };
 
 // The clipboard, open for one scope.
