@@ -39,41 +39,19 @@ class UniqueHandle {
     Handle handle_ = Handle(Invalid);
 };
 
-inline void CloseKernelHandle(HANDLE h) {
-    ::CloseHandle(h);
-}
-inline void CloseFind(HANDLE h) {
-    ::FindClose(h);
-}
-inline void CloseRegistryKey(HKEY k) {
-    ::RegCloseKey(k);
-}
-inline void DeleteGdiObject(HGDIOBJ o) {
-    ::DeleteObject(o);
-}
-inline void DestroyIconHandle(HICON i) {
-    ::DestroyIcon(i);
-}
-inline void DeleteMemoryDc(HDC dc) {
-    ::DeleteDC(dc);
-}
-inline void DestroyWindowHandle(HWND w) {
-    ::DestroyWindow(w);
-}
-
 inline const HANDLE kInvalidHandle = INVALID_HANDLE_VALUE;
 
 // Kernel objects that use null for "none": processes, threads, mutexes, events.
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle, nullptr>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle, nullptr>;
 // Files and Toolhelp snapshots, which use INVALID_HANDLE_VALUE for "none".
-using UniqueFileHandle = UniqueHandle<HANDLE, CloseKernelHandle, -1LL>;
-using UniqueFindHandle = UniqueHandle<HANDLE, CloseFind, -1LL>;
-using UniqueRegistryKey = UniqueHandle<HKEY, CloseRegistryKey, nullptr>;
-using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle, nullptr>;
-using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle, nullptr>;
+using UniqueFileHandle = UniqueHandle<HANDLE, ::CloseHandle, -1LL>;
+using UniqueFindHandle = UniqueHandle<HANDLE, ::FindClose, -1LL>;
+using UniqueRegistryKey = UniqueHandle<HKEY, ::RegCloseKey, nullptr>;
+using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon, nullptr>;
+using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow, nullptr>;
 
 template <typename T>
-using UniqueGdiObject = UniqueHandle<T, DeleteGdiObject, nullptr>;
+using UniqueGdiObject = UniqueHandle<T, ::DeleteObject, nullptr>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
@@ -96,7 +74,7 @@ class WindowDc {
 };
 
 // A memory device context, deleted on every path.
-class MemoryDc : public UniqueHandle<HDC, DeleteMemoryDc, nullptr> {
+class MemoryDc : public UniqueHandle<HDC, ::DeleteDC, nullptr> {
   public:
     explicit MemoryDc(HDC compatibleWith) : UniqueHandle(::CreateCompatibleDC(compatibleWith)) {}
 };
