@@ -2,13 +2,15 @@
 
 // Stand-ins for the operating system, for the native tests of the core. They behave like the
 // system where the core relies on it (absent settings give nothing, a copy replaces, a lookup
-// tells a folder from a file) and record what the core asked of them. What they cannot prove
-// about Windows is proved by the Wine tests against the real system.
+// tells a folder from a file), record what the core asked of them, and fail on request. What they
+// cannot prove about Windows is proved by the Wine tests against the real system.
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,11 @@
 #include "model/os.h"
 
 namespace pp {
+
+// The one game folder of the tests, with the tool installed in KWTR\PP09.
+inline const std::string kGameRoot = "C:\\Games\\FIFA 09 Demo\\";
+inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat",
+                                                        "fifa09.exe", "data\\cmn\\fifa.db"};
 
 // Thrown where the real program would end at once; it is no std::exception, so the sequences
 // that ignore errors let it through, as they let the end of the program through.
@@ -29,6 +36,7 @@ struct PathLess {
         });
     }
 };
+using PathSet = std::set<std::string, PathLess>;
 
 class MemoryFileSystem : public FileSystem {
   public:
@@ -36,26 +44,20 @@ class MemoryFileSystem : public FileSystem {
 
     void Put(const std::string& path, std::string contents) { files_[path] = std::move(contents); }
     void PutFolder(const std::string& path) { folders_.insert(path); }
-    void PutHidden(const std::string& path, std::string contents) {
-        Put(path, std::move(contents));
-        hidden_.insert(path);
-    }
     bool Has(const std::string& path) const { return files_.count(path) != 0; }
     const std::string& Contents(const std::string& path) const { return files_.at(path); }
-    std::set<std::string, PathLess> failingCopies;   // copies to these targets fail
-    std::set<std::string, PathLess> failingLookups;  // the search itself fails for these
-    std::set<std::string, PathLess> failingReads;    // found, but cannot be read
-    std::set<std::string, PathLess> failingDeletes;  // found, but cannot be deleted (read-only, held open)
-    std::vector<std::string> lookups;                // every path looked up, in order
-    std::vector<std::string> deletions;              // every path deleted, in order
+    PathSet failingCopies;             // copies to these targets fail
+    PathSet failingLookups;            // the search itself fails for these
+    PathSet failingReads;              // found, but cannot be read
+    PathSet failingDeletes;            // found, but cannot be deleted (read-only, held open)
+    std::vector<std::string> lookups;  // every path looked up, in order
+    std::vector<std::string> deletions;
 
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
             return FileLookup::Failed;
-        if (folders_.count(path) || hidden_.count(path))
-            return FileLookup::Missing;
-        return files_.count(path) ? FileLookup::Found : FileLookup::Missing;
+        return files_.count(path) && !folders_.count(path) ? FileLookup::Found : FileLookup::Missing;
     }
     bool CopyReplacing(const std::string& from, const std::string& to) override {
         auto it = files_.find(from);
@@ -66,9 +68,7 @@ class MemoryFileSystem : public FileSystem {
     }
     bool Delete(const std::string& path) override {
         deletions.push_back(path);
-        if (failingDeletes.count(path))
-            return false;
-        return files_.erase(path) != 0;
+        return !failingDeletes.count(path) && files_.erase(path) != 0;
     }
     std::string ReadWholeText(const std::string& path) override {
         if (failingReads.count(path))
@@ -87,13 +87,12 @@ class MemoryFileSystem : public FileSystem {
 
   private:
     std::map<std::string, std::string, PathLess> files_;
-    std::set<std::string, PathLess> folders_;
-    std::set<std::string, PathLess> hidden_;
+    PathSet folders_;
 };
 
 class FakeHost : public ProgramHost {
   public:
-    std::string programFolder = "C:\\Games\\FIFA 09 Demo\\KWTR\\PP09";
+    std::string programFolder = kGameRoot + "KWTR\\PP09";
     bool anotherCopy = false;
     std::vector<std::string> messages;
     std::vector<std::string> titles;
@@ -116,25 +115,30 @@ class MemorySettingsStore : public SettingsStore {
   public:
     std::map<std::string, std::string> values;  // "application|section|key" -> text
     std::vector<std::string> savedKeys;         // keys in the order they were saved
-    bool failing = false;
+    bool failing = false;                       // every call fails quietly
+    std::set<std::string> throwingKeys;         // every call for these keys throws
 
     static std::string Address(const std::string& a, const std::string& s, const std::string& k) {
         return a + "|" + s + "|" + k;
     }
     std::optional<std::string> Get(const std::string& a, const std::string& s, const std::string& k) override {
-        if (failing)
-            return std::nullopt;
+        Throw(k);
         auto it = values.find(Address(a, s, k));
-        if (it == values.end())
-            return std::nullopt;
-        return it->second;
+        return failing || it == values.end() ? std::nullopt : std::optional(it->second);
     }
     bool Save(const std::string& a, const std::string& s, const std::string& k, const std::string& v) override {
+        Throw(k);
         if (failing)
             return false;
         values[Address(a, s, k)] = v;
         savedKeys.push_back(k);
         return true;
+    }
+
+  private:
+    void Throw(const std::string& k) const {
+        if (throwingKeys.count(k))
+            throw std::runtime_error("settings store failed for " + k);
     }
 };
 
@@ -148,7 +152,8 @@ class MemoryProfileWriter : public ProfileWriter {
         std::vector<std::pair<std::string, std::string>> entries;
     };
     std::map<std::string, std::vector<Section>, PathLess> files;
-    std::vector<std::string> writes;         // "section|key|value", in order
+    std::vector<std::string> writes;  // "section|key|value", in order
+    int sectionWrites = 0;
     MemoryFileSystem* fileSystem = nullptr;  // when set, the document is also mirrored as text there
 
     bool WriteEntry(const std::string& section,
@@ -161,10 +166,8 @@ class MemoryProfileWriter : public ProfileWriter {
         auto& sections = files[path];
         auto s = std::find_if(sections.begin(), sections.end(),
                               [&](const Section& x) { return EqualsIgnoringCase(x.name, section); });
-        if (s == sections.end()) {
-            sections.push_back({section, {}});
-            s = sections.end() - 1;
-        }
+        if (s == sections.end())
+            s = sections.insert(sections.end(), {section, {}});
         auto e = std::find_if(s->entries.begin(), s->entries.end(),
                               [&](const auto& x) { return EqualsIgnoringCase(x.first, key); });
         if (e == s->entries.end())
@@ -183,7 +186,6 @@ class MemoryProfileWriter : public ProfileWriter {
             WriteEntry(section, key, value, path);
         return true;
     }
-    int sectionWrites = 0;
     static std::string Render(const std::vector<Section>& sections) {
         std::string text;
         for (const auto& s : sections) {
@@ -201,9 +203,10 @@ class RecordingShell : public ShellOpener {
         std::string file, parameters, folder;
     };
     std::vector<Call> calls;
+    bool refusing = false;  // the system refuses to run anything
     bool Open(const std::string& file, const std::string& parameters, const std::string& folder) override {
         calls.push_back({file, parameters, folder});
-        return true;
+        return !refusing;
     }
 };
 
@@ -212,13 +215,21 @@ class FakeProcessTable : public ProcessTable {
     std::vector<ProcessEntry> running;
     std::vector<uint32_t> ended;
     int snapshots = 0;
+    bool failingSnapshot = false;        // the snapshot throws
+    bool refusingEnd = false;            // access denied, or already gone
+    std::function<void()> beforeEnding;  // looks at the caller at the moment it ends a process
+
     std::vector<ProcessEntry> Snapshot() override {
         ++snapshots;
+        if (failingSnapshot)
+            throw std::runtime_error("no snapshot");
         return running;
     }
     bool EndProcess(uint32_t id) override {
+        if (beforeEnding)
+            beforeEnding();
         auto it = std::find_if(running.begin(), running.end(), [&](const ProcessEntry& e) { return e.id == id; });
-        if (it == running.end())
+        if (refusingEnd || it == running.end())
             return false;
         running.erase(it);
         ended.push_back(id);
@@ -229,9 +240,11 @@ class FakeProcessTable : public ProcessTable {
 class ScriptedKeys : public KeyState {
   public:
     std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
+    std::vector<int> asked;        // the virtual key of every query
     int queries = 0;
-    uint16_t AsyncKeyState(int) override {
+    uint16_t AsyncKeyState(int virtualKey) override {
         ++queries;
+        asked.push_back(virtualKey);
         if (answers.empty())
             return 0;
         uint16_t a = answers.front();
@@ -271,6 +284,48 @@ struct FakeOs {
     MemoryPictures pictures;
     RecordingWindow window;
     Os os{files, host, settings, profile, shell, processes, keys, pictures, window};
+
+    // The game at kGameRoot: every required file, the two list files as given, and user.ini
+    // mirrored as text so that what the game would read can be compared byte for byte.
+    void InstallGame(const std::string& teams = "Zeta,1\r\nalpha,2\r\nBeta,3\r\n",
+                     const std::string& stadiums = "North Bank,10\r\nAcre Park\r\n") {
+        for (const std::string& file : kRequiredFiles)
+            files.Put(kGameRoot + file, "");
+        files.Put(kGameRoot + "KWTR\\teams.ini", teams);
+        files.Put(kGameRoot + "KWTR\\stads.ini", stadiums);
+        profile.fileSystem = &files;
+    }
+
+    // This Os with any of its services replaced, each by the kind of service it is:
+    // `Os os = fake.OsWith(failingStore);`
+    template <class... Service>
+    Os OsWith(Service&... replacements) {
+        Services s{&files, &host, &settings, &profile, &shell, &processes, &keys, &pictures, &window};
+        (s.Use(replacements), ...);
+        return Os{*s.files, *s.host, *s.settings, *s.profile, *s.shell, *s.processes, *s.keys, *s.pictures, *s.window};
+    }
+
+  private:
+    struct Services {
+        FileSystem* files;
+        ProgramHost* host;
+        SettingsStore* settings;
+        ProfileWriter* profile;
+        ShellOpener* shell;
+        ProcessTable* processes;
+        KeyState* keys;
+        PictureLoader* pictures;
+        WindowHost* window;
+        void Use(FileSystem& s) { files = &s; }
+        void Use(ProgramHost& s) { host = &s; }
+        void Use(SettingsStore& s) { settings = &s; }
+        void Use(ProfileWriter& s) { profile = &s; }
+        void Use(ShellOpener& s) { shell = &s; }
+        void Use(ProcessTable& s) { processes = &s; }
+        void Use(KeyState& s) { keys = &s; }
+        void Use(PictureLoader& s) { pictures = &s; }
+        void Use(WindowHost& s) { window = &s; }
+    };
 };
 
 }  // namespace pp

@@ -5,88 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/wiring.h"
 #include "config/picture_header.h"
-#include "model/form1.h"
-#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
-
-const std::string kRoot = "C:\\Games\\FIFA 09 Demo\\";
-
-// Start-up over list files of every kind a player may end up with. Each loads as far as it goes:
-// the start-up runs to its end, the configuration files are moved aside as always, and a record
-// whose id could not reach the game whole gives no directive.
-class BadListFile : public testing::Test {
-  protected:
-    struct Outcome {
-        bool started = false;
-        std::vector<std::string> teams;  // the home team box
-        std::string homeSlot, stadiumSlot;
-        bool configurationMoved = false;
-    };
-
-    // The same bytes as team and stadium list file.
-    static Outcome StartWith(const std::string& bytes) {
-        FakeOs fake;
-        fake.host.programFolder = kRoot + "KWTR\\PP09";
-        for (const char* file : {"data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db"})
-            fake.files.Put(kRoot + file, "");
-        fake.files.Put(kRoot + "KWTR\\teams.ini", bytes);
-        fake.files.Put(kRoot + "KWTR\\stads.ini", bytes);
-        fake.files.Put(kRoot + "common.ini", "[c]\r\n");
-        Form1 form(fake.os);
-        WireHandlers(form);
-        Outcome outcome;
-        try {
-            form.Load();
-            outcome.started = true;
-        } catch (const ProgramEnded&) {
-        }
-        outcome.teams = form.Combo1.List().Items();
-        outcome.homeSlot = form.slots.Read(50);
-        outcome.stadiumSlot = form.slots.Read(54);
-        outcome.configurationMoved =
-            !fake.files.Has(kRoot + "common.ini") && fake.files.Contents(kRoot + "bak_common.ini") == "[c]\r\n";
-        return outcome;
-    }
-};
-
-TEST_F(BadListFile, EachLoadsAsFarAsItGoesAndLosesNothing) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        std::vector<std::string> teams;
-        std::optional<std::string> id;  // of the first team in the box, which start-up chooses
-    };
-    const std::string megabyteName(1 << 20, 'N');
-    const std::vector<Case> cases = {
-        {"empty", "", {}, std::nullopt},
-        {"only line ends", "\r\n\r\n\r\n", {}, std::nullopt},
-        {"binary",
-         std::string("\0\x01\xFF\xFE,\x02\r\n\x80\x81,\0id\r\n", 16),
-         {std::string("\0\x01\xFF\xFE", 4), "\x80\x81"},
-         std::nullopt},
-        {"LF line ends: one record", "Zulu,1\nAlpha,2\n", {"Zulu"}, std::nullopt},
-        {"CR line ends: one record", "Zulu,1\rAlpha,2\r", {"Zulu"}, std::nullopt},
-        {"record without a comma", "Alpha\r\nBeta,2\r\n", {"Alpha", "Beta"}, std::nullopt},
-        {"empty id", "Alpha,\r\n", {"Alpha"}, ""},
-        {"empty name", ",7\r\n", {""}, "7"},
-        {"id holding a blank", "Alpha,1 2\r\n", {"Alpha"}, std::nullopt},
-        {"blank ahead of the id", "Alpha, 1\r\n", {"Alpha"}, std::nullopt},
-        {"id holding a tab", "Alpha,1\t2\r\n", {"Alpha"}, std::nullopt},
-        {"one line of 1 MB", megabyteName + ",7\r\n", {megabyteName}, "7"},
-    };
-    for (const Case& c : cases) {
-        const Outcome outcome = StartWith(c.bytes);
-        EXPECT_TRUE(outcome.started) << c.what;
-        EXPECT_EQ(outcome.teams, c.teams) << c.what;
-        EXPECT_EQ(outcome.homeSlot, c.id ? "HOME_TEAM=" + *c.id : "") << c.what;
-        EXPECT_EQ(outcome.stadiumSlot, c.id ? "STADIUM=" + *c.id : "") << c.what;
-        EXPECT_TRUE(outcome.configurationMoved) << c.what;
-    }
-}
 
 // The bytes of a file, read as the picture loader reads them; records how far the reads went.
 struct FileBytes {

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "app/startup.h"
+#include "tests/native/support/game_folder.h"
+
+namespace pp {
+namespace {
+
+using Items = std::vector<std::string>;
+
+class StartUp : public GameFolder {
+  protected:
+    StartUp() { form.LP.SetCaption("Label2"); }  // as designed, before the start-up finds the root
+
+    bool Loads() {
+        return Runs([&] { form.Load(); });
+    }
+    Items ConfigurationFilesPresent() const {
+        Items present;
+        for (const char* name : {"common.ini", "locale.ini", "sku.ini", "situation.ini", "bak_common.ini",
+                                 "bak_locale.ini", "bak_sku.ini", "bak_situation.ini"})
+            if (fake.files.Has(kGameRoot + name))
+                present.push_back(name + std::string("=") + fake.files.Contents(kGameRoot + name));
+        return present;
+    }
+};
+
+TEST(GameRoot, TwoLevelsAboveTheToolFolder) {
+    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+        {"C:\\Games\\FIFA\\KWTR\\ABCD", "C:\\Games\\FIFA\\"},
+        {"C:\\Games\\FIFA\\KWTR\\PitchPilot", "C:\\Games\\FIFA\\"},  // a renamed tool folder still works
+        {"C:\\Games\\FIFA\\KWTR\\ABCD\\", "C:\\Games\\FIFA\\"},
+        {"C:\\KWTR\\ABCD", "C:\\"},
+        {"C:\\ABCD", std::nullopt},
+        {"C:\\", std::nullopt},
+        {"C:", std::nullopt},
+        {"", std::nullopt},
+        {"\\\\server\\share\\KWTR\\PP09", "\\\\server\\share\\"},
+        {"\\\\server\\share\\PP09", std::nullopt},
+        {"D:\\Spiele\\Fuß ball é\\KWTR\\PP09", "D:\\Spiele\\Fuß ball é\\"},
+    };
+    for (const auto& [toolFolder, root] : cases)
+        EXPECT_EQ(GameRootFromToolFolder(toolFolder), root) << toolFolder;
+}
+
+// The records keep the file's order for the look-up; the choice lists sort, a record without a
+// comma listed by its whole line, a name listed twice listed twice.
+TEST_F(StartUp, FindsTheGameRootAndFillsTheListsFromItsListFiles) {
+    fake.files.Put(kGameRoot + "KWTR\\teams.ini", "Zeta,1\r\nalpha,2\r\nBeta,3\r\nzeta,4\r\n");
+    fake.host.programFolder = kGameRoot + "KWTR\\ABCD";
+    ASSERT_TRUE(Loads());
+    EXPECT_EQ(form.GameRoot(), kGameRoot);
+    EXPECT_EQ(form.settingsSection, "09PP");
+    EXPECT_EQ(form.List1.List().Items(), (Items{"Zeta,1", "alpha,2", "Beta,3", "zeta,4"}));
+    EXPECT_EQ(form.Combo1.List().Items(), (Items{"alpha", "Beta", "Zeta", "zeta"}));
+    EXPECT_EQ(form.Combo2.List().Items(), form.Combo1.List().Items());
+    EXPECT_EQ(form.List2.List().Items(), (Items{"North Bank,10", "Acre Park"}));
+    EXPECT_EQ(form.Combo5.List().Items(), (Items{"Acre Park", "North Bank"}));
+    for (const Label& link : form.FLB)
+        EXPECT_EQ(link.ForeColor(), kLinkColor);
+}
+
+TEST_F(StartUp, SecondCopyEndsBeforeAnyFileIsTouched) {
+    fake.host.anotherCopy = true;
+    fake.files.Put(kGameRoot + "common.ini", "c");
+    EXPECT_FALSE(Loads());
+    EXPECT_EQ(fake.host.messages, (Items{"Already running !"}));
+    EXPECT_TRUE(fake.files.lookups.empty());
+    EXPECT_EQ(ConfigurationFilesPresent(), (Items{"common.ini=c"}));
+}
+
+// Moved aside as copies that replace older ones, never moved back; a file whose copy fails stays.
+TEST_F(StartUp, MovesTheConfigurationFilesAsideOnce) {
+    for (const char* name : {"common.ini", "locale.ini", "sku.ini", "situation.ini", "bak_sku.ini"})
+        fake.files.Put(kGameRoot + name, name);
+    fake.files.failingCopies.insert(kGameRoot + "bak_locale.ini");
+    ASSERT_TRUE(Loads());
+    const Items moved = {"locale.ini=locale.ini", "bak_common.ini=common.ini", "bak_sku.ini=sku.ini",
+                         "bak_situation.ini=situation.ini"};
+    EXPECT_EQ(ConfigurationFilesPresent(), moved);
+    fake.files.failingCopies.clear();
+    fake.files.Delete(kGameRoot + "locale.ini");
+    auto second = Start();
+    EXPECT_EQ(ConfigurationFilesPresent(), Items(moved.begin() + 1, moved.end()));
+}
+
+TEST_F(StartUp, UnreadableListFileLeavesItsListsEmptyAndGoesOn) {
+    fake.files.failingReads.insert(kGameRoot + "KWTR\\teams.ini");
+    fake.files.Put(kGameRoot + "common.ini", "c");
+    ASSERT_TRUE(Loads());
+    EXPECT_EQ(form.Combo1.List().Count(), 0);
+    EXPECT_EQ(form.Combo5.List().Count(), 2);
+    EXPECT_EQ(ConfigurationFilesPresent(), (Items{"bak_common.ini=c"}));
+}
+
+}  // namespace
+}  // namespace pp

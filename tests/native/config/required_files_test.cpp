@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "config/required_files.h"
+#include "tests/native/support/game_folder.h"
+
+namespace pp {
+namespace {
+
+using RequiredFiles = GameFolder;
+
+// Any required file missing, or a folder in its place, ends the program with one message.
+TEST_F(RequiredFiles, EachMissingFileEndsTheProgram) {
+    for (const std::string& required : kRequiredFiles) {
+        FakeOs other;
+        for (const std::string& path : fake.files.Paths())
+            if (path != kGameRoot + required)
+                other.files.Put(path, "");
+        WiredForm run(other.os);
+        run.LP.SetCaption(kGameRoot);
+        EXPECT_FALSE(Runs([&] { chk(run); })) << required;
+        EXPECT_EQ(other.host.messages, std::vector<std::string>{kMissingFilesMessage}) << required;
+        EXPECT_EQ(other.files.lookups.back(), kGameRoot + required);
+    }
+    fake.files.PutFolder(kGameRoot + "fifa09.exe");
+    EXPECT_FALSE(Runs([&] { chk(form); }));
+}
+
+TEST_F(RequiredFiles, FailedFileSearchAbandonsTheCheckSilently) {
+    fake.files.failingLookups.insert(kGameRoot + "KWTR\\stads.ini");
+    fake.files.Delete(kGameRoot + "fifa09.exe");
+    EXPECT_TRUE(Runs([&] { chk(form); }));
+    EXPECT_TRUE(fake.host.messages.empty());
+}
+
+// Without a game root the files are looked for under the design-time caption, and are missing.
+TEST_F(RequiredFiles, ToolFolderWithoutTwoParentsEndsTheStartUp) {
+    fake.host.programFolder = "C:\\PP09";
+    auto run = std::make_unique<WiredForm>(fake.os);
+    EXPECT_FALSE(Runs([&] { run->Load(); }));
+    EXPECT_EQ(run->LP.Caption(), "Label2");
+    EXPECT_EQ(fake.host.messages, std::vector<std::string>{kMissingFilesMessage});
+    EXPECT_EQ(run->List1.List().Count(), 0);
+}
+
+}  // namespace
+}  // namespace pp

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "config/launcher.h"
+#include "config/save_command.h"
+#include "tests/native/support/game_folder.h"
+
+namespace pp {
+namespace {
+
+using SaveCommand = GameFolder;
+
+TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
+    const std::vector<std::pair<std::string, std::optional<ProfileEntry>>> cases = {
+        {"OPTIONS/BOOKINGS=1", ProfileEntry{"OPTIONS", "BOOKINGS", "1"}},
+        {"SIDE_SELECT=-h", ProfileEntry{"", "SIDE_SELECT", "-h"}},
+        {"KEY=A=B", ProfileEntry{"", "KEY", "A"}},                         // a second "=" ends the value
+        {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "/" ends the middle
+        {"GUI//SKIP_TITLE=1", ProfileEntry{"", "GUI//SKIP_TITLE", "1"}},   // empty middle: empty section
+        {"/KEY=1", ProfileEntry{"", "KEY", "1"}},
+        {"CAMERA_BIG_HEIGHT_MODIFIER=", ProfileEntry{"", "CAMERA_BIG_HEIGHT_MODIFIER", ""}},
+        {"", std::nullopt},
+        {"GUI/", std::nullopt},
+        {"NOEQUALS", std::nullopt},  // a write without a value would delete the key
+        {"OPTIONS/NOEQUALS", std::nullopt},
+        {"=5", std::nullopt},
+        {"OPTIONS/=5", std::nullopt},
+        {"A=1\r\n[OPTIONS]\r\nB=2", std::nullopt},  // would break into the file's lines
+        {"A\n=1", std::nullopt},
+        {std::string("A=1\0B", 5), std::nullopt},
+    };
+    for (const auto& [token, entry] : cases)
+        EXPECT_EQ(SplitDirective(token), entry) << testing::PrintToString(token);
+}
+
+// What the game gets from a first run and from a run with a rich stored state: the directive line
+// and user.ini, byte for byte.
+TEST_F(SaveCommand, DirectiveLineAndUserIniOfAFirstRunAndOfARichState) {
+    auto first = Start();
+    first->Check2.SetValue(1);
+    RunSaveCommand(*first);
+    EXPECT_EQ(
+        first->Tx2.Text(),
+        "   AUDIO=0 VIDEO=0 WINDOWED=0  DISABLE_NIS=0 OPTIONS/OFFSIDE=0 OPTIONS/INJURIES=0 OPTIONS/BOOKINGS=0 "
+        "GUI/SKIP_TITLE=0 OPTIONS/TIMEDISPLAY=0 OPTIONS/POSTFX_IN_GAMEPLAY=0 OPTIONS/HOME_PLAYER_NAMEBAR=0 "
+        "OPTIONS/AWAY_PLAYER_NAMEBAR=0 OPTIONS/DEPTH_OF_FIELD=0 PERFECT_GOALIE=0 NO_SECOND_YELLOW=0 "
+        "NO_IMMEDIATE_RED_CARDS=0  OPTIONS/WIDESCREEN=0 ALLOW_DEBUG_FREE_CAM=0   NO_EXTRA_TIME=0 NEVERENDING_GAME=0 "
+        " OPTIONS/FINGRASS=0                       HOME_TEAM=2 AWAY_TEAM=2 HOME_TEAM_KIT=0 AWAY_TEAM_KIT=0 "
+        " LIGHTING=0 RESOLUTION=1024x768x32  OPTIONS/CAMERA=0 OPTIONS/DIFFICULTY_LEVEL=0 OPTIONS/CAMERA_ZOOM=0 "
+        "OPTIONS/GAME_SPEED=0 OPTIONS/CAMERA_HEIGHT=0  OPTIONS/RADAR=0 OPTIONS/SHADER_QUALITY=0   "
+        "OPTIONS/PLAYER_MARKER=0 "
+        " CAMERA_BIG_ZOOM_MODIFIER=0.15 CAMERA_BIG_HEIGHT_MODIFIER=0.08                        OPTIONS/QUALITY=0 "
+        "SIDE_SELECT=-h  HALF_SECONDS=3 ");
+    EXPECT_EQ(UserIni(),
+              "[]\r\nAUDIO=0\r\nVIDEO=0\r\nWINDOWED=0\r\nDISABLE_NIS=0\r\nPERFECT_GOALIE=0\r\n"
+              "NO_SECOND_YELLOW=0\r\nNO_IMMEDIATE_RED_CARDS=0\r\nALLOW_DEBUG_FREE_CAM=0\r\nNO_EXTRA_TIME=0\r\n"
+              "NEVERENDING_GAME=0\r\nHOME_TEAM=2\r\nAWAY_TEAM=2\r\nHOME_TEAM_KIT=0\r\nAWAY_TEAM_KIT=0\r\n"
+              "LIGHTING=0\r\nRESOLUTION=1024x768x32\r\nCAMERA_BIG_ZOOM_MODIFIER=0.15\r\n"
+              "CAMERA_BIG_HEIGHT_MODIFIER=0.08\r\nSIDE_SELECT=-h\r\nHALF_SECONDS=3\r\n[OPTIONS]\r\n"
+              "OFFSIDE=0\r\nINJURIES=0\r\nBOOKINGS=0\r\nTIMEDISPLAY=0\r\nPOSTFX_IN_GAMEPLAY=0\r\n"
+              "HOME_PLAYER_NAMEBAR=0\r\nAWAY_PLAYER_NAMEBAR=0\r\nDEPTH_OF_FIELD=0\r\nWIDESCREEN=0\r\n"
+              "FINGRASS=0\r\nCAMERA=0\r\nDIFFICULTY_LEVEL=0\r\nCAMERA_ZOOM=0\r\nGAME_SPEED=0\r\n"
+              "CAMERA_HEIGHT=0\r\nRADAR=0\r\nSHADER_QUALITY=0\r\nPLAYER_MARKER=0\r\nQUALITY=0\r\n[GUI]\r\n"
+              "SKIP_TITLE=0\r\n");
+
+    first->Unload();
+    for (const std::string& key : fake.settings.savedKeys)  // every check box checked
+        if (key.starts_with("c") && !key.starts_with("cb"))
+            fake.settings.values[StoreKey(key)] = "1";
+    std::istringstream rest(
+        "c71=0.35 c72=-1.5 cb1=2 cb2=1 cb3=2 cb4=3 cb5=1 cb6=2 cb7=6 cb8=2 cb9=13 cb10=5 cb11=10 cb12=3 cb13=7 "
+        "cb14=7 cb15=2 cb16=2 cb19=1");
+    for (std::string pair; rest >> pair;)
+        fake.settings.values[StoreKey(pair.substr(0, pair.find('=')))] = pair.substr(pair.find('=') + 1);
+    fake.settings.values[StoreKey("YC")] = "OPTIONS/BOOKINGS=0 DEBUG_SHOOTOUT=1  NOVALUE gui/X=1=2/Y";
+    auto rich = Start();
+    rich->OT.Select(2);
+    RunSaveCommand(*rich);
+    RunSaveCommand(*rich);  // a second save starts from an empty token list and a fresh file
+    EXPECT_EQ(
+        rich->Tx2.Text(),
+        "   AUDIO=1 VIDEO=1 WINDOWED=1  DISABLE_NIS=1 OPTIONS/OFFSIDE=1 OPTIONS/INJURIES=1 OPTIONS/BOOKINGS=1 "
+        "GUI/SKIP_TITLE=1 OPTIONS/TIMEDISPLAY=1 OPTIONS/POSTFX_IN_GAMEPLAY=1 OPTIONS/HOME_PLAYER_NAMEBAR=1 "
+        "OPTIONS/AWAY_PLAYER_NAMEBAR=1 OPTIONS/DEPTH_OF_FIELD=1 PERFECT_GOALIE=1 NO_SECOND_YELLOW=1 "
+        "NO_IMMEDIATE_RED_CARDS=1  OPTIONS/WIDESCREEN=1 ALLOW_DEBUG_FREE_CAM=1   NO_EXTRA_TIME=1 NEVERENDING_GAME=1 "
+        " OPTIONS/FINGRASS=1                       HOME_TEAM=1 AWAY_TEAM=3 HOME_TEAM_KIT=3 AWAY_TEAM_KIT=2 "
+        "STADIUM=10 LIGHTING=2 RESOLUTION=1600x1200x32  OPTIONS/CAMERA=13 OPTIONS/DIFFICULTY_LEVEL=5 "
+        "OPTIONS/CAMERA_ZOOM=100 OPTIONS/GAME_SPEED=3 OPTIONS/CAMERA_HEIGHT=70  OPTIONS/RADAR=2 "
+        "OPTIONS/SHADER_QUALITY=2 "
+        "  OPTIONS/PLAYER_MARKER=1  CAMERA_BIG_ZOOM_MODIFIER=0.35 CAMERA_BIG_HEIGHT_MODIFIER=-1.5  "
+        "                      OPTIONS/QUALITY=2 SIDE_SELECT=-a  HALF_SECONDS=5400 ");
+    EXPECT_EQ(UserIni(),
+              "[OPTIONS]\r\nBOOKINGS=1\r\nOFFSIDE=1\r\nINJURIES=1\r\nTIMEDISPLAY=1\r\nPOSTFX_IN_GAMEPLAY=1\r\n"
+              "HOME_PLAYER_NAMEBAR=1\r\nAWAY_PLAYER_NAMEBAR=1\r\nDEPTH_OF_FIELD=1\r\nWIDESCREEN=1\r\n"
+              "FINGRASS=1\r\nCAMERA=13\r\nDIFFICULTY_LEVEL=5\r\nCAMERA_ZOOM=100\r\nGAME_SPEED=3\r\n"
+              "CAMERA_HEIGHT=70\r\nRADAR=2\r\nSHADER_QUALITY=2\r\nPLAYER_MARKER=1\r\nQUALITY=2\r\n[]\r\n"
+              "DEBUG_SHOOTOUT=1\r\nAUDIO=1\r\nVIDEO=1\r\nWINDOWED=1\r\nDISABLE_NIS=1\r\nPERFECT_GOALIE=1\r\n"
+              "NO_SECOND_YELLOW=1\r\nNO_IMMEDIATE_RED_CARDS=1\r\nALLOW_DEBUG_FREE_CAM=1\r\nNO_EXTRA_TIME=1\r\n"
+              "NEVERENDING_GAME=1\r\nHOME_TEAM=1\r\nAWAY_TEAM=3\r\nHOME_TEAM_KIT=3\r\nAWAY_TEAM_KIT=2\r\n"
+              "STADIUM=10\r\nLIGHTING=2\r\nRESOLUTION=1600x1200x32\r\nCAMERA_BIG_ZOOM_MODIFIER=0.35\r\n"
+              "CAMERA_BIG_HEIGHT_MODIFIER=-1.5\r\nSIDE_SELECT=-a\r\nHALF_SECONDS=5400\r\n[gui]\r\nX=1\r\n"
+              "SKIP_TITLE=1\r\n");
+    EXPECT_EQ(rich->Lva.List().Count(), 106);  // one token more than the blanks of the work text, once
+}
+
+TEST_F(SaveCommand, KeepBoxClearLeavesUserIniAlone) {
+    fake.files.Put(kGameRoot + "user.ini", "[OLD]\r\nX=1\r\n");
+    form.Check2.SetValue(0);
+    form.slots.Write(2, "AUDIO=1");
+    RunSaveCommand(form);
+    EXPECT_EQ(form.Tx2.Text(), DirectiveLine(form.slots));
+    EXPECT_EQ(UserIni(), "[OLD]\r\nX=1\r\n");
+    EXPECT_TRUE(fake.files.deletions.empty());
+    EXPECT_TRUE(fake.profile.writes.empty());
+}
+
+TEST_F(SaveCommand, MissingGameFileEndsTheProgramBeforeAnythingIsWritten) {
+    fake.files.Delete(kGameRoot + "data\\fifa.fat");
+    fake.files.deletions.clear();
+    for (auto command : {RunSaveCommand, RunStartCommand, RunPenaltyStartCommand}) {
+        EXPECT_FALSE(Runs([&] { command(form); }));
+        EXPECT_EQ(form.Tx2.Text(), "");
+        EXPECT_EQ(form.slots.Read(70), "");
+    }
+    EXPECT_EQ(fake.host.messages, std::vector<std::string>(3, "Missing files ! Please re-install !"));
+    EXPECT_TRUE(fake.files.deletions.empty());
+    EXPECT_TRUE(fake.profile.writes.empty());
+    EXPECT_TRUE(fake.shell.calls.empty());
+    EXPECT_EQ(form.LoadedTerminator(), nullptr);
+}
+
+// A user.ini that stays in place when it is deleted (read-only, held open by another program)
+// would otherwise get the new entries mixed into its old ones; the game still gets the line.
+TEST_F(SaveCommand, UserIniThatCannotBeDeletedIsLeftAsItWas) {
+    fake.files.Put(kGameRoot + "user.ini", "[OLD]\r\nSTALE=1\r\n");
+    fake.files.failingDeletes.insert(kGameRoot + "user.ini");
+    form.slots.Write(9, "OPTIONS/BOOKINGS=1");
+    RunSaveCommand(form);
+    EXPECT_EQ(UserIni(), "[OLD]\r\nSTALE=1\r\n");
+    EXPECT_TRUE(fake.profile.writes.empty());
+    EXPECT_NE(form.Tx2.Text().find(" OPTIONS/BOOKINGS=1 "), std::string::npos);
+}
+
+// Without its trailing separator the game root is no folder: the bare name would send the profile
+// writer to the system folder.
+TEST_F(SaveCommand, GameRootWithoutItsSeparatorWritesNoUserIni) {
+    for (const std::string& file : kRequiredFiles)
+        fake.files.Put("Label2" + file, "");
+    form.LP.SetCaption("Label2");
+    ASSERT_TRUE(Runs([&] { RunSaveCommand(form); }));
+    EXPECT_TRUE(fake.files.deletions.empty());
+    EXPECT_TRUE(fake.profile.writes.empty());
+}
+
+}  // namespace
+}  // namespace pp

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "config/team_choice.h"
+#include "tests/native/support/game_folder.h"
+
+namespace pp {
+namespace {
+
+const std::string kDefaultLogo = kGameRoot + "KWTR\\PP09\\de.jpg";
+
+PictureRef Solid(uint32_t colour) {
+    return std::make_shared<const Picture>(2, 2, colour);
+}
+
+class TeamChoice : public GameFolder {
+  protected:
+    TeamChoice() { fake.pictures.pictures[kDefaultLogo] = defaultLogo; }
+
+    // The list files as start-up loads them: the records in file order, the names sorted.
+    void Records(const std::vector<std::string>& teams, const std::vector<std::string>& stadiums = {}) {
+        form.List1.List().AddMany(teams);
+        form.List2.List().AddMany(stadiums);
+        for (const auto& line : teams) {
+            form.Combo1.List().Add(SplitRecord(line).name);
+            form.Combo2.List().Add(SplitRecord(line).name);
+        }
+        for (const auto& line : stadiums)
+            form.Combo5.List().Add(SplitRecord(line).name);
+    }
+    void Choose(ComboBox& box, const std::string& name) { box.SetListIndex(FindInList(box.List(), name, true, -1)); }
+    // A logo the game has, on disk and decodable.
+    PictureRef Logo(const std::string& id, uint32_t colour) {
+        fake.files.Put(LogoPath(kGameRoot, id), "jpeg");
+        return fake.pictures.pictures[LogoPath(kGameRoot, id)] = Solid(colour);
+    }
+
+    PictureRef defaultLogo = Solid(0xFF000001u);
+};
+
+TEST(LogoPath, KeepsTheDoubledSeparatorAndTheIdUnchanged) {
+    EXPECT_EQ(LogoPath("C:\\G\\", "12"), "C:\\G\\\\data\\easo\\fifa\\images\\logos\\logo12.jpg");
+}
+
+// The chosen name finds its record by the name and its comma; the id goes to the game only when
+// it can reach it whole (no blank or line break would cut the directive apart).
+TEST(TeamRecord, LookUp) {
+    const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> cases = {
+        {{"Alpha,5,xyz"}, "Alpha", "HOME_TEAM=5"},
+        {{"alpha,1", "ALPHA,2"}, "ALPHA", "HOME_TEAM=1"},  // the earlier record wins whatever the case
+        {{"Alpha,2", "Alp,1"}, "Alp", "HOME_TEAM=1"},      // the comma stops a longer name from matching
+        {{"Alpha,"}, "Alpha", "HOME_TEAM="},               // an empty id is still an id
+        {{"Alpha"}, "Alpha", "previous"},                  // no id at all
+        {{"Alpha,5 6"}, "Alpha", "previous"},
+        {{"Alpha, 5"}, "Alpha", "previous"},
+        {{"Alpha,5\t"}, "Alpha", "previous"},
+        {{"Alpha,5\nBeta,6\n"}, "Alpha", "previous"},
+        {{std::string("Alpha,5\0", 8)}, "Alpha", "previous"},
+        {{"Alpha,\xC3\x89toile-5"}, "Alpha", "HOME_TEAM=\xC3\x89toile-5"},  // letters beyond ASCII are no blank
+    };
+    for (const auto& [records, chosen, slot] : cases) {
+        FakeOs fake;
+        WiredForm form(fake.os);
+        form.LP.SetCaption(kGameRoot);
+        form.slots.Write(50, "previous");
+        form.List1.List().AddMany(records);
+        for (const auto& line : records)
+            form.Combo1.List().Add(SplitRecord(line).name);
+        form.Combo1.SetListIndex(FindInList(form.Combo1.List(), chosen, true, -1));
+        EXPECT_EQ(form.slots.Read(50), slot) << chosen << " of " << records[0];
+    }
+}
+
+TEST_F(TeamChoice, EachSideFillsItsSlotBoxAndFade) {
+    Records({"Alpha,5", "Beta,7"});
+    PictureRef alpha = Logo("5", 0xFF0000FFu);
+    PictureRef beta = Logo("7", 0xFF00FF00u);
+    form.fadeCounter = 40;
+    Choose(form.Combo1, "Alpha");
+    EXPECT_EQ(form.slots.Read(50), "HOME_TEAM=5");
+    EXPECT_EQ(form.P_LOAD.Picture(), alpha);
+    EXPECT_TRUE(form.TA.Enabled() && !form.TA2.Enabled());
+    EXPECT_EQ(form.fadeCounter, 0);
+
+    form.fadeCounter = 90;
+    Choose(form.Combo2, "Beta");
+    EXPECT_EQ(form.slots.Read(51), "AWAY_TEAM=7");
+    EXPECT_EQ(form.P_LOAD2.Picture(), beta);
+    EXPECT_EQ(form.P_LOAD.Picture(), alpha);
+    EXPECT_TRUE(form.TA2.Enabled());
+    EXPECT_EQ(form.fadeCounter, 0);
+}
+
+// No logo file, no id, an id that would climb out of the logo folder, name a drive or hold a
+// wildcard: the default picture. A picture that cannot be loaded at all keeps the box's picture.
+TEST_F(TeamChoice, DefaultPictureWhenThereIsNoUsableLogo) {
+    const std::vector<std::string> ids = {"5", "", "..\\..\\..\\KWTR\\PP09\\x", "5/../../x", "C:x", "5*", "5?", "5|6"};
+    std::vector<std::string> records = {"Nameless"};
+    for (size_t i = 0; i < ids.size(); ++i) {
+        records.push_back("Team " + std::to_string(i) + "," + ids[i]);
+        if (i > 1)
+            Logo(ids[i], 0xFFABCDEFu);
+    }
+    Records(records);
+    for (const auto& record : records) {
+        form.P_LOAD.SetPicture(nullptr);
+        fake.pictures.loads.clear();
+        Choose(form.Combo1, SplitRecord(record).name);
+        EXPECT_EQ(form.P_LOAD.Picture(), defaultLogo) << record;
+        EXPECT_EQ(fake.pictures.loads.back(), kDefaultLogo) << record;
+    }
+    const PictureRef previous = Solid(0xFF123456u);
+    form.P_LOAD.SetPicture(previous);
+    form.TA.SetEnabled(false);
+    fake.pictures.pictures.clear();
+    Choose(form.Combo1, "Nameless");
+    EXPECT_EQ(form.P_LOAD.Picture(), previous);
+    EXPECT_TRUE(form.TA.Enabled());
+}
+
+TEST_F(TeamChoice, StadiumChoiceWritesItsSlotOnlyForARecordWithAnId) {
+    Records({}, {"North Bank,10", "Acre Park", "Moor,"});
+    const std::vector<std::pair<std::string, std::string>> steps = {
+        {"North Bank", "STADIUM=10"}, {"Acre Park", "STADIUM=10"}, {"Moor", "STADIUM="}};
+    for (const auto& [name, slot] : steps) {
+        Choose(form.Combo5, name);
+        EXPECT_EQ(form.slots.Read(54), slot) << name;
+    }
+    EXPECT_TRUE(fake.pictures.loads.empty());
+    EXPECT_FALSE(form.TA.Enabled());
+}
+
+}  // namespace
+}  // namespace pp

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "state/saved_state.h"
+#include "tests/native/support/game_folder.h"
+
+namespace pp {
+namespace {
+
+class SavedState : public GameFolder {
+  protected:
+    void Store(const std::string& key, const std::string& value) { fake.settings.values[StoreKey(key)] = value; }
+    std::string Stored(const std::string& key) const { return fake.settings.values.at(StoreKey(key)); }
+};
+
+TEST(ParseWholeNumber, TakesOnlyASignAndDigitsWithinInt) {
+    const std::vector<std::pair<std::string, std::optional<int>>> cases = {
+        {"0", 0},
+        {"-1", -1},
+        {"+2", 2},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"+-1", std::nullopt},
+        {" 1", std::nullopt},
+        {"1 ", std::nullopt},
+        {"1.0", std::nullopt},
+        {"1e2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"１", std::nullopt},
+        {std::string("1\0", 2), std::nullopt},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(ParseWholeNumber(text), number) << '"' << text << '"';
+}
+
+// Every key the exit stores, start-up reads back into its control, and the next exit stores it
+// unchanged; the language choice alone is stored but never read.
+TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
+    fake.files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nAcre Park\r\nMoor,3\r\n");
+    auto firstRun = Start();
+    EXPECT_EQ(firstRun->ZMO.Text(), "0.5");  // a full stop, never the locale's comma: it goes into a directive
+    firstRun->Unload();
+    const std::vector<std::string> keys = fake.settings.savedKeys;
+    ASSERT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size()) << "each key once";
+    std::map<std::string, std::string> given;
+    for (const std::string& key : keys) {
+        given[key] = key == "YC"                    ? " DEBUG_SHOOTOUT=1  ÉQUIPE=3"
+                     : key == "c71" || key == "c72" ? "-0.25"
+                     : key.starts_with("cb")        ? "2"
+                                                    : "1";
+        Store(key, given[key]);
+    }
+    fake.settings.savedKeys.clear();
+    Start()->Unload();
+    EXPECT_EQ(fake.settings.savedKeys, keys);
+    for (const std::string& key : keys) {
+        if (key == "c20" || key == "cb18")
+            EXPECT_NE(Stored(key), given[key]) << key;
+        else
+            EXPECT_EQ(Stored(key), given[key]) << key;
+    }
+}
+
+// A text that is no whole number, or a value the control does not take, leaves the control in its
+// design-time state (the keep box is checked at design time) and the next key is still read.
+TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
+    for (const char* value : {"yes", "", "3", "-1", " 0", "0.0", "4294967296", "cb8=High"}) {
+        fake.settings.values.clear();
+        Store("c2", value);
+        Store("cb8", value);
+        auto run = Start();
+        EXPECT_EQ(run->Check2.Value(), 1) << value;
+        EXPECT_EQ(run->Combo8.ListIndex(), -1) << value;
+        EXPECT_EQ(run->Combo9.ListIndex(), 0) << value;
+    }
+    Store("cb1", "400");  // beyond the team list: no selection, no directive
+    Store("cb7", "-1");
+    auto run = Start();
+    EXPECT_EQ(run->Combo1.ListIndex(), -1);
+    EXPECT_EQ(run->slots.Read(50), "");
+    EXPECT_EQ(run->Combo7.ListIndex(), -1);
+    EXPECT_EQ(run->slots.Read(56), "");
+}
+
+// The modifier boxes take only what their keys let through; a stored text they could not hold (a
+// blank would cut the directive in two) leaves the box on 0.5, and the next save sends that.
+TEST_F(SavedState, ModifierTextTheBoxCouldNotHoldIsNotTaken) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"-1.5", "-1.5"},
+        {"1..2-", "1..2-"},
+        {"", ""},
+        {"0 5", "0.5"},
+        {"0,5", "0.5"},
+        {"1e3", "0.5"},
+        {"0.5 DEBUG_SHOOTOUT=1", "0.5"},
+        {"1\r\n2", "0.5"},
+        {"\b", "0.5"},
+    };
+    for (const auto& [stored, shown] : cases) {
+        Store("c70", "1");
+        Store("c71", stored);
+        Store("c72", stored);
+        auto run = Start();
+        EXPECT_EQ(run->ZMO.Text() + "|" + run->HMO.Text(), shown + "|" + shown) << '"' << stored << '"';
+    }
+}
+
+TEST_F(SavedState, StoredDepthOfFieldGivesWayToAShaderBelowHigh) {
+    Store("c16", "1");
+    Store("cb16", "0");
+    auto run = Start();
+    EXPECT_EQ(run->Check16.Value(), 0);
+    EXPECT_FALSE(run->Check16.Enabled());
+    EXPECT_EQ(run->slots.Read(15), "OPTIONS/DEPTH_OF_FIELD=0");
+}
+
+// An unreadable store answers as an empty one; a store that throws for one key still gets every
+// other key.
+TEST_F(SavedState, FailingStoreGivesTheDefaultsAndStopsNothing) {
+    MemorySettingsStore store;
+    store.values[StoreKey("c3")] = "1";
+    store.values[StoreKey("c4")] = "1";
+    store.values[StoreKey("cb2")] = "2";
+    Os os = fake.OsWith(store);
+    store.failing = true;
+    auto unreadable = std::make_unique<WiredForm>(os);
+    unreadable->Load();
+    EXPECT_EQ(unreadable->Check3.Value(), 0);
+    EXPECT_EQ(unreadable->Combo7.Text(), "1024x768x32");
+    EXPECT_NO_THROW(unreadable->Unload());
+
+    store.failing = false;
+    store.throwingKeys = {"c3", "cb1"};
+    WiredForm run(os);
+    run.Load();
+    EXPECT_EQ(run.Check4.Value(), 1);
+    EXPECT_EQ(run.Combo1.ListIndex(), -1);
+    EXPECT_EQ(run.Combo2.ListIndex(), 2);
+    run.Unload();
+    EXPECT_EQ(store.savedKeys.size(), 44u);
+    EXPECT_EQ(store.savedKeys.front() + store.savedKeys[1], "c2c4");
+}
+
+}  // namespace
+}  // namespace pp

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/wiring.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
+
+namespace pp {
+
+// The main window's model wired as the program wires it.
+struct WiredForm : Form1 {
+    explicit WiredForm(Os& os) : Form1(os) { WireHandlers(*this); }
+};
+
+// The game installed at kGameRoot, and a wired main window that knows its game root (as after
+// start-up, without having run it).
+class GameFolder : public testing::Test {
+  protected:
+    GameFolder() {
+        fake.InstallGame();
+        form.LP.SetCaption(kGameRoot);
+    }
+
+    // Runs one step of the program; false when the step ended the program.
+    static bool Runs(const std::function<void()>& step) {
+        try {
+            step();
+            return true;
+        } catch (const ProgramEnded&) {
+            return false;
+        }
+    }
+    // A fresh run of the tool over the same fakes (the store lasts across runs), after its start-up.
+    std::unique_ptr<WiredForm> Start() {
+        auto run = std::make_unique<WiredForm>(fake.os);
+        run->Load();
+        return run;
+    }
+    std::string StoreKey(const std::string& key) const { return MemorySettingsStore::Address("KWTR", "09PP", key); }
+    std::string UserIni() const {
+        const std::string path = kGameRoot + "user.ini";
+        return fake.files.Has(path) ? fake.files.Contents(path) : "(none)";
+    }
+
+    FakeOs fake;
+    WiredForm form{fake.os};
+};
+
+}  // namespace pp
