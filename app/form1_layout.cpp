@@ -4,26 +4,17 @@
 
 #include "model/control_ids.h"
 #include "model/form1.h"
+#include "model/image_buttons.h"
+#include "model/links.h"
 
 namespace pp {
 namespace {
 
-template <auto Member>
-Control& Field(Form1& form) {
-    return form.*Member;
-}
-
 template <auto Member, size_t Element>
-Control& ArrayElement(Form1& form) {
+Label& ArrayElement(Form1& form) {
     return (form.*Member)[Element];
 }
 
-template <int Index>
-Control& ImageButton(Form1& form) {
-    return form.FBU.at(Index);
-}
-
-using K = ViewKind;
 using L = ViewLook;
 
 // The grid of the option area: three columns of captioned combo boxes on the left, two columns
@@ -60,164 +51,180 @@ constexpr int kHomeLogoLeft = kMargin + kTeamWidth + 16;
 constexpr int kAwayLogoLeft = kAwayLeft - 16 - kLogoSize;
 constexpr int kSideTop = kTeamTop + kLogoSize + 6;
 constexpr int kSideSize = 16;
+constexpr int kKitWidth = 150;
+
+constexpr Rect96 TeamCaption(int left) {
+    return {left, kTeamTop, kTeamWidth, kCaptionHeight};
+}
+constexpr Rect96 TeamBox(int left) {
+    return {left, kTeamTop + 18, kTeamWidth, kComboHeight};
+}
+constexpr Rect96 KitCaption(int left) {
+    return {left, kTeamTop + 48, kKitWidth, kCaptionHeight};
+}
+constexpr Rect96 KitBox(int left) {
+    return {left, kTeamTop + 66, kKitWidth, kComboHeight};
+}
+constexpr Rect96 LogoAt(int left) {
+    return {left, kTeamTop, kLogoSize, kLogoSize};
+}
+// A side button centred on `centre`.
+constexpr Rect96 SideButtonAt(int centre) {
+    return {centre - kSideSize / 2, kSideTop, kSideSize, kSideSize};
+}
 
 constexpr int kBottomTop = 546;
+constexpr int kLinkHeight = 16;
+
+// An image button at (x, y); its size and caption are the button's own.
+ControlPlace ImageButtonAt(int index, int x, int y) {
+    const ImageButtonRow& button = *FindImageButton(index);
+    return {ImageButtonView{index}, button.id, {x, y, button.width, button.height}, L::Plain, button.caption};
+}
+
+// Link label `element` along the bottom edge.
+ControlPlace LinkAt(int element, int x, int width) {
+    return {LinkView{element}, kLinks[static_cast<size_t>(element)].id, {x, kBottomTop, width, kLinkHeight}};
+}
 
 const std::array kLayout = {
     // Top edge: the hot-key notice, minimise and close, the three command buttons.
-    ControlPlace{&ArrayElement<&Form1::Label2, 2>, K::Label, IDC_Label2_2, {212, 6, 301, 16}, L::Notice},
-    ControlPlace{&ImageButton<99>, K::ImageButton, IDC_FBU_99, {681, 4, 19, 18}, L::Plain, 99, "_"},
-    ControlPlace{&ImageButton<0>, K::ImageButton, IDC_FBU_0, {702, 4, 19, 18}, L::Plain, 0, "X"},
-    ControlPlace{&ImageButton<1>, K::ImageButton, IDC_FBU_1, {kMargin, 30, 75, 22}, L::Plain, 1, "SAVE"},
-    ControlPlace{&ImageButton<2>, K::ImageButton, IDC_FBU_2, {kMargin + 83, 30, 75, 22}, L::Plain, 2, "START"},
-    ControlPlace{&ArrayElement<&Form1::Label2, 3>, K::Label, IDC_Label2_3, {518, 33, 110, 16}, L::Caption},
-    ControlPlace{&ImageButton<3>, K::ImageButton, IDC_FBU_3, {634, 30, 75, 22}, L::Plain, 3, "PENALTY"},
-    ControlPlace{nullptr, K::Line, IDC_Line1_0, {kMargin, 60, kForm1Width - 2 * kMargin, 1}},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 2>}, IDC_Label2_2, {212, 6, 301, 16}, L::Notice},
+    ImageButtonAt(99, 681, 4),
+    ImageButtonAt(0, 702, 4),
+    ImageButtonAt(1, kMargin, 30),
+    ImageButtonAt(2, kMargin + 83, 30),
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 3>}, IDC_Label2_3, {518, 33, 110, 16}, L::Caption},
+    ImageButtonAt(3, 634, 30),
+    ControlPlace{LineView{}, IDC_Line1_0, {kMargin, 60, kForm1Width - 2 * kMargin, 1}},
 
     // Teams.
-    ControlPlace{&ArrayElement<&Form1::Label1, 0>,
-                 K::Label,
-                 IDC_Label1_0,
-                 {kMargin, kTeamTop, kTeamWidth, kCaptionHeight},
-                 L::Caption},
-    ControlPlace{&Field<&Form1::Combo1>, K::ComboBox, IDC_Combo1, {kMargin, kTeamTop + 18, kTeamWidth, kComboHeight}},
-    ControlPlace{&ArrayElement<&Form1::Label1, 2>,
-                 K::Label,
-                 IDC_Label1_2,
-                 {kMargin, kTeamTop + 48, 150, kCaptionHeight},
-                 L::Caption},
-    ControlPlace{&Field<&Form1::Combo3>, K::ComboBox, IDC_Combo3, {kMargin, kTeamTop + 66, 150, kComboHeight}},
-    ControlPlace{&Field<&Form1::P_SHOW>, K::LogoBox, IDC_P_SHOW, {kHomeLogoLeft, kTeamTop, kLogoSize, kLogoSize}},
-    ControlPlace{&Field<&Form1::OT>,
-                 K::OptionButton,
-                 IDC_OT_0,
-                 {kHomeLogoLeft + kLogoSize / 2 - kSideSize / 2, kSideTop, kSideSize, kSideSize},
-                 L::Plain,
-                 0},
-    ControlPlace{&Field<&Form1::OT>,
-                 K::OptionButton,
-                 IDC_OT_1,
-                 {kForm1Width / 2 - kSideSize / 2, kSideTop, kSideSize, kSideSize},
-                 L::Plain,
-                 1},
-    ControlPlace{&Field<&Form1::OT>,
-                 K::OptionButton,
-                 IDC_OT_2,
-                 {kAwayLogoLeft + kLogoSize / 2 - kSideSize / 2, kSideTop, kSideSize, kSideSize},
-                 L::Plain,
-                 2},
-    ControlPlace{&Field<&Form1::P_SHOW2>, K::LogoBox, IDC_P_SHOW2, {kAwayLogoLeft, kTeamTop, kLogoSize, kLogoSize}},
-    ControlPlace{&ArrayElement<&Form1::Label1, 1>,
-                 K::Label,
-                 IDC_Label1_1,
-                 {kAwayLeft, kTeamTop, kTeamWidth, kCaptionHeight},
-                 L::Caption},
-    ControlPlace{&Field<&Form1::Combo2>, K::ComboBox, IDC_Combo2, {kAwayLeft, kTeamTop + 18, kTeamWidth, kComboHeight}},
-    ControlPlace{&ArrayElement<&Form1::Label1, 3>,
-                 K::Label,
-                 IDC_Label1_3,
-                 {kAwayLeft, kTeamTop + 48, 150, kCaptionHeight},
-                 L::Caption},
-    ControlPlace{&Field<&Form1::Combo4>, K::ComboBox, IDC_Combo4, {kAwayLeft, kTeamTop + 66, 150, kComboHeight}},
-    ControlPlace{nullptr, K::Line, IDC_Line1_1, {kMargin, 176, kForm1Width - 2 * kMargin, 1}},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 0>}, IDC_Label1_0, TeamCaption(kMargin), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo1}, IDC_Combo1, TeamBox(kMargin)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 2>}, IDC_Label1_2, KitCaption(kMargin), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo3}, IDC_Combo3, KitBox(kMargin)},
+    ControlPlace{LogoView{&Form1::P_SHOW}, IDC_P_SHOW, LogoAt(kHomeLogoLeft)},
+    ControlPlace{OptionButtonView{0}, IDC_OT_0, SideButtonAt(kHomeLogoLeft + kLogoSize / 2)},
+    ControlPlace{OptionButtonView{1}, IDC_OT_1, SideButtonAt(kForm1Width / 2)},
+    ControlPlace{OptionButtonView{2}, IDC_OT_2, SideButtonAt(kAwayLogoLeft + kLogoSize / 2)},
+    ControlPlace{LogoView{&Form1::P_SHOW2}, IDC_P_SHOW2, LogoAt(kAwayLogoLeft)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 1>}, IDC_Label1_1, TeamCaption(kAwayLeft), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo2}, IDC_Combo2, TeamBox(kAwayLeft)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 3>}, IDC_Label1_3, KitCaption(kAwayLeft), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo4}, IDC_Combo4, KitBox(kAwayLeft)},
+    ControlPlace{LineView{}, IDC_Line1_1, {kMargin, 176, kForm1Width - 2 * kMargin, 1}},
 
     // Captioned option boxes, row by row.
-    ControlPlace{&ArrayElement<&Form1::Label1, 4>, K::Label, IDC_Label1_4, CaptionAt(0, 0), L::Caption},
-    ControlPlace{&Field<&Form1::Combo5>, K::ComboBox, IDC_Combo5, ComboAt(0, 0)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 5>, K::Label, IDC_Label1_5, CaptionAt(1, 0), L::Caption},
-    ControlPlace{&Field<&Form1::Combo6>, K::ComboBox, IDC_Combo6, ComboAt(1, 0)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 6>, K::Label, IDC_Label1_6, CaptionAt(2, 0), L::Caption},
-    ControlPlace{&Field<&Form1::Combo7>, K::ComboBox, IDC_Combo7, ComboAt(2, 0)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 4>}, IDC_Label1_4, CaptionAt(0, 0), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo5}, IDC_Combo5, ComboAt(0, 0)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 5>}, IDC_Label1_5, CaptionAt(1, 0), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo6}, IDC_Combo6, ComboAt(1, 0)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 6>}, IDC_Label1_6, CaptionAt(2, 0), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo7}, IDC_Combo7, ComboAt(2, 0)},
 
-    ControlPlace{&ArrayElement<&Form1::Label1, 7>, K::Label, IDC_Label1_7, CaptionAt(0, 1), L::Caption},
-    ControlPlace{&Field<&Form1::Combo8>, K::ComboBox, IDC_Combo8, ComboAt(0, 1)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 16>, K::Label, IDC_Label1_16, CaptionAt(1, 1), L::Caption},
-    ControlPlace{&Field<&Form1::Combo16>, K::ComboBox, IDC_Combo16, ComboAt(1, 1)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 19>, K::Label, IDC_Label1_19, CaptionAt(2, 1), L::Caption},
-    ControlPlace{&Field<&Form1::Combo19>, K::ComboBox, IDC_Combo19, ComboAt(2, 1)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 7>}, IDC_Label1_7, CaptionAt(0, 1), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo8}, IDC_Combo8, ComboAt(0, 1)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 16>}, IDC_Label1_16, CaptionAt(1, 1), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo16}, IDC_Combo16, ComboAt(1, 1)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 19>}, IDC_Label1_19, CaptionAt(2, 1), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo19}, IDC_Combo19, ComboAt(2, 1)},
 
-    ControlPlace{&ArrayElement<&Form1::Label1, 8>, K::Label, IDC_Label1_8, CaptionAt(0, 2), L::Caption},
-    ControlPlace{&Field<&Form1::Combo9>, K::ComboBox, IDC_Combo9, ComboAt(0, 2)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 10>, K::Label, IDC_Label1_10, CaptionAt(1, 2), L::Caption},
-    ControlPlace{&Field<&Form1::Combo11>, K::ComboBox, IDC_Combo11, ComboAt(1, 2)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 12>, K::Label, IDC_Label1_12, CaptionAt(2, 2), L::Caption},
-    ControlPlace{&Field<&Form1::Combo13>, K::ComboBox, IDC_Combo13, ComboAt(2, 2)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 8>}, IDC_Label1_8, CaptionAt(0, 2), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo9}, IDC_Combo9, ComboAt(0, 2)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 10>}, IDC_Label1_10, CaptionAt(1, 2), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo11}, IDC_Combo11, ComboAt(1, 2)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 12>}, IDC_Label1_12, CaptionAt(2, 2), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo13}, IDC_Combo13, ComboAt(2, 2)},
 
-    ControlPlace{&ArrayElement<&Form1::Label1, 9>, K::Label, IDC_Label1_9, CaptionAt(0, 3), L::Caption},
-    ControlPlace{&Field<&Form1::Combo10>, K::ComboBox, IDC_Combo10, ComboAt(0, 3)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 11>, K::Label, IDC_Label1_11, CaptionAt(1, 3), L::Caption},
-    ControlPlace{&Field<&Form1::Combo12>, K::ComboBox, IDC_Combo12, ComboAt(1, 3)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 13>, K::Label, IDC_Label1_13, CaptionAt(2, 3), L::Caption},
-    ControlPlace{&Field<&Form1::Combo14>, K::ComboBox, IDC_Combo14, ComboAt(2, 3)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 9>}, IDC_Label1_9, CaptionAt(0, 3), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo10}, IDC_Combo10, ComboAt(0, 3)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 11>}, IDC_Label1_11, CaptionAt(1, 3), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo12}, IDC_Combo12, ComboAt(1, 3)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 13>}, IDC_Label1_13, CaptionAt(2, 3), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo14}, IDC_Combo14, ComboAt(2, 3)},
 
-    ControlPlace{&ArrayElement<&Form1::Label1, 14>, K::Label, IDC_Label1_14, CaptionAt(0, 4), L::Caption},
-    ControlPlace{&Field<&Form1::Combo15>, K::ComboBox, IDC_Combo15, ComboAt(0, 4)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 15>, K::Label, IDC_Label1_15, CaptionAt(1, 4), L::Caption},
-    ControlPlace{&Field<&Form1::ZMO>, K::TextBox, IDC_ZMO, ComboAt(1, 4)},
-    ControlPlace{&ArrayElement<&Form1::Label1, 21>, K::Label, IDC_Label1_21, CaptionAt(2, 4), L::Caption},
-    ControlPlace{&Field<&Form1::HMO>, K::TextBox, IDC_HMO, ComboAt(2, 4)},
-    ControlPlace{&Field<&Form1::Check70>,
-                 K::CheckBox,
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 14>}, IDC_Label1_14, CaptionAt(0, 4), L::Caption},
+    ControlPlace{ComboBoxView{&Form1::Combo15}, IDC_Combo15, ComboAt(0, 4)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 15>}, IDC_Label1_15, CaptionAt(1, 4), L::Caption},
+    ControlPlace{TextBoxView{&Form1::ZMO}, IDC_ZMO, ComboAt(1, 4)},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 21>}, IDC_Label1_21, CaptionAt(2, 4), L::Caption},
+    ControlPlace{TextBoxView{&Form1::HMO}, IDC_HMO, ComboAt(2, 4)},
+    ControlPlace{CheckBoxView{&Form1::Check70},
                  IDC_Check70,
                  {kColumn[1], ComboAt(1, 4).Bottom() + 6, kComboWidth, kCheckHeight}},
 
     // Check boxes: the screen and picture in the first column, the rules of the match in the second.
-    ControlPlace{&Field<&Form1::Check3>, K::CheckBox, IDC_Check3, CheckAt(0, 0)},
-    ControlPlace{&Field<&Form1::Check4>, K::CheckBox, IDC_Check4, CheckAt(0, 1)},
-    ControlPlace{&Field<&Form1::Check5>, K::CheckBox, IDC_Check5, CheckAt(0, 2)},
-    ControlPlace{&Field<&Form1::Check21>, K::CheckBox, IDC_Check21, CheckAt(0, 3)},
-    ControlPlace{&Field<&Form1::Check6>, K::CheckBox, IDC_Check6, CheckAt(0, 4)},
-    ControlPlace{&Field<&Form1::Check7>, K::CheckBox, IDC_Check7, CheckAt(0, 5)},
-    ControlPlace{&Field<&Form1::Check13>, K::CheckBox, IDC_Check13, CheckAt(0, 6)},
-    ControlPlace{&Field<&Form1::Check16>, K::CheckBox, IDC_Check16, CheckAt(0, 7)},
-    ControlPlace{&Field<&Form1::Check28>, K::CheckBox, IDC_Check28, CheckAt(0, 8)},
-    ControlPlace{&Field<&Form1::Check12>, K::CheckBox, IDC_Check12, CheckAt(0, 9)},
-    ControlPlace{&Field<&Form1::Check11>, K::CheckBox, IDC_Check11, CheckAt(0, 10)},
-    ControlPlace{&Field<&Form1::Check8>, K::CheckBox, IDC_Check8, CheckAt(1, 0)},
-    ControlPlace{&Field<&Form1::Check9>, K::CheckBox, IDC_Check9, CheckAt(1, 1)},
-    ControlPlace{&Field<&Form1::Check10>, K::CheckBox, IDC_Check10, CheckAt(1, 2)},
-    ControlPlace{&Field<&Form1::Check18>, K::CheckBox, IDC_Check18, CheckAt(1, 3)},
-    ControlPlace{&Field<&Form1::Check19>, K::CheckBox, IDC_Check19, CheckAt(1, 4)},
-    ControlPlace{&Field<&Form1::Check17>, K::CheckBox, IDC_Check17, CheckAt(1, 5)},
-    ControlPlace{&Field<&Form1::Check25>, K::CheckBox, IDC_Check25, CheckAt(1, 6)},
-    ControlPlace{&Field<&Form1::Check26>, K::CheckBox, IDC_Check26, CheckAt(1, 7)},
-    ControlPlace{&Field<&Form1::Check14>, K::CheckBox, IDC_Check14, CheckAt(1, 8)},
-    ControlPlace{&Field<&Form1::Check15>, K::CheckBox, IDC_Check15, CheckAt(1, 9)},
-    ControlPlace{&Field<&Form1::Check22>, K::CheckBox, IDC_Check22, CheckAt(1, 10)},
-    ControlPlace{&Field<&Form1::Check20>,
-                 K::CheckBox,
+    ControlPlace{CheckBoxView{&Form1::Check3}, IDC_Check3, CheckAt(0, 0)},
+    ControlPlace{CheckBoxView{&Form1::Check4}, IDC_Check4, CheckAt(0, 1)},
+    ControlPlace{CheckBoxView{&Form1::Check5}, IDC_Check5, CheckAt(0, 2)},
+    ControlPlace{CheckBoxView{&Form1::Check21}, IDC_Check21, CheckAt(0, 3)},
+    ControlPlace{CheckBoxView{&Form1::Check6}, IDC_Check6, CheckAt(0, 4)},
+    ControlPlace{CheckBoxView{&Form1::Check7}, IDC_Check7, CheckAt(0, 5)},
+    ControlPlace{CheckBoxView{&Form1::Check13}, IDC_Check13, CheckAt(0, 6)},
+    ControlPlace{CheckBoxView{&Form1::Check16}, IDC_Check16, CheckAt(0, 7)},
+    ControlPlace{CheckBoxView{&Form1::Check28}, IDC_Check28, CheckAt(0, 8)},
+    ControlPlace{CheckBoxView{&Form1::Check12}, IDC_Check12, CheckAt(0, 9)},
+    ControlPlace{CheckBoxView{&Form1::Check11}, IDC_Check11, CheckAt(0, 10)},
+    ControlPlace{CheckBoxView{&Form1::Check8}, IDC_Check8, CheckAt(1, 0)},
+    ControlPlace{CheckBoxView{&Form1::Check9}, IDC_Check9, CheckAt(1, 1)},
+    ControlPlace{CheckBoxView{&Form1::Check10}, IDC_Check10, CheckAt(1, 2)},
+    ControlPlace{CheckBoxView{&Form1::Check18}, IDC_Check18, CheckAt(1, 3)},
+    ControlPlace{CheckBoxView{&Form1::Check19}, IDC_Check19, CheckAt(1, 4)},
+    ControlPlace{CheckBoxView{&Form1::Check17}, IDC_Check17, CheckAt(1, 5)},
+    ControlPlace{CheckBoxView{&Form1::Check25}, IDC_Check25, CheckAt(1, 6)},
+    ControlPlace{CheckBoxView{&Form1::Check26}, IDC_Check26, CheckAt(1, 7)},
+    ControlPlace{CheckBoxView{&Form1::Check14}, IDC_Check14, CheckAt(1, 8)},
+    ControlPlace{CheckBoxView{&Form1::Check15}, IDC_Check15, CheckAt(1, 9)},
+    ControlPlace{CheckBoxView{&Form1::Check22}, IDC_Check22, CheckAt(1, 10)},
+    ControlPlace{CheckBoxView{&Form1::Check20},
                  IDC_Check20,
                  {kCheckLeft[0], 420, kCheckWidth[0], kCheckHeight},
                  L::Warning},
-    ControlPlace{&Field<&Form1::Combo18>, K::ComboBox, IDC_Combo18, {kCheckLeft[0], 440, kCheckWidth[0], kComboHeight}},
+    ControlPlace{ComboBoxView{&Form1::Combo18}, IDC_Combo18, {kCheckLeft[0], 440, kCheckWidth[0], kComboHeight}},
 
     // The cheat box and the keep box.
-    ControlPlace{&ArrayElement<&Form1::Label2, 1>,
-                 K::Label,
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 1>},
                  IDC_Label2_1,
                  {kMargin, 470, kComboWidth, kCaptionHeight},
                  L::Caption},
-    ControlPlace{&Field<&Form1::TX1>,
-                 K::TextBox,
-                 IDC_TX1,
-                 {kMargin, 488, kForm1Width - 2 * kMargin, kComboHeight},
-                 L::Cheat},
-    ControlPlace{&Field<&Form1::Check2>, K::CheckBox, IDC_Check2, {kMargin, 518, 16, kCheckHeight}, L::Plain, 0, ""},
-    ControlPlace{&ArrayElement<&Form1::Label2, 0>,
-                 K::Label,
+    ControlPlace{TextBoxView{&Form1::TX1}, IDC_TX1, {kMargin, 488, kForm1Width - 2 * kMargin, kComboHeight}, L::Cheat},
+    ControlPlace{CheckBoxView{&Form1::Check2}, IDC_Check2, {kMargin, 518, 16, kCheckHeight}, L::Plain, ""},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 0>},
                  IDC_Label2_0,
                  {kMargin + 18, 519, 120, kCaptionHeight},
                  L::Caption},
 
     // The links along the bottom left.
-    ControlPlace{&ArrayElement<&Form1::FLB, 0>, K::Link, IDC_FLB_0, {kMargin, kBottomTop, 30, 16}, L::Plain, 0},
-    ControlPlace{&ArrayElement<&Form1::FLB, 1>, K::Link, IDC_FLB_1, {kMargin + 42, kBottomTop, 30, 16}, L::Plain, 1},
-    ControlPlace{&ArrayElement<&Form1::FLB, 2>, K::Link, IDC_FLB_2, {kMargin + 84, kBottomTop, 30, 16}, L::Plain, 2},
-    ControlPlace{&ArrayElement<&Form1::FLB, 3>, K::Link, IDC_FLB_3, {kMargin + 126, kBottomTop, 36, 16}, L::Plain, 3},
-    ControlPlace{&ArrayElement<&Form1::FLB, 4>, K::Link, IDC_FLB_4, {kMargin + 174, kBottomTop, 64, 16}, L::Plain, 4},
+    LinkAt(0, kMargin, 30),
+    LinkAt(1, kMargin + 42, 30),
+    LinkAt(2, kMargin + 84, 30),
+    LinkAt(3, kMargin + 126, 36),
+    LinkAt(4, kMargin + 174, 64),
 };
 
 }  // namespace
+
+Label& LinkView::Model(Form1& form) const {
+    return form.FLB.at(static_cast<size_t>(element));
+}
+CheckBox& CheckBoxView::Model(Form1& form) const {
+    return form.*model;
+}
+OptionButtonArray& OptionButtonView::Model(Form1& form) const {
+    return form.OT;
+}
+ComboBox& ComboBoxView::Model(Form1& form) const {
+    return form.*model;
+}
+TextBox& TextBoxView::Model(Form1& form) const {
+    return form.*model;
+}
+PictureBox& ImageButtonView::Model(Form1& form) const {
+    return form.FBU.at(index);
+}
+PictureBox& LogoView::Model(Form1& form) const {
+    return form.*model;
+}
 
 std::span<const ControlPlace> Form1Layout() {
     return kLayout;

@@ -1,30 +1,72 @@
 #pragma once
 
 #include <span>
+#include <variant>
 
 #include "app/dpi.h"
 
 namespace pp {
 
-class Control;
 class Form1;
+class CheckBox;
+class ComboBox;
+class Label;
+class OptionButtonArray;
+class PictureBox;
+class TextBox;
 
 // The main window's client area at 96 dpi.
 inline constexpr int kForm1Width = 725;
 inline constexpr int kForm1Height = 569;
 
-// What a shown control is on screen.
-enum class ViewKind {
-    Label,  // a caption
-    Link,   // a clickable caption in the model's fore colour
-    CheckBox,
-    OptionButton,  // one element of an option button array
-    ComboBox,      // drop-down list or editable, as the model says
-    TextBox,
-    ImageButton,  // a clickable picture
-    Line,         // decoration, no model control
-    LogoBox,      // a picture box that shows its drawing surface
+// What a shown control is on screen, and the model control it shows, one type each. The view
+// dispatches on these with std::visit, so a row cannot hand it a control of another kind.
+struct CaptionView {  // a label's caption
+    Label& (*model)(Form1&);
+    Label& Model(Form1& form) const { return model(form); }
 };
+struct LinkView {  // link label FLB(element): a clickable caption in the model's fore colour
+    int element;
+    Label& Model(Form1& form) const;
+};
+struct CheckBoxView {
+    CheckBox Form1::*model;
+    CheckBox& Model(Form1& form) const;
+};
+struct OptionButtonView {  // one element of the option button array OT
+    int element;
+    OptionButtonArray& Model(Form1& form) const;
+};
+struct ComboBoxView {  // drop-down list or editable, as the model says
+    ComboBox Form1::*model;
+    ComboBox& Model(Form1& form) const;
+};
+struct TextBoxView {
+    TextBox Form1::*model;
+    TextBox& Model(Form1& form) const;
+};
+struct ImageButtonView {  // image button FBU(index): a clickable picture
+    int index;
+    PictureBox& Model(Form1& form) const;
+};
+struct LineView {};  // decoration, no model control
+struct LogoView {    // a picture box that shows its drawing surface
+    PictureBox Form1::*model;
+    PictureBox& Model(Form1& form) const;
+};
+
+using ShownControl = std::variant<CaptionView,
+                                  LinkView,
+                                  CheckBoxView,
+                                  OptionButtonView,
+                                  ComboBoxView,
+                                  TextBoxView,
+                                  ImageButtonView,
+                                  LineView,
+                                  LogoView>;
+
+// The alternative a row holds, for code that only asks what a control is.
+enum class ViewKind { Label, Link, CheckBox, OptionButton, ComboBox, TextBox, ImageButton, Line, LogoBox };
 
 // How a control is drawn beyond its kind: fonts and colours.
 enum class ViewLook {
@@ -35,19 +77,28 @@ enum class ViewLook {
     Cheat,    // light yellow box, Arial 9 pt
 };
 
-// One shown control: the model control it shows, what it is on screen, its control ID, its place
-// at 96 dpi and its look. The window is built from the table of these and nothing else.
+// One shown control: the model control it shows, its control ID, its place at 96 dpi and its
+// look. The window is built from the table of these and nothing else.
 struct ControlPlace {
-    // The model control; null for decoration.
-    Control& (*model)(Form1&);
+    constexpr ControlPlace(ShownControl shown,
+                           int controlId,
+                           Rect96 place,
+                           ViewLook drawnAs = ViewLook::Plain,
+                           const char* fixedCaption = nullptr)
+        : shows(shown),
+          kind(static_cast<ViewKind>(shown.index())),
+          id(controlId),
+          rect(place),
+          look(drawnAs),
+          caption(fixedCaption) {}
+
+    ShownControl shows;
     ViewKind kind;
     int id;
     Rect96 rect;
-    ViewLook look = ViewLook::Plain;
-    // The element of an array control: the option button of OT, the image button of FBU.
-    int element = 0;
+    ViewLook look;
     // Shown instead of the model's caption; null shows the model's, "" shows none.
-    const char* caption = nullptr;
+    const char* caption;
 };
 
 // Every shown control of the main window, in tab order. Controls that are only working storage
@@ -56,5 +107,11 @@ std::span<const ControlPlace> Form1Layout();
 
 // The row with the control ID, or null.
 const ControlPlace* FindPlace(int id);
+
+// Visits with one lambda per alternative: std::visit(Overloaded{...}, place.shows).
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
 
 }  // namespace pp

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <future>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/dpi.h"
@@ -82,16 +83,19 @@ class MainWindow {
         UniqueFont cheat;
     };
 
+    // Posted for an armed terminator's first tick; see SyncTimers.
+    static constexpr UINT kTickTerminatorNow = WM_APP + 1;
+
+    // Children and input (main_window_win32.cpp).
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK
     TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK
     ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
     bool OnCreate();
     bool OnCommand(int id, int code);
-    void OnTimer(UINT_PTR id);
+    bool OnComboBoxCommand(Child& child, ComboBox& combo, int code);
     void OnClose();
     void OnEndSession(bool ending);
     void OnDestroy();
@@ -99,11 +103,43 @@ class MainWindow {
     bool OnSetCursor(HWND over, UINT mouseMessage);
     void OnBackgroundPress(MouseButton button);
     void OnBackgroundMouseMove();
-    LRESULT OnControlColor(HDC dc, HWND control, UINT message);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
-    LRESULT OnCustomDraw(const NMCUSTOMDRAW& draw);
-    void PaintBackdrop();
+    void RunUnloadOnce();
+    // The code that gets through the model's key filter; 0 when it swallowed the key.
+    WPARAM FilterKey(int id, WPARAM code);
+    bool HasKeyFilter(int id);
+    // The model text box a child shows; null for any other child.
+    TextBox* FindTextBox(int id);
+    void PasteThroughKeyFilter(int id, HWND edit);
+    bool CreateChildren();
+    void CreateToolTip(const Child& child, const std::string& text);
+    void MakeFonts();
+    PixelRect ChildRect(const ControlPlace& place) const;
+    void LayOut();
+    HFONT FontFor(const ControlPlace& place) const;
+    Child* FindChild(int id);
+    Child* FindChild(HWND window);
+    // The caption a child window is made with, and the one an image button without a face shows.
+    std::string CaptionFor(const ControlPlace& place) const;
+    static std::wstring WindowText(HWND window);
 
+    // The model shown in the windows (window_sync_win32.cpp).
+    void SyncFromModel();
+    void SyncChild(Child& child);
+    void SyncCheckBox(const Child& child, const CheckBox& box);
+    void SyncOptionButton(const Child& child, const OptionButtonArray& array, int element);
+    void SyncComboBox(Child& child, const ComboBox& combo);
+    void ShowWholeList(Child& child, const ComboBox& combo);
+    void SyncTextBox(const Child& child, const TextBox& box);
+    void SyncLabel(Child& child, const Label& label);
+    // Logo boxes and image buttons show the model's drawing surface.
+    void SyncPicture(Child& child, const PictureBox& box);
+    void SyncTimers();
+    void OnTimer(UINT_PTR id);
+    void TickTerminatorNow();
+    void StopTimers();
+
+    // Painting (window_paint_win32.cpp).
+    void MakeBrushes();
     // The skin at the window's dpi: the background, its brush for the controls that show it through,
     // and the image buttons' faces when the model's do not fit this dpi.
     void MakeSkin();
@@ -113,37 +149,14 @@ class MainWindow {
     Picture BackdropUnder(HWND control, const RECT& rect) const;
     // Lines the background brush up with the window, for a control that fills with it.
     void AlignBackdropBrush(HDC dc, HWND control) const;
-    void DrawImageButton(const DRAWITEMSTRUCT& item, const Child& child);
-    void DrawLink(const DRAWITEMSTRUCT& item, const Child& child);
+    void PaintBackdrop();
+    LRESULT OnControlColor(HDC dc, HWND control, UINT message);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    LRESULT OnCustomDraw(const NMCUSTOMDRAW& draw);
+    void DrawImageButton(const DRAWITEMSTRUCT& item, const Child& child, const PictureBox& button);
+    void DrawLink(const DRAWITEMSTRUCT& item, const Child& child, const Label& link);
     void DrawToggleControl(const Child& child, const NMCUSTOMDRAW& draw);
     const Picture& ToggleGlyph(ToggleShape shape, const ToggleState& state);
-    // The code that gets through the model's key filter; 0 when it swallowed the key.
-    WPARAM FilterKey(int id, WPARAM code);
-    bool HasKeyFilter(int id);
-    void PasteThroughKeyFilter(int id, HWND edit);
-
-    bool CreateChildren();
-    void CreateToolTip(const Child& child, const std::string& text);
-    void MakeFonts();
-    PixelRect ChildRect(const ControlPlace& place) const;
-    void LayOut();
-    HFONT FontFor(const ControlPlace& place) const;
-    Child* FindChild(int id);
-    Child* FindChild(HWND window);
-
-    void RunUnloadOnce();
-
-    void SyncFromModel();
-    void SyncChild(Child& child);
-    void SyncCheckBox(const Child& child, const CheckBox& box);
-    void SyncOptionButton(const Child& child, const OptionButtonArray& array);
-    void SyncComboBox(Child& child, const ComboBox& combo);
-    void ShowWholeList(Child& child);
-    void SyncTextBox(const Child& child, const TextBox& box);
-    void SyncLabel(Child& child, const Label& label);
-    // Logo boxes and image buttons show the model's drawing surface.
-    void SyncPicture(Child& child, const PictureBox& box);
-    void SyncTimers();
 
     Form1& form_;
     MainWindowHost& host_;

@@ -1,91 +1,24 @@
 #include "app/skin_win32.h"
 
-#include <windows.h>
-
-#include <objidl.h>
-
-#include <gdiplus.h>
-
 #include <array>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "app/dpi.h"
 #include "app/form1_layout.h"
 #include "model/control_ids.h"
+#include "model/image_buttons.h"
+#include "model/palette.h"
+#include "win32/gdiplus_session.h"
+#include "win32/text.h"
 
 namespace pp::win32 {
 namespace {
 
 namespace G = Gdiplus;
-
-// GDI+ counts its start-ups, so each drawing holds a session of its own for as long as it draws.
-class GdiplusSession {
-  public:
-    GdiplusSession() {
-        G::GdiplusStartupInput input;
-        if (G::GdiplusStartup(&token_, &input, nullptr) != G::Ok)
-            token_ = 0;
-    }
-    ~GdiplusSession() {
-        if (token_)
-            G::GdiplusShutdown(token_);
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-    bool Running() const { return token_ != 0; }
-
-  private:
-    ULONG_PTR token_ = 0;
-};
-
-// Colours as alpha, red, green, blue.
-constexpr G::ARGB Argb(int a, int r, int g, int b) {
-    return (static_cast<G::ARGB>(a) << 24) | (static_cast<G::ARGB>(r) << 16) | (static_cast<G::ARGB>(g) << 8) |
-           static_cast<G::ARGB>(b);
-}
-
-// The pitch and its light.
-constexpr G::ARGB kStripeDark = Argb(255, 9, 35, 21);
-constexpr G::ARGB kStripeLight = Argb(255, 12, 45, 27);
-constexpr G::ARGB kFloodlight = Argb(64, 255, 246, 214);
-constexpr G::ARGB kFloodlightEdge = Argb(0, 255, 246, 214);
-constexpr G::ARGB kShadeTop = Argb(0, 0, 0, 0);
-constexpr G::ARGB kShadeBottom = Argb(120, 0, 8, 4);
-constexpr G::ARGB kChalk = Argb(30, 236, 255, 226);
-constexpr G::ARGB kBand = Argb(110, 0, 10, 5);
-constexpr G::ARGB kBandEdge = Argb(90, 200, 255, 0);
-constexpr G::ARGB kFrame = Argb(200, 96, 150, 70);
-constexpr G::ARGB kBrand = Argb(235, 200, 255, 0);
-constexpr G::ARGB kBall = Argb(235, 244, 241, 200);
-constexpr G::ARGB kBallPatch = Argb(255, 11, 29, 18);
-constexpr G::ARGB kLogoRim = Argb(110, 200, 255, 0);
-constexpr G::ARGB kLogoGlow = Argb(70, 200, 255, 0);
-constexpr G::ARGB kVersus = Argb(150, 244, 241, 200);
-
-// One look of a button: its body from top to bottom, its rim and its caption.
-struct ButtonLook {
-    G::ARGB top;
-    G::ARGB bottom;
-    G::ARGB rim;
-    G::ARGB ink;
-};
-
-constexpr ButtonLook kQuietButton = {Argb(255, 34, 94, 57), Argb(255, 15, 54, 32), Argb(230, 200, 255, 0),
-                                     Argb(255, 236, 248, 210)};
-constexpr ButtonLook kLitButton = {Argb(255, 224, 255, 92), Argb(255, 158, 212, 0), Argb(255, 238, 255, 180),
-                                   Argb(255, 10, 32, 17)};
-constexpr ButtonLook kStartButton = {Argb(255, 212, 255, 66), Argb(255, 140, 196, 0), Argb(255, 230, 255, 160),
-                                     Argb(255, 10, 32, 17)};
-constexpr ButtonLook kStartLitButton = {Argb(255, 255, 216, 92), Argb(255, 255, 176, 0), Argb(255, 255, 236, 170),
-                                        Argb(255, 36, 22, 0)};
-constexpr ButtonLook kCornerButton = {Argb(70, 0, 0, 0), Argb(110, 0, 0, 0), Argb(110, 236, 255, 226),
-                                      Argb(255, 236, 244, 224)};
-constexpr ButtonLook kCloseLitButton = {Argb(255, 226, 62, 52), Argb(255, 184, 30, 24), Argb(255, 255, 150, 130),
-                                        Argb(255, 255, 255, 255)};
 
 // Fonts are given in pixels at 96 dpi; the drawing is scaled as a whole.
 constexpr G::REAL kCaptionFontPixels = 11.0f;
@@ -256,7 +189,7 @@ void DrawLogoSettings(G::Graphics& g, const G::RectF& homeLogo, const G::RectF& 
 }
 
 void DrawFrame(G::Graphics& g, G::REAL width, G::REAL height) {
-    G::Pen frame(G::Color(kFrame), 1.0f);
+    G::Pen frame(G::Color(kPitchFrame), 1.0f);
     g.DrawRectangle(&frame, 0.5f, 0.5f, width - 1.0f, height - 1.0f);
 }
 
@@ -271,7 +204,7 @@ void DrawPlate(G::Graphics& g, const G::RectF& body, G::REAL radius, const Butto
     G::GraphicsPath gloss;
     AddRoundedRect(gloss, G::RectF(body.X + 1.0f, body.Y + 1.0f, body.Width - 2.0f, body.Height / 2), radius - 1.0f);
     G::LinearGradientBrush shine(G::PointF(0, body.Y), G::PointF(0, body.Y + body.Height / 2 + 1.0f),
-                                 G::Color(46, 255, 255, 255), G::Color(0, 255, 255, 255));
+                                 G::Color(kGlossTop), G::Color(kGlossBottom));
     g.FillPath(&shine, &gloss);
 
     G::Pen rim(G::Color(look.rim), 1.0f);
@@ -321,30 +254,26 @@ void DrawCornerFace(G::Graphics& g, const Rect96& size, CornerGlyph glyph, const
     }
 }
 
-struct FaceRecipe {
-    int index;
-    int id;
-    std::function<void(G::Graphics&, const Rect96&, bool hover)> draw;
-};
-
-std::vector<FaceRecipe> FaceRecipes() {
-    auto wide = [](const wchar_t* caption, bool playMark, ButtonLook quiet, ButtonLook lit) {
-        return [=](G::Graphics& g, const Rect96& size, bool hover) {
-            DrawWideFace(g, size, caption, playMark, hover ? lit : quiet);
-        };
-    };
-    auto corner = [](CornerGlyph glyph, ButtonLook lit) {
-        return [=](G::Graphics& g, const Rect96& size, bool hover) {
-            DrawCornerFace(g, size, glyph, hover ? lit : kCornerButton);
-        };
-    };
-    return {
-        {0, IDC_FBU_0, corner(CornerGlyph::Close, kCloseLitButton)},
-        {99, IDC_FBU_99, corner(CornerGlyph::Minimise, kLitButton)},
-        {1, IDC_FBU_1, wide(L"SAVE", false, kQuietButton, kLitButton)},
-        {2, IDC_FBU_2, wide(L"START", true, kStartButton, kStartLitButton)},
-        {3, IDC_FBU_3, wide(L"PENALTY", false, kQuietButton, kLitButton)},
-    };
+// A button's face by what it does: a cross or a bar on a corner button, the caption on a wide one,
+// with a play mark and warmer colours for the start.
+void DrawFace(G::Graphics& g, const ImageButtonRow& button, bool hover) {
+    const Rect96 size{0, 0, button.width, button.height};
+    const std::wstring caption = Widen(button.caption);
+    switch (button.action) {
+        case ImageButtonAction::SaveAndClose:
+            DrawCornerFace(g, size, CornerGlyph::Close, hover ? kCloseLitButton : kCornerButton);
+            break;
+        case ImageButtonAction::Minimise:
+            DrawCornerFace(g, size, CornerGlyph::Minimise, hover ? kLitButton : kCornerButton);
+            break;
+        case ImageButtonAction::Start:
+            DrawWideFace(g, size, caption.c_str(), true, hover ? kStartLitButton : kStartButton);
+            break;
+        case ImageButtonAction::Save:
+        case ImageButtonAction::PenaltyStart:
+            DrawWideFace(g, size, caption.c_str(), false, hover ? kLitButton : kQuietButton);
+            break;
+    }
 }
 
 PictureRef Shared(Picture picture) {
@@ -375,15 +304,14 @@ Picture DrawBackground(int dpi) {
 
 ButtonFaceSet DrawButtonFaces(int dpi) {
     ButtonFaceSet faces;
-    for (const FaceRecipe& recipe : FaceRecipes()) {
-        const Rect96 size = PlaceOf(recipe.id);
+    for (const ImageButtonRow& button : kImageButtons) {
         const auto render = [&](bool hover) {
-            const PixelRect pixels = ScaleToDpi(Rect96{0, 0, size.width, size.height}, dpi);
-            return Shared(Render(pixels.right, pixels.bottom, static_cast<G::REAL>(size.width),
-                                 static_cast<G::REAL>(size.height),
-                                 [&](G::Graphics& g) { recipe.draw(g, size, hover); }));
+            const PixelRect pixels = ScaleToDpi(Rect96{0, 0, button.width, button.height}, dpi);
+            return Shared(Render(pixels.right, pixels.bottom, static_cast<G::REAL>(button.width),
+                                 static_cast<G::REAL>(button.height),
+                                 [&](G::Graphics& g) { DrawFace(g, button, hover); }));
         };
-        faces[recipe.index] = {render(false), render(true)};
+        faces[button.index] = {render(false), render(true)};
     }
     return faces;
 }
@@ -391,11 +319,9 @@ ButtonFaceSet DrawButtonFaces(int dpi) {
 Picture DrawToggle(ToggleShape shape, const ToggleState& state, int size) {
     constexpr G::REAL kUnits = 13.0f;
     return Render(size, size, kUnits, kUnits, [&](G::Graphics& g) {
-        const G::ARGB fill = state.pressed ? Argb(255, 28, 78, 44) : Argb(255, 10, 36, 21);
-        const G::ARGB rim = !state.enabled ? Argb(255, 74, 104, 80)
-                            : state.hot    ? Argb(255, 200, 255, 0)
-                                           : Argb(255, 176, 226, 136);
-        const G::ARGB mark = state.enabled ? Argb(255, 200, 255, 0) : Argb(255, 120, 150, 112);
+        const G::ARGB fill = state.pressed ? kTogglePressedFill : kToggleFill;
+        const G::ARGB rim = !state.enabled ? kToggleDisabledRim : state.hot ? kToggleHotRim : kToggleRim;
+        const G::ARGB mark = state.enabled ? kToggleMark : kToggleDisabledMark;
         G::SolidBrush body{G::Color(fill)}, ink{G::Color(mark)};
         G::Pen edge(G::Color(rim), 1.0f);
         const G::RectF outline(0.5f, 0.5f, kUnits - 1.0f, kUnits - 1.0f);

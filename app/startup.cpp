@@ -13,9 +13,6 @@ namespace {
 
 constexpr std::array<const char*, 4> kConfigurationFiles = {"common.ini", "locale.ini", "sku.ini", "situation.ini"};
 
-constexpr const char* kSideSelectHome = "SIDE_SELECT=-h";
-constexpr int kSideSlot = 96;
-
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }

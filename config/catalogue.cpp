@@ -80,11 +80,8 @@ constexpr std::array kComboOptions = {
 constexpr std::array<int, 4> kKitNumbers = {0, 1, 3, 2};
 
 // The directive of each side button of OT: home, neither (no directive), away.
-constexpr std::array<const char*, 3> kSideDirectives = {"SIDE_SELECT=-h", "", "SIDE_SELECT=-a"};
-constexpr int kSideSlot = 96;
+constexpr std::array<const char*, 3> kSideDirectives = {kSideSelectHome, "", kSideSelectAway};
 
-constexpr int kZoomModifierSlot = 70;
-constexpr int kHeightModifierSlot = 71;
 constexpr const char* kZoomModifierPrefix = "CAMERA_BIG_ZOOM_MODIFIER=";
 constexpr const char* kHeightModifierPrefix = "CAMERA_BIG_HEIGHT_MODIFIER=";
 constexpr const char* kZoomModifierDefault = "0.15";

@@ -1,17 +1,12 @@
 #include "config/picture_loader_win32.h"
 
-#include <windows.h>
-
-#include <objidl.h>
-
-#include <gdiplus.h>
-
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "config/picture_header.h"
+#include "win32/gdiplus_session.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -40,22 +35,13 @@ std::optional<PictureSize> DeclaredSizeOfFile(const std::wstring& path) {
 
 }  // namespace
 
-// GDI+ counts its start-ups: every loader starts it with a token of its own and shuts down only that
-// one, so GDI+ stays up while any loader lives.
-GdiplusPictureLoader::GdiplusPictureLoader() {
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok)
-        token_ = token;
-}
+// Every loader holds a GDI+ session of its own, so GDI+ stays up while any loader lives.
+GdiplusPictureLoader::GdiplusPictureLoader() : session_(std::make_unique<GdiplusSession>()) {}
 
-GdiplusPictureLoader::~GdiplusPictureLoader() {
-    if (token_)
-        Gdiplus::GdiplusShutdown(static_cast<ULONG_PTR>(token_));
-}
+GdiplusPictureLoader::~GdiplusPictureLoader() = default;
 
 PictureRef GdiplusPictureLoader::Load(const std::string& path) {
-    if (!token_ || path.empty())
+    if (!session_->Running() || path.empty())
         return nullptr;
     const std::wstring widePath = Widen(path);
     // GDI+ decodes the whole picture as it opens the file; a header that asks for more than the

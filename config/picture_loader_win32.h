@@ -1,8 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "model/picture_loader.h"
 
 namespace pp::win32 {
+
+class GdiplusSession;
 
 // Decodes JPEG, PNG, BMP and GIF files with GDI+, once their header has shown a size the tool
 // takes. GDI+ is started with the first loader and shut down with the last one.
@@ -16,7 +20,7 @@ class GdiplusPictureLoader : public PictureLoader {
     PictureRef Load(const std::string& path) override;
 
   private:
-    unsigned long long token_ = 0;
+    std::unique_ptr<GdiplusSession> session_;
 };
 
 }  // namespace pp::win32

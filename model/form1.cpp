@@ -1,5 +1,7 @@
 #include "model/form1.h"
 
+#include "model/links.h"
+
 #include <utility>
 
 #include <exception>
@@ -37,8 +39,6 @@ constexpr std::array<const char*, 4> kLabel2Captions = {"Save USER.INI", "CHEAT"
 
 }  // namespace
 
-inline constexpr const char* kSiteShortName = "Tallowfen";
-
 Form1::Form1(Os& system) : os(system) {
     SetDesignTimeState();
 }
@@ -55,17 +55,16 @@ void Form1::SetDesignTimeState() {
         Label2[i].SetName("Label2(" + std::to_string(i) + ")");
         Label2[i].SetCaption(kLabel2Captions[i]);
     }
-    const std::array<const char*, 5> links = {"Root", "Data", "Help", "Home", kSiteShortName};
+    static_assert(kLinks.size() == std::tuple_size_v<decltype(FLB)>);
     for (size_t i = 0; i < FLB.size(); ++i) {
         FLB[i].SetName("FLB(" + std::to_string(i) + ")");
-        FLB[i].SetCaption(links[i]);
+        FLB[i].SetCaption(kLinks[i].caption);
     }
-    for (int i : kImageButtonIndexes) {
-        const bool small = i == 0 || i == 99;
-        const int w = small ? 19 : 75, h = small ? 18 : 22;
-        FBU.try_emplace(i, "FBU(" + std::to_string(i) + ")", w, h);
-        HBU.try_emplace(i, "HBU(" + std::to_string(i) + ")", w, h);
-        NBU.try_emplace(i, "NBU(" + std::to_string(i) + ")", w, h);
+    for (const ImageButtonRow& row : kImageButtons) {
+        const std::string element = "(" + std::to_string(row.index) + ")";
+        FBU.try_emplace(row.index, "FBU" + element, row.width, row.height);
+        HBU.try_emplace(row.index, "HBU" + element, row.width, row.height);
+        NBU.try_emplace(row.index, "NBU" + element, row.width, row.height);
     }
 
     Check1.SetEnabled(false);

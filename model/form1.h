@@ -9,14 +9,14 @@
 
 #include "model/controls.h"
 #include "model/fshut.h"
+#include "model/image_buttons.h"
 #include "model/os.h"
+#include "model/palette.h"
 #include "model/slot_table.h"
 
 namespace pp {
 
 inline constexpr const char* kApplicationTitle = "09 Demo Pitch Pilot";
-inline constexpr Rgb kLinkColor = MakeRgb(200, 255, 0);
-inline constexpr Rgb kLinkHoverColor = MakeRgb(255, 190, 0);
 
 // The main window as a model: every control with its name, caption, items and design-time state,
 // the directive slots and the few fields of the window. It is driven by its controls' events and
@@ -186,8 +186,5 @@ class Form1 {
 
 // Shows the stop message with the application title and ends the program at once.
 [[noreturn]] void EndWithStopMessage(Form1& form, const std::string& text);
-
-// The image button indexes, shared by FBU, HBU and NBU.
-inline constexpr std::array<int, 5> kImageButtonIndexes = {0, 1, 2, 3, 99};
 
 }  // namespace pp

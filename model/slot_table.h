@@ -5,6 +5,15 @@
 
 namespace pp {
 
+// The slots that code names by number; the option catalogue's table holds the rest.
+// The camera modifier switch Check70 and its two boxes ZMO and HMO.
+inline constexpr int kZoomModifierSlot = 70;
+inline constexpr int kHeightModifierSlot = 71;
+// The side buttons OT; start-up puts the home side in.
+inline constexpr int kSideSlot = 96;
+inline constexpr const char* kSideSelectHome = "SIDE_SELECT=-h";
+inline constexpr const char* kSideSelectAway = "SIDE_SELECT=-a";
+
 // The 100 directive slots, numbered 0 to 99; each the empty text or one directive.
 class SlotTable {
   public:

@@ -1,6 +1,5 @@
 #include "shell/commands.h"
 
-#include <array>
 #include <string>
 
 #include "model/form1.h"
@@ -8,25 +7,6 @@
 
 namespace pp {
 namespace {
-
-// One shell call: file, parameters and working folder, where "{root}" stands for the game root
-// (with its final "\") and "{tool}" for the tool folder.
-struct LinkCommand {
-    const char* file;
-    const char* parameters;
-    const char* folder;
-};
-
-constexpr std::array<LinkCommand, 5> kLinkCommands = {{
-    {"explorer.exe", " {root}", "{root}"},
-    {"explorer.exe", " {root}data\\", "{root}data\\"},
-    {"{root}KWTR\\tut\\09 Hoarding Kit.html", "", "{root}KWTR\\tut\\"},
-    {kHomePageAddress, "", "{tool}"},
-    {kSiteAddress, "", "{tool}"},
-}};
-
-constexpr int kHelpLink = 2;
-constexpr LinkCommand kHelpFallback = {"notepad.exe", " readme.txt", "{tool}"};
 
 std::string Expand(const std::string& pattern, const std::string& root, const std::string& tool) {
     std::string out;
@@ -47,35 +27,36 @@ std::string Expand(const std::string& pattern, const std::string& root, const st
 }  // namespace
 
 void ClickImageButton(Form1& form, int index) {
-    switch (index) {
-        case 0:
+    const ImageButtonRow* button = FindImageButton(index);
+    if (!button)
+        return;
+    switch (button->action) {
+        case ImageButtonAction::SaveAndClose:
             IgnoreErrors([&] { form.CM1.Click(); });
             IgnoreErrors([&] { form.os.window.Close(); });
             form.UnloadTerminator();
             break;
-        case 1:
+        case ImageButtonAction::Save:
             form.CM1.Click();
             break;
-        case 2:
+        case ImageButtonAction::Start:
             form.CM2.Click();
             break;
-        case 3:
+        case ImageButtonAction::PenaltyStart:
             form.CM3.Click();
             break;
-        case 99:
+        case ImageButtonAction::Minimise:
             form.os.window.Minimise();
-            break;
-        default:
             break;
     }
 }
 
 void ClickLink(Form1& form, int index) {
-    if (index < 0 || index >= static_cast<int>(kLinkCommands.size()))
+    if (index < 0 || index >= static_cast<int>(kLinks.size()))
         return;
     const std::string root = form.GameRoot();
     const std::string tool = form.os.host.ProgramFolder();
-    LinkCommand command = kLinkCommands[static_cast<size_t>(index)];
+    LinkRow command = kLinks[static_cast<size_t>(index)];
     if (index == kHelpLink) {
         const std::string page = Expand(command.file, root, tool);
         if (page.empty() || form.os.files.LookUpOrdinaryFile(page) != FileLookup::Found)

@@ -1,6 +1,7 @@
 #include "shell/fade.h"
 
 #include "model/form1.h"
+#include "model/pixels.h"
 
 namespace pp {
 namespace {
@@ -19,19 +20,6 @@ FadeBoxes BoxesOf(Form1& form, Side side) {
     if (side == Side::Home)
         return {form.TA, form.P_TEMP, form.P_LOAD, form.P_SHOW};
     return {form.TA2, form.P_TEMP2, form.P_LOAD2, form.P_SHOW2};
-}
-
-uint32_t BlendChannel(uint32_t oldValue, uint32_t newValue, uint32_t alpha) {
-    return (newValue * alpha + oldValue * (255 - alpha) + 127) / 255;
-}
-
-uint32_t BlendPixel(uint32_t oldPixel, uint32_t newPixel, uint32_t alpha) {
-    uint32_t out = 0xFF000000u;
-    for (int shift : {16, 8, 0}) {
-        uint32_t o = (oldPixel >> shift) & 0xFF, n = (newPixel >> shift) & 0xFF;
-        out |= BlendChannel(o, n, alpha) << shift;
-    }
-    return out;
 }
 
 }  // namespace
@@ -56,18 +44,6 @@ void FadeTick(Form1& form, Side side) {
         form.fadeCounter = 0;
         boxes.timer.SetEnabled(false);
         boxes.oldPicture.SetPicture(boxes.newPicture.Picture());
-    }
-}
-
-void BlendConstantAlpha(Picture& destination, const Picture& source, uint8_t alpha) {
-    if (destination.Empty() || source.Empty())
-        return;
-    for (int y = 0; y < destination.height; ++y) {
-        const int sy = static_cast<int>(static_cast<int64_t>(y) * source.height / destination.height);
-        for (int x = 0; x < destination.width; ++x) {
-            const int sx = static_cast<int>(static_cast<int64_t>(x) * source.width / destination.width);
-            destination.At(x, y) = BlendPixel(destination.At(x, y), source.At(sx, sy), alpha);
-        }
     }
 }
 

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
-#include "model/picture.h"
-
 namespace pp {
 
 class Form1;
@@ -22,9 +18,5 @@ void StartFade(Form1& form, Side side);
 // the new picture is blended over it with that alpha, and at 255 the fade ends and the new
 // picture becomes the old one.
 void FadeTick(Form1& form, Side side);
-
-// Blends `source` over `destination` with a constant alpha (0 to 255), stretching the source to
-// the destination's size: each channel becomes old × (1 − a/255) + new × a/255, rounded.
-void BlendConstantAlpha(Picture& destination, const Picture& source, uint8_t alpha);
 
 }  // namespace pp

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/wiring.h"
 #include "model/form1.h"
 #include "shell/button_faces.h"
@@ -20,8 +22,17 @@ ButtonFaceSet FacesAt(int scale) {
     return faces;
 }
 
-class ButtonFacesTest : public testing::Test {
+class ButtonFaces : public testing::Test {
   protected:
+    void ExpectEveryButtonShows(const ButtonFaceSet& faces, std::initializer_list<int> lit) {
+        for (int i : kImageButtonIndexes) {
+            const bool isLit = std::find(lit.begin(), lit.end(), i) != lit.end();
+            EXPECT_EQ(form.FBU.at(i).Picture(), isLit ? faces.at(i).hover : faces.at(i).normal) << i;
+            EXPECT_EQ(form.HBU.at(i).Picture(), faces.at(i).hover) << i;
+            EXPECT_EQ(form.NBU.at(i).Picture(), faces.at(i).normal) << i;
+        }
+    }
+
     FakeOs fake;
     Form1 form{fake.os};
     bool wired = (WireHandlers(form), true);
@@ -29,50 +40,29 @@ class ButtonFacesTest : public testing::Test {
 
 // The faces go in before the load; the hover set-up must keep the normal ones, so that leaving a
 // button over the background shows exactly the picture it had at load.
-TEST_F(ButtonFacesTest, FacesPutInBeforeTheLoadBecomeTheNormalPictures) {
+TEST_F(ButtonFaces, FacesPutInBeforeTheLoadBecomeTheNormalPictures) {
     const ButtonFaceSet faces = FacesAt(1);
     InstallButtonFaces(form, faces);
     SetUpHover(form);
-    for (int i : kImageButtonIndexes) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(form.FBU.at(i).Picture(), faces.at(i).normal);
-        EXPECT_EQ(form.NBU.at(i).Picture(), faces.at(i).normal);
-        HoverImageButton(form, i);
-        EXPECT_EQ(form.FBU.at(i).Picture(), faces.at(i).hover);
-    }
-    ResetHover(form);
-    for (int i : kImageButtonIndexes)
-        EXPECT_EQ(form.FBU.at(i).Picture(), faces.at(i).normal) << i;
+    ExpectEveryButtonShows(faces, {});
+    HoverImageButton(form, 3);
+    ExpectEveryButtonShows(faces, {3});
 }
 
 // A change of resolution makes new faces while the mouse may rest on a button: that button stays
 // lit in the new scale, the others stay normal, and no picture of the old scale survives anywhere.
-TEST_F(ButtonFacesTest, NewFacesKeepEachButtonsStateAndReplaceEveryOldPicture) {
+TEST_F(ButtonFaces, NewFacesKeepEachButtonsStateAndReplaceEveryOldPicture) {
     InstallButtonFaces(form, FacesAt(1));
     SetUpHover(form);
     HoverImageButton(form, 2);
     HoverImageButton(form, 99);
-
-    const ButtonFaceSet faces = FacesAt(2);
+    ButtonFaceSet faces = FacesAt(2);
+    faces[7] = faces.at(1);  // no such button: skipped
     InstallButtonFaces(form, faces);
-    for (int i : kImageButtonIndexes) {
-        SCOPED_TRACE(i);
-        const bool lit = i == 2 || i == 99;
-        EXPECT_EQ(form.FBU.at(i).Picture(), lit ? faces.at(i).hover : faces.at(i).normal);
-        EXPECT_EQ(form.HBU.at(i).Picture(), faces.at(i).hover);
-        EXPECT_EQ(form.NBU.at(i).Picture(), faces.at(i).normal);
-    }
+    ExpectEveryButtonShows(faces, {2, 99});
     ResetHover(form);
-    for (int i : kImageButtonIndexes)
-        EXPECT_EQ(form.FBU.at(i).Picture(), faces.at(i).normal) << i;
-}
-
-TEST_F(ButtonFacesTest, IndexesWithoutAButtonAreSkipped) {
-    ButtonFaceSet faces = FacesAt(1);
-    faces[7] = faces.at(1);
-    InstallButtonFaces(form, faces);
+    ExpectEveryButtonShows(faces, {});
     EXPECT_EQ(form.FBU.count(7), 0u);
-    EXPECT_EQ(form.FBU.at(1).Picture(), faces.at(1).normal);
 }
 
 }  // namespace

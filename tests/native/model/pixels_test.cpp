@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "model/pixels.h"
+
+namespace pp {
+namespace {
+
+TEST(Pixels, ABlendRoundsEachChannelToNearestAndIsOpaque) {
+    struct Case {
+        uint32_t under, over, alpha, expected;
+    };
+    const Case cases[] = {
+        {0xFF000000, 0xFFFFFFFF, 0, 0xFF000000},   {0xFF000000, 0xFFFFFFFF, 255, 0xFFFFFFFF},
+        {0xFF000000, 0xFFFFFFFF, 15, 0xFF0F0F0F},  {0xFF102030, 0xFFF0E0D0, 128, 0xFF808080},
+        {0xFFFF0000, 0xFF0000FF, 240, 0xFF0F00F0}, {0x00000000, 0x00010101, 128, 0xFF010101},
+        {0xFF000000, 0xFF010203, 127, 0xFF000101}, {0xFF646464, 0xFF646464, 99, 0xFF646464},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BlendPixel(c.under, c.over, c.alpha), c.expected)
+            << std::hex << c.under << " " << c.over << " " << std::dec << c.alpha;
+}
+
+TEST(Pixels, AConstantBlendStretchesTheSourceToTheDestination) {
+    Picture source(2, 1);
+    source.At(0, 0) = 0xFFFF0000;
+    source.At(1, 0) = 0xFF0000FF;
+    Picture destination(4, 2, 0xFF000000);
+    BlendConstantAlpha(destination, source, 255);
+    EXPECT_EQ(destination.pixels, (std::vector<uint32_t>{0xFFFF0000, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF, 0xFFFF0000,
+                                                         0xFFFF0000, 0xFF0000FF, 0xFF0000FF}));
+    Picture empty;
+    BlendConstantAlpha(destination, empty, 255);  // nothing to blend: unchanged, no crash
+    EXPECT_EQ(destination.At(0, 0), 0xFFFF0000u);
+}
+
+// Each pixel of the upper picture by its own alpha; the part outside the lower one is cut off on
+// every side.
+TEST(Pixels, APerPixelBlendUsesEachPixelsAlphaAndClipsAtTheEdges) {
+    Picture over(2, 2, 0xFFFFFFFF);
+    over.At(1, 0) = 0x00FFFFFF;  // see-through
+    over.At(0, 1) = 0x80FFFFFF;  // half
+    const std::pair<int, int> offsets[] = {{0, 0}, {-1, -1}, {2, 2}, {3, 3}, {-2, 0}};
+    for (const auto& [x, y] : offsets) {
+        Picture under(3, 3, 0xFF000000);
+        BlendPerPixelAlpha(under, over, x, y);
+        for (int uy = 0; uy < 3; ++uy)
+            for (int ux = 0; ux < 3; ++ux) {
+                const int ox = ux - x, oy = uy - y;
+                const bool inside = ox >= 0 && ox < 2 && oy >= 0 && oy < 2;
+                const uint32_t expected =
+                    inside ? BlendPixel(0xFF000000, over.At(ox, oy), over.At(ox, oy) >> 24) : 0xFF000000u;
+                EXPECT_EQ(under.At(ux, uy), expected) << x << "," << y << " at " << ux << "," << uy;
+            }
+    }
+    Picture under(1, 1, 0xFF000000);
+    BlendPerPixelAlpha(under, over, 0, 0);
+    EXPECT_EQ(under.At(0, 0), 0xFFFFFFFFu);
+}
+
+TEST(Pixels, APictureLargerThanItsBoxShrinksToFitKeepingItsProportions) {
+    struct Case {
+        PixelSize picture, box, expected;
+    };
+    const Case cases[] = {
+        {{10, 10}, {72, 72}, {10, 10}},   {{72, 72}, {72, 72}, {72, 72}},  {{288, 144}, {72, 72}, {72, 36}},
+        {{144, 288}, {72, 72}, {36, 72}}, {{100, 73}, {72, 72}, {72, 52}}, {{10000, 1}, {72, 72}, {72, 1}},
+        {{1, 10000}, {40, 40}, {1, 40}},  {{80, 10}, {72, 72}, {72, 9}},   {{73, 73}, {72, 72}, {72, 72}},
+    };
+    for (const Case& c : cases) {
+        const PixelSize fit = FitSize(c.picture, c.box);
+        EXPECT_EQ(fit.width, c.expected.width) << c.picture.width << "x" << c.picture.height;
+        EXPECT_EQ(fit.height, c.expected.height) << c.picture.width << "x" << c.picture.height;
+    }
+}
+
+TEST(Pixels, AScaledDrawingStartsAtTheCornerAndLeavesTheRest) {
+    Picture source(4, 2, 0xFF00FF00);
+    source.At(3, 1) = 0xFFFF0000;
+    Picture box(2, 2, 0xFF000000);
+    DrawScaledToFit(box, source);
+    EXPECT_EQ(box.pixels, (std::vector<uint32_t>{0xFF00FF00, 0xFF00FF00, 0xFF000000, 0xFF000000}));
+    Picture small(1, 1, 0xFFFFFFFF);
+    DrawScaledToFit(box, small);
+    EXPECT_EQ(box.At(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(box.At(1, 0), 0xFF00FF00u);
+}
+
+}  // namespace
+}  // namespace pp
