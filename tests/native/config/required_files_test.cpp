@@ -12,9 +12,8 @@ using RequiredFiles = GameFolder;
 TEST_F(RequiredFiles, EachMissingFileEndsTheProgram) {
     for (const std::string& required : kRequiredFiles) {
         FakeOs other;
-        for (const std::string& path : fake.files.Paths())
-            if (path != kGameRoot + required)
-                other.files.Put(path, "");
+        other.InstallGame();
+        other.files.Delete(kGameRoot + required);
         WiredForm run(other.os);
         run.LP.SetCaption(kGameRoot);
         EXPECT_FALSE(Runs([&] { chk(run); })) << required;

@@ -12,6 +12,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "files/text_compare.h"
@@ -77,12 +78,6 @@ class MemoryFileSystem : public FileSystem {
         if (it == files_.end())
             throw FileError(kFileNotFound, "File not found");
         return it->second;
-    }
-    std::vector<std::string> Paths() const {
-        std::vector<std::string> out;
-        for (const auto& [path, _] : files_)
-            out.push_back(path);
-        return out;
     }
 
   private:
@@ -299,33 +294,26 @@ struct FakeOs {
     // This Os with any of its services replaced, each by the kind of service it is:
     // `Os os = fake.OsWith(failingStore);`
     template <class... Service>
-    Os OsWith(Service&... replacements) {
-        Services s{&files, &host, &settings, &profile, &shell, &processes, &keys, &pictures, &window};
-        (s.Use(replacements), ...);
-        return Os{*s.files, *s.host, *s.settings, *s.profile, *s.shell, *s.processes, *s.keys, *s.pictures, *s.window};
+    Os OsWith(Service&... r) {
+        return Os{Pick<FileSystem>(files, r...),       Pick<ProgramHost>(host, r...),
+                  Pick<SettingsStore>(settings, r...), Pick<ProfileWriter>(profile, r...),
+                  Pick<ShellOpener>(shell, r...),      Pick<ProcessTable>(processes, r...),
+                  Pick<KeyState>(keys, r...),          Pick<PictureLoader>(pictures, r...),
+                  Pick<WindowHost>(window, r...)};
     }
 
   private:
-    struct Services {
-        FileSystem* files;
-        ProgramHost* host;
-        SettingsStore* settings;
-        ProfileWriter* profile;
-        ShellOpener* shell;
-        ProcessTable* processes;
-        KeyState* keys;
-        PictureLoader* pictures;
-        WindowHost* window;
-        void Use(FileSystem& s) { files = &s; }
-        void Use(ProgramHost& s) { host = &s; }
-        void Use(SettingsStore& s) { settings = &s; }
-        void Use(ProfileWriter& s) { profile = &s; }
-        void Use(ShellOpener& s) { shell = &s; }
-        void Use(ProcessTable& s) { processes = &s; }
-        void Use(KeyState& s) { keys = &s; }
-        void Use(PictureLoader& s) { pictures = &s; }
-        void Use(WindowHost& s) { window = &s; }
-    };
+    template <class Base, class... Service>
+    static Base& Pick(Base& own, Service&... replacements) {
+        Base* chosen = &own;
+        (
+            [&] {
+                if constexpr (std::is_base_of_v<Base, Service>)
+                    chosen = &replacements;
+            }(),
+            ...);
+        return *chosen;
+    }
 };
 
 }  // namespace pp
