@@ -92,6 +92,8 @@ TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
         {"BMP with a negative width", Bmp(40, LittleEndian32(static_cast<uint32_t>(-5)) + LittleEndian32(5)),
          PictureSize{-5, 5}},
         {"BMP with the old header", Bmp(12, LittleEndian16(640) + LittleEndian16(480)), PictureSize{640, 480}},
+        {"BMP with the shortest later header, ending after its sizes",
+         Bmp(16, LittleEndian32(72) + LittleEndian32(50)).substr(0, 26), PictureSize{72, 50}},
         {"BMP with an unknown header", Bmp(8, LittleEndian32(72) + LittleEndian32(50)), std::nullopt},
         {"BMP cut short", Bmp(40, "").substr(0, 20), std::nullopt},
         {"GIF", "GIF89a" + LittleEndian16(320) + LittleEndian16(200) + std::string(4, '\0'), PictureSize{320, 200}},

@@ -52,6 +52,9 @@ TEST(LineList, IndexesOutsideTheListGiveTheEmptyTextAndAreNotSelected) {
     EXPECT_FALSE(list.SetSelectedIndex(-2));
     list.Add("a");  // goes before the selection, which follows its item
     EXPECT_EQ(list.SelectedText(), "d");
+    list.SetSelectedIndex(0);
+    list.AddMany({"0", "1"});
+    EXPECT_EQ(list.SelectedText(), "a");
     list.Clear();
     EXPECT_EQ(list.SelectedIndex(), -1);
 }
