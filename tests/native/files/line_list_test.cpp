@@ -10,7 +10,8 @@ using Items = std::vector<std::string>;
 // Adding one by one, adding in bulk and copying another list all give the same order: a sorted
 // list sorts ignoring case, accents beside their base letter, equal texts in the order added.
 TEST(LineList, EveryWayOfAddingGivesTheOrderOfAddingOneByOne) {
-    const Items texts = {"zeta", "Alpha", "alpha", "Émeraude", "emerald", "Eagle", "égal", "", "10", "b"};
+    const Items texts = {"zeta", "Alpha", "alpha", "Émeraude", "emerald",      "Eagle",
+                         "égal", "",      "10",    "b",        "\xE0\xA1\x80", "\xE0\xA0\x80"};
     for (bool sorted : {true, false}) {
         LineList oneByOne(sorted), bulk(sorted);
         oneByOne.Add("Alpha");
@@ -38,7 +39,8 @@ TEST(LineList, EveryWayOfAddingGivesTheOrderOfAddingOneByOne) {
     }
     LineList sorted(true);
     sorted.AddMany(texts);
-    EXPECT_EQ(sorted.Items(), (Items{"", "10", "Alpha", "alpha", "b", "Eagle", "égal", "emerald", "Émeraude", "zeta"}));
+    EXPECT_EQ(sorted.Items(), (Items{"", "10", "Alpha", "alpha", "b", "Eagle", "égal", "emerald", "Émeraude", "zeta",
+                                     "\xE0\xA0\x80", "\xE0\xA1\x80"}));
 }
 
 TEST(LineList, IndexesOutsideTheListGiveTheEmptyTextAndAreNotSelected) {
