@@ -31,7 +31,4 @@ class ChildProcess {
     std::unique_ptr<Handles> handles_;
 };
 
-// Copies a file, replacing the target; false when the copy failed.
-bool CopyFileTo(const std::string& from, const std::string& to);
-
 }  // namespace pp::test

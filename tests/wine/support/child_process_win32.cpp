@@ -64,8 +64,4 @@ std::optional<uint32_t> ChildProcess::WaitForExit(uint32_t milliseconds) {
     return code;
 }
 
-bool CopyFileTo(const std::string& from, const std::string& to) {
-    return ::CopyFileW(win32::Widen(from).c_str(), win32::Widen(to).c_str(), FALSE) != FALSE;
-}
-
 }  // namespace pp::test

@@ -18,27 +18,17 @@ struct GameReport {
     std::optional<std::string> userIni;  // the bytes of user.ini; nothing when there was none
 };
 
-// Nothing when the text is not a whole report.
-std::optional<GameReport> ParseGameReport(const std::string& text);
-
-// The reports of every copy of the game that ran from `gameFolder`, one per process, in no
-// particular order.
-std::vector<GameReport> GameReportsIn(const std::string& gameFolder);
-
 // Waits until `count` copies have reported, for as long as a slow machine may need to start
 // them; returns what there is by then.
 std::vector<GameReport> WaitForGameReports(const std::string& gameFolder, size_t count);
 
-// Ends every running copy of `gameFolder`'s fifa09.exe, whether it has reported or not, and waits
-// for each to be gone. The program file decides, so no other program is ever hit.
-void EndGamesRunningFrom(const std::string& gameFolder);
-
-// Ends the games of a folder at the end of a scope; declare it after the folder, so that the
-// games are gone before the folder is removed.
+// Ends every running copy of the folder's fifa09.exe at the end of a scope, whether it has reported
+// or not; the program file decides, so no other program is ever hit. Declare it after the folder,
+// so that the games are gone before the folder is removed.
 class GameReaper {
   public:
     explicit GameReaper(std::string gameFolder) : gameFolder_(std::move(gameFolder)) {}
-    ~GameReaper() { EndGamesRunningFrom(gameFolder_); }
+    ~GameReaper();
     GameReaper(const GameReaper&) = delete;
     GameReaper& operator=(const GameReaper&) = delete;
 

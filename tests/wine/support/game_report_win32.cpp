@@ -64,8 +64,7 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
     return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-}  // namespace
-
+// Nothing when the text is not a whole report.
 std::optional<GameReport> ParseGameReport(const std::string& text) {
     std::string_view all = text;
     size_t at = 0;
@@ -109,6 +108,8 @@ std::vector<GameReport> GameReportsIn(const std::string& gameFolder) {
     return reports;
 }
 
+}  // namespace
+
 std::vector<GameReport> WaitForGameReports(const std::string& gameFolder, size_t count) {
     const ULONGLONG deadline = ::GetTickCount64() + kReportTimeoutMs;
     std::vector<GameReport> reports = GameReportsIn(gameFolder);
@@ -119,8 +120,8 @@ std::vector<GameReport> WaitForGameReports(const std::string& gameFolder, size_t
     return reports;
 }
 
-void EndGamesRunningFrom(const std::string& gameFolder) {
-    const std::wstring game = win32::Widen(gameFolder + "\\fifa09.exe");
+GameReaper::~GameReaper() {
+    const std::wstring game = win32::Widen(gameFolder_ + "\\fifa09.exe");
     win32::UniqueFileHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot)
         return;

@@ -17,8 +17,4 @@ bool WritePictureFile(const std::string& path,
                       PictureFormat format,
                       const std::function<uint32_t(int x, int y)>& colourAt);
 
-// Writes a small JPEG whose frame header declares `width` by `height` pixels: what a picture of
-// that size costs to decode, without the file being that big. False when it failed.
-bool WriteJpegDeclaring(const std::string& path, uint16_t width, uint16_t height);
-
 }  // namespace pp::test

@@ -63,27 +63,4 @@ bool WritePictureFile(const std::string& path,
     return bitmap.Save(win32::Widen(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 
-bool WriteJpegDeclaring(const std::string& path, uint16_t width, uint16_t height) {
-    std::string bytes;
-    if (!WritePictureFile(path, 16, 16, PictureFormat::Jpeg, [](int, int) { return 0xFF336699u; }) ||
-        !ReadFile(path, bytes))
-        return false;
-    // The segments after the start of image, each a marker and its length, up to the frame header.
-    for (size_t at = 2; at + 9 <= bytes.size();) {
-        const auto marker = static_cast<unsigned char>(bytes[at + 1]);
-        if (static_cast<unsigned char>(bytes[at]) != 0xFF || marker == 0xDA)
-            return false;
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
-            bytes[at + 5] = static_cast<char>(height >> 8);
-            bytes[at + 6] = static_cast<char>(height);
-            bytes[at + 7] = static_cast<char>(width >> 8);
-            bytes[at + 8] = static_cast<char>(width);
-            WriteFile(path, bytes);
-            return true;
-        }
-        at += 2 + (static_cast<unsigned char>(bytes[at + 2]) << 8 | static_cast<unsigned char>(bytes[at + 3]));
-    }
-    return false;
-}
-
 }  // namespace pp::test

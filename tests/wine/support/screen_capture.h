@@ -12,7 +12,4 @@ namespace pp::test {
 // The window must be in front: what covers it is captured instead. Empty when it failed.
 Picture CaptureClientArea(HWND window);
 
-// Writes the picture as a PNG file, creating the folders on its way; false when it failed.
-bool SavePng(const Picture& picture, const std::string& path);
-
 }  // namespace pp::test

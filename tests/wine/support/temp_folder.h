@@ -29,6 +29,8 @@ void WriteFile(const std::string& path, const std::string& bytes);
 bool ReadFile(const std::string& path, std::string& bytes);
 bool FileExists(const std::string& path);
 void MakeFolders(const std::string& path);
+// Copies a folder with everything in it to `to`; false when anything failed.
+bool CopyFolder(const std::string& from, const std::string& to);
 // The folder of the running test program, without a trailing separator.
 std::string ProgramFolder();
 

@@ -26,14 +26,27 @@ TempFolder::TempFolder(const std::string& prefix) {
     MakeFolders(path_);
 }
 
-TempFolder::~TempFolder() {
-    std::wstring from = Widen(path_);
-    from.push_back(L'\0');  // the list of paths ends with an empty one
+namespace {
+
+// The shell's file operation takes lists of paths, each ended by a NUL, with an empty one last.
+bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to = {}) {
+    const std::wstring source = Widen(from) + L'\0', target = Widen(to) + L'\0';
     SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
+    op.wFunc = operation;
+    op.pFrom = source.c_str();
+    op.pTo = to.empty() ? nullptr : target.c_str();
     op.fFlags = FOF_NO_UI;
-    ::SHFileOperationW(&op);
+    return ::SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
+}
+
+}  // namespace
+
+TempFolder::~TempFolder() {
+    ShellFileOperation(FO_DELETE, path_);
+}
+
+bool CopyFolder(const std::string& from, const std::string& to) {
+    return ShellFileOperation(FO_COPY, from, to);
 }
 
 void MakeFolders(const std::string& path) {

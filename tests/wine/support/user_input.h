@@ -24,19 +24,6 @@ void ClickOn(HWND control);
 // Moves the pointer to a point of the window's client area.
 void MovePointerTo(HWND window, POINT client);
 
-// A mouse button held down where the pointer is, for one scope: `down` and `up` are its
-// MOUSEEVENTF_ flags. It is let go at the end whatever the test's outcome.
-class HeldButton {
-  public:
-    HeldButton(DWORD down, DWORD up);
-    ~HeldButton();
-    HeldButton(const HeldButton&) = delete;
-    HeldButton& operator=(const HeldButton&) = delete;
-
-  private:
-    DWORD up_;
-};
-
 // Presses and releases the keys in order, holding each until the last is pressed (a chord such as
 // Alt+F4), and releases them in reverse order.
 void PressKeys(std::initializer_list<WORD> keys);

@@ -48,20 +48,6 @@ void MovePointerTo(HWND window, POINT client) {
     Send({PointerMove(client)});
 }
 
-HeldButton::HeldButton(DWORD down, DWORD up) : up_(up) {
-    INPUT press{};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = down;
-    Send({press});
-}
-
-HeldButton::~HeldButton() {
-    INPUT release{};
-    release.type = INPUT_MOUSE;
-    release.mi.dwFlags = up_;
-    Send({release});
-}
-
 void ClickOn(HWND control) {
     RECT r{};
     ::GetWindowRect(control, &r);
