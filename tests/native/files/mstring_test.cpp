@@ -8,6 +8,76 @@ namespace {
 
 using Items = std::vector<std::string>;
 
+// Adding one by one, adding in bulk and copying another list all give the same order: a sorted
+// list sorts ignoring case, accents beside their base letter, equal texts in the order added.
+TEST(LineList, EveryWayOfAddingGivesTheOrderOfAddingOneByOne) {
+    const Items texts = {"zeta", "Alpha",    "alpha",    "Émeraude", "emerald", "Eagle",        "égal",
+                         "",     "\xCF\x80", "\xCE\xBF", "10",       "b",       "\xE0\xA1\x80", "\xE0\xA0\x80"};
+    for (bool sorted : {true, false}) {
+        LineList oneByOne(sorted), bulk(sorted);
+        for (LineList* list : {&oneByOne, &bulk})
+            list->Add("Alpha");
+        for (const auto& t : texts)
+            oneByOne.Add(t);
+        bulk.AddMany(texts);
+        EXPECT_EQ(bulk.Items(), oneByOne.Items()) << sorted;
+        for (bool sourceSorted : {true, false}) {
+            for (bool empty : {true, false}) {
+                LineList source(sourceSorted), copied(sorted), added(sorted);
+                source.AddMany(texts);
+                for (LineList* list : {&copied, &added})
+                    list->AddMany(empty ? Items{} : Items{"Alpha"});
+                const uint64_t before = copied.Revision();
+                copied.CopyItemsOf(source);
+                added.AddMany(source.Items());
+                EXPECT_EQ(copied.Items(), added.Items()) << sorted << sourceSorted << empty;
+                EXPECT_GT(copied.Revision(), before);
+            }
+        }
+    }
+    LineList sorted(true);
+    sorted.AddMany(texts);
+    EXPECT_EQ(sorted.Items(), (Items{"", "10", "Alpha", "alpha", "b", "Eagle", "égal", "emerald", "Émeraude", "zeta",
+                                     "\xCE\xBF", "\xCF\x80", "\xE0\xA0\x80", "\xE0\xA1\x80"}));
+}
+
+TEST(LineList, IndexesOutsideTheListGiveTheEmptyTextAndAreNotSelected) {
+    LineList list(true);
+    list.AddMany({"b", "d"});
+    EXPECT_EQ(list.Item(-1) + list.Item(2) + list.SelectedText(), "");
+    EXPECT_TRUE(list.SetSelectedIndex(1));
+    EXPECT_FALSE(list.SetSelectedIndex(2));
+    EXPECT_FALSE(list.SetSelectedIndex(-2));
+    list.Add("a");  // goes before the selection, which follows its item
+    EXPECT_EQ(list.SelectedText(), "d");
+    list.SetSelectedIndex(0);
+    list.AddMany({"0", "1"});
+    EXPECT_EQ(list.SelectedText(), "a");
+    list.Clear();
+    EXPECT_EQ(list.SelectedIndex(), -1);
+}
+
+TEST(FindInList, ExactAndPrefixIgnoringCaseInWrapAroundOrder) {
+    LineList list;
+    list.AddMany({"Alpha,1", "alpha,2", "Alp,3", "Beta,4", "beta", "Ecole,5", "ÉCOLE,6"});
+    const std::vector<std::tuple<std::string, bool, int, int>> cases = {
+        {"ALPHA,", false, -1, 0},                             // the earlier of two records differing in case wins
+        {"Alp,", false, -1, 2},                               // a shorter name does not match a longer one
+        {"Alp", false, -1, 0},                                // a prefix without comma matches the longer name
+        {"Gamma,", false, -1, -1},                            // no match
+        {"BETA", true, -1, 4},                                // exact ignores case
+        {"alpha,", false, 0, 1},                              // start k examines k+1 first
+        {"Beta,", false, 3, 3},                               // and finds k only when nothing else matches
+        {"Alpha,", false, 2, 0},                              // wraps round past the end
+        {"alpha,", false, 9, 0},                              // a start outside the list searches from 0
+        {"alpha,", false, -5, 0},  {"école,", false, -1, 6},  // accents ignore case but are not their base letter
+        {"ecole,", false, -1, 5},
+    };
+    for (const auto& [text, exact, start, found] : cases)
+        EXPECT_EQ(FindInList(list, text, exact, start), found) << text << start;
+    EXPECT_EQ(FindInList(LineList(), "", false, -1), -1);
+}
+
 TEST(SplitAtCrLf, CutsOnlyAtTheCrLfPair) {
     const std::vector<std::pair<std::string, Items>> cases = {
         {"", {""}},
@@ -23,20 +93,18 @@ TEST(SplitAtCrLf, CutsOnlyAtTheCrLfPair) {
 }
 
 // A list file of any bytes loads as far as it goes: its non-empty CR LF lines, after what the
-// list holds already.
+// list holds already; a missing file raises "file not found" and adds nothing.
 TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
     const std::string megabyte(1 << 20, 'N');
     const std::vector<std::pair<std::string, Items>> cases = {
         {"Alpha,1\r\n\r\nBeta,2\r\n   \r\n", {"Alpha,1", "Beta,2", "   "}},
-        {"Alpha,1\nBeta,2\n", {"Alpha,1\nBeta,2\n"}},
-        {"Zulu,1\rAlpha,2\r", {"Zulu,1\rAlpha,2\r"}},
-        {"", {}},
+        {"Zulu,1\rAlpha,2\nB\r", {"Zulu,1\rAlpha,2\nB\r"}},
         {"\r\n\r\n", {}},
         {std::string("\0\x01\xFF,\x02\r\n\x80,\0", 10), {std::string("\0\x01\xFF,\x02", 5), std::string("\x80,\0", 3)}},
         {megabyte + ",7", {megabyte + ",7"}},
     };
+    MemoryFileSystem fs;
     for (const auto& [bytes, lines] : cases) {
-        MemoryFileSystem fs;
         fs.Put("C:\\g\\teams.ini", bytes);
         LineList list;
         list.Add("first");
@@ -45,10 +113,6 @@ TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
         expected.insert(expected.end(), lines.begin(), lines.end());
         EXPECT_EQ(list.Items(), expected) << testing::PrintToString(bytes.substr(0, 40));
     }
-}
-
-TEST(LoadLinesIntoList, MissingFileRaisesFileNotFoundAndAddsNothing) {
-    MemoryFileSystem fs;
     LineList list;
     try {
         LoadLinesIntoList(list, fs, "C:\\g\\missing.ini");
@@ -60,20 +124,15 @@ TEST(LoadLinesIntoList, MissingFileRaisesFileNotFoundAndAddsNothing) {
 }
 
 TEST(SplitRecord, NameUpToTheFirstCommaIdUpToTheSecond) {
-    struct Case {
-        std::string line, name;
-        bool hasId;
-        std::string id;
+    const std::vector<std::tuple<std::string, std::string, bool, std::string>> cases = {
+        {"Alpha,5,xyz", "Alpha", true, "5"}, {"Alpha", "Alpha", false, ""},
+        {"Alpha,", "Alpha", true, ""},       {",7", "", true, "7"},
+        {"A B,1 2", "A B", true, "1 2"},
     };
-    const std::vector<Case> cases = {
-        {"Alpha,5", "Alpha", true, "5"}, {"Alpha,5,xyz", "Alpha", true, "5"},
-        {"Alpha", "Alpha", false, ""},   {"Alpha,", "Alpha", true, ""},
-        {",7", "", true, "7"},           {"A B,1 2", "A B", true, "1 2"},
-    };
-    for (const auto& c : cases) {
-        ListRecord r = SplitRecord(c.line);
-        EXPECT_EQ(std::tie(r.name, r.hasId, r.id), std::tie(c.name, c.hasId, c.id)) << c.line;
-        EXPECT_EQ(RecordName(c.line), c.name) << c.line;
+    for (const auto& [line, name, hasId, id] : cases) {
+        ListRecord r = SplitRecord(line);
+        EXPECT_EQ(std::tie(r.name, r.hasId, r.id), std::tie(name, hasId, id)) << line;
+        EXPECT_EQ(RecordName(line), name) << line;
     }
 }
 

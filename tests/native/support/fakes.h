@@ -1,9 +1,7 @@
 #pragma once
 
-// Stand-ins for the operating system, for the native tests of the core. They behave like the
-// system where the core relies on it (absent settings give nothing, a copy replaces, a lookup
-// tells a folder from a file), record what the core asked of them, and fail on request. What they
-// cannot prove about Windows is proved by the Wine tests against the real system.
+// Stand-ins for the operating system: they behave like the system where the core relies on it,
+// record what the core asked of them, and fail on request. The Wine tests prove the real system.
 
 #include <algorithm>
 #include <deque>
@@ -25,8 +23,7 @@ inline const std::string kGameRoot = "C:\\Games\\FIFA 09 Demo\\";
 inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat",
                                                         "fifa09.exe", "data\\cmn\\fifa.db"};
 
-// Thrown where the real program would end at once; it is no std::exception, so the sequences
-// that ignore errors let it through, as they let the end of the program through.
+// Thrown where the real program would end at once; no std::exception, so error-ignoring code lets it through.
 struct ProgramEnded {};
 
 // File names compare without regard to case, as on Windows.
@@ -89,20 +86,14 @@ class FakeHost : public ProgramHost {
   public:
     std::string programFolder = kGameRoot + "KWTR\\PP09";
     bool anotherCopy = false;
-    std::vector<std::string> messages;
-    std::vector<std::string> titles;
-    int ends = 0;
+    std::vector<std::string> messages;  // "title: text"
 
     std::string ProgramFolder() override { return programFolder; }
     bool AnotherCopyRunning() override { return anotherCopy; }
     void ShowStopMessage(const std::string& text, const std::string& title) override {
-        messages.push_back(text);
-        titles.push_back(title);
+        messages.push_back(title + ": " + text);
     }
-    [[noreturn]] void EndNow() override {
-        ++ends;
-        throw ProgramEnded{};
-    }
+    [[noreturn]] void EndNow() override { throw ProgramEnded{}; }
 };
 
 // Keys are kept as given; absent keys give nothing.
@@ -147,8 +138,7 @@ class MemoryProfileWriter : public ProfileWriter {
         std::vector<std::pair<std::string, std::string>> entries;
     };
     std::map<std::string, std::vector<Section>, PathLess> files;
-    std::vector<std::string> writes;  // "section|key|value", in order
-    int sectionWrites = 0;
+    std::vector<std::string> writes;         // "section|key|value", in order
     MemoryFileSystem* fileSystem = nullptr;  // when set, the document is also mirrored as text there
 
     bool WriteEntry(const std::string& section,
@@ -176,7 +166,6 @@ class MemoryProfileWriter : public ProfileWriter {
     bool WriteSection(const std::string& section,
                       const std::vector<std::pair<std::string, std::string>>& entries,
                       const std::string& path) override {
-        ++sectionWrites;
         for (const auto& [key, value] : entries)
             WriteEntry(section, key, value, path);
         return true;
@@ -236,9 +225,7 @@ class ScriptedKeys : public KeyState {
   public:
     std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
     std::vector<int> asked;        // the virtual key of every query
-    int queries = 0;
     uint16_t AsyncKeyState(int virtualKey) override {
-        ++queries;
         asked.push_back(virtualKey);
         if (answers.empty())
             return 0;
