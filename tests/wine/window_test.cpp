@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/form1_layout.h"
+#include "app/main_window_win32.h"
+#include "app/program_host_win32.h"
+#include "app/skin_win32.h"
+#include "config/picture_loader_win32.h"
+#include "config/profile_writer_win32.h"
+#include "files/file_system_win32.h"
+#include "model/form1.h"
+#include "process/key_state_win32.h"
+#include "process/mmshut_win32.h"
+#include "shell/shell_opener_win32.h"
+#include "state/registry_settings_store_win32.h"
+
+namespace pp {
+namespace {
+
+// The window over a model with no handlers wired and no Load: it touches no file, key or setting,
+// and shows what the model holds and hands the model what the user does.
+class MainWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        ASSERT_TRUE(window.Create());
+    }
+    HWND Child(int id) { return ::GetDlgItem(window.Handle(), id); }
+    static std::wstring ClassOf(HWND window) {
+        wchar_t name[64] = {};
+        ::GetClassNameW(window, name, 64);
+        return ::CharUpperW(name);
+    }
+    void Command(int id, int code) {
+        ::SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Child(id)));
+    }
+
+    win32::WindowsFileSystem files;
+    win32::WindowsProgramHost host{L"Local\\PitchPilot.WindowTest"};
+    win32::RegistrySettingsStore settings{L"Software\\PitchPilotWindowTest"};
+    win32::WindowsProfileWriter profile;
+    win32::WindowsShellOpener shell;
+    win32::ToolhelpProcessTable processes;
+    win32::WindowsKeyState keys;
+    win32::GdiplusPictureLoader pictures;
+    win32::MainWindowHost windowHost;
+    Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
+    Form1 form{os};
+    win32::MainWindow window{form, windowHost, ::GetModuleHandleW(nullptr)};
+};
+
+TEST_F(MainWindowTest, EveryRowBecomesAChildOfItsSystemClassUnderItsControlId) {
+    EXPECT_EQ(ClassOf(window.Handle()), L"PITCHPILOT.FORM1");
+    const wchar_t* classOf[] = {L"STATIC", L"BUTTON", L"BUTTON", L"BUTTON", L"COMBOBOX",
+                                L"EDIT",   L"BUTTON", L"STATIC", L"STATIC"};
+    for (const ControlPlace& place : Form1Layout())
+        EXPECT_EQ(ClassOf(Child(place.id)), classOf[place.shows.index()]) << place.id;
+}
+
+TEST_F(MainWindowTest, InputReachesTheModelAndTheModelIsShownAgain) {
+    Command(IDC_Check3, BN_CLICKED);
+    EXPECT_EQ(form.Check3.Value(), 1);
+    ::SendMessageW(Child(IDC_Combo6), CB_SETCURSEL, 2, 0);
+    Command(IDC_Combo6, CBN_SELCHANGE);
+    EXPECT_EQ(form.Combo6.ListIndex(), 2);
+    ::SetWindowTextW(Child(IDC_TX1), L"DEBUG_SHOOTOUT=1");
+    EXPECT_EQ(form.TX1.Text(), "DEBUG_SHOOTOUT=1");
+
+    form.Check4.SetValue(1);
+    form.Combo8.SetEnabled(false);
+    ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, 0);  // any input shows the model again
+    EXPECT_EQ(::SendMessageW(Child(IDC_Check4), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(::IsWindowEnabled(Child(IDC_Combo8)));
+}
+
+// The skin is drawn by GDI+ for every resolution: these run it for real at 100, 125, 150 and 200 %.
+TEST(Skin, BackgroundFacesAndTogglesAreDrawnAtEveryScale) {
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        const Picture background = win32::DrawBackground(dpi);
+        ASSERT_TRUE(background.width == ScaleToDpi(kForm1Width, dpi) &&
+                    background.height == ScaleToDpi(kForm1Height, dpi));
+        EXPECT_TRUE(std::all_of(background.pixels.begin(), background.pixels.end(),
+                                [](uint32_t p) { return p >> 24 == 0xFF; }));
+
+        const ButtonFaceSet faces = win32::DrawButtonFaces(dpi);
+        for (const ImageButtonRow& button : kImageButtons) {
+            const ButtonFaces& face = faces.at(button.index);
+            ASSERT_TRUE(face.normal && face.hover) << button.index;
+            EXPECT_TRUE(face.normal->width == ScaleToDpi(button.width, dpi) &&
+                        face.hover->height == ScaleToDpi(button.height, dpi));
+            EXPECT_LT(face.normal->At(0, 0) >> 24, 128u) << "rounded, see-through corners";
+            EXPECT_NE(face.normal->pixels, face.hover->pixels);
+            if (button.InCorner())
+                continue;
+            // The caption is drawn across the middle, where a missing font would leave a bare plate.
+            const Picture& plate = *face.normal;
+            int ink = 0;
+            for (int x = plate.width / 4; x < plate.width * 3 / 4; ++x)
+                ink += plate.At(x, plate.height / 2) != plate.At(plate.width / 8, plate.height / 2);
+            EXPECT_GT(ink, 3) << button.caption;
+        }
+
+        const Picture clear = win32::DrawToggle(win32::ToggleShape::Box, {}, ScaleToDpi(13, dpi));
+        EXPECT_EQ(clear.width, ScaleToDpi(13, dpi));
+        EXPECT_NE(clear.pixels, win32::DrawToggle(win32::ToggleShape::Box, {1}, ScaleToDpi(13, dpi)).pixels);
+    }
+}
+
+}  // namespace
+}  // namespace pp
