@@ -50,13 +50,13 @@ TEST_F(Launcher, CommandLineLongerThanWindowsTakesIsNotLaunched) {
     };
     for (const auto& [what, cheat, launched] : cases) {
         fake.shell.calls.clear();
-        fake.profile.writes.clear();
+        fake.profile.writes = 0;
         form.UnloadTerminator();
         form.TX1.SetText(cheat);
         RunStartCommand(form);
         EXPECT_EQ(fake.shell.calls.size(), launched ? 1u : 0u) << what;
         EXPECT_EQ(form.TerminatorWindow().EXESHUT.Caption(), "fifa09.exe") << what;
-        EXPECT_FALSE(fake.profile.writes.empty()) << what;
+        EXPECT_GT(fake.profile.writes, 0) << what;
     }
 }
 

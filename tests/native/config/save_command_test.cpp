@@ -120,7 +120,7 @@ TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
         run.slots.Write(9, "OPTIONS/BOOKINGS=1");
         ASSERT_TRUE(Runs([&] { RunSaveCommand(run); })) << setup;
         EXPECT_EQ(other.files.Contents(kGameRoot + "user.ini"), "[OLD]\r\nX=1\r\n") << setup;
-        EXPECT_TRUE(other.profile.writes.empty()) << setup;
+        EXPECT_EQ(other.profile.writes, 0) << setup;
         EXPECT_EQ(run.Tx2.Text(), DirectiveLine(run.slots)) << setup;
         EXPECT_NE(run.Tx2.Text().find(" OPTIONS/BOOKINGS=1 "), std::string::npos) << setup;
     }
@@ -135,7 +135,7 @@ TEST_F(SaveCommand, MissingGameFileEndsTheProgramBeforeAnythingIsWritten) {
     }
     EXPECT_EQ(fake.host.messages.size(), 3u);
     EXPECT_TRUE(fake.files.deletions.empty());
-    EXPECT_TRUE(fake.profile.writes.empty());
+    EXPECT_EQ(fake.profile.writes, 0);
     EXPECT_TRUE(fake.shell.calls.empty());
     EXPECT_EQ(form.LoadedTerminator(), nullptr);
 }

@@ -13,7 +13,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "files/text_compare.h"
 #include "model/os.h"
 
 namespace pp {
@@ -128,57 +127,33 @@ class MemorySettingsStore : public SettingsStore {
     }
 };
 
-// Keeps user.ini documents in memory with the rules of the system's profile writer: sections in
-// the order they were first written, keys in their section in the order first written, a repeated
-// key replaced in place, names matched without regard to case.
+// The core writes each section of a fresh user.ini once; each write here adds its section at the
+// end of the file, so a section written twice would show.
 class MemoryProfileWriter : public ProfileWriter {
   public:
-    struct Section {
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> entries;
-    };
-    std::map<std::string, std::vector<Section>, PathLess> files;
-    std::vector<std::string> writes;         // "section|key|value", in order
-    MemoryFileSystem* fileSystem = nullptr;  // when set, the document is also mirrored as text there
+    explicit MemoryProfileWriter(MemoryFileSystem& files) : files_(files) {}
+    int writes = 0;
 
     bool WriteEntry(const std::string& section,
                     const std::string& key,
                     const std::string& value,
                     const std::string& path) override {
-        writes.push_back(section + "|" + key + "|" + value);
-        if (fileSystem && !fileSystem->Has(path))
-            files.erase(path);
-        auto& sections = files[path];
-        auto s = std::find_if(sections.begin(), sections.end(),
-                              [&](const Section& x) { return EqualsIgnoringCase(x.name, section); });
-        if (s == sections.end())
-            s = sections.insert(sections.end(), {section, {}});
-        auto e = std::find_if(s->entries.begin(), s->entries.end(),
-                              [&](const auto& x) { return EqualsIgnoringCase(x.first, key); });
-        if (e == s->entries.end())
-            s->entries.emplace_back(key, value);
-        else
-            e->second = value;
-        if (fileSystem)
-            fileSystem->Put(path, Render(sections));
-        return true;
+        return WriteSection(section, {{key, value}}, path);
     }
     bool WriteSection(const std::string& section,
                       const std::vector<std::pair<std::string, std::string>>& entries,
                       const std::string& path) override {
+        ++writes;
+        std::string text = files_.Has(path) ? files_.Contents(path) : "";
+        text += "[" + section + "]\r\n";
         for (const auto& [key, value] : entries)
-            WriteEntry(section, key, value, path);
+            text += key + "=" + value + "\r\n";
+        files_.Put(path, text);
         return true;
     }
-    static std::string Render(const std::vector<Section>& sections) {
-        std::string text;
-        for (const auto& s : sections) {
-            text += "[" + s.name + "]\r\n";
-            for (const auto& [k, v] : s.entries)
-                text += k + "=" + v + "\r\n";
-        }
-        return text;
-    }
+
+  private:
+    MemoryFileSystem& files_;
 };
 
 class RecordingShell : public ShellOpener {
@@ -259,7 +234,7 @@ struct FakeOs {
     MemoryFileSystem files;
     FakeHost host;
     MemorySettingsStore settings;
-    MemoryProfileWriter profile;
+    MemoryProfileWriter profile{files};
     RecordingShell shell;
     FakeProcessTable processes;
     ScriptedKeys keys;
@@ -267,15 +242,13 @@ struct FakeOs {
     RecordingWindow window;
     Os os{files, host, settings, profile, shell, processes, keys, pictures, window};
 
-    // The game at kGameRoot: every required file, the two list files as given, and user.ini
-    // mirrored as text so that what the game would read can be compared byte for byte.
+    // The game at kGameRoot: every required file and the two list files as given.
     void InstallGame(const std::string& teams = "Zeta,1\r\nalpha,2\r\nBeta,3\r\n",
                      const std::string& stadiums = "North Bank,10\r\nAcre Park\r\n") {
         for (const std::string& file : kRequiredFiles)
             files.Put(kGameRoot + file, "");
         files.Put(kGameRoot + "KWTR\\teams.ini", teams);
         files.Put(kGameRoot + "KWTR\\stads.ini", stadiums);
-        profile.fileSystem = &files;
     }
 
     // This Os with any of its services replaced, each by the kind of service it is:
