@@ -25,36 +25,35 @@ struct FileBytes {
     }
 };
 
-std::string BigEndian16(uint32_t n) {
-    return {static_cast<char>(n >> 8), static_cast<char>(n)};
+// n in `width` bytes, least significant first; BigEndian turns them round.
+std::string LittleEndian(int width, uint32_t n) {
+    std::string bytes;
+    for (int i = 0; i < width; ++i)
+        bytes += static_cast<char>(n >> (8 * i));
+    return bytes;
 }
-std::string BigEndian32(uint32_t n) {
-    return BigEndian16(n >> 16) + BigEndian16(n & 0xFFFF);
-}
-std::string LittleEndian16(uint32_t n) {
-    return {static_cast<char>(n), static_cast<char>(n >> 8)};
-}
-std::string LittleEndian32(uint32_t n) {
-    return LittleEndian16(n & 0xFFFF) + LittleEndian16(n >> 16);
+std::string BigEndian(int width, uint32_t n) {
+    std::string bytes = LittleEndian(width, n);
+    return {bytes.rbegin(), bytes.rend()};
 }
 
 std::string Segment(unsigned char marker, const std::string& payload) {
-    return std::string("\xFF") + static_cast<char>(marker) + BigEndian16(static_cast<uint32_t>(payload.size() + 2)) +
+    return std::string("\xFF") + static_cast<char>(marker) + BigEndian(2, static_cast<uint32_t>(payload.size() + 2)) +
            payload;
 }
 std::string Frame(unsigned char marker, uint32_t width, uint32_t height) {
-    return Segment(marker, "\x08" + BigEndian16(height) + BigEndian16(width) + std::string("\x01\x01\x11\x00", 4));
+    return Segment(marker, "\x08" + BigEndian(2, height) + BigEndian(2, width) + std::string("\x01\x01\x11\x00", 4));
 }
 const std::string kStartOfImage = "\xFF\xD8";
 const std::string kApp0 = Segment(0xE0, std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14));
 const std::string kPngSignature = "\x89PNG\r\n\x1A\n";
 
 std::string Png(uint32_t width, uint32_t height, const char* firstChunk = "IHDR") {
-    return kPngSignature + BigEndian32(13) + firstChunk + BigEndian32(width) + BigEndian32(height) +
+    return kPngSignature + BigEndian(4, 13) + firstChunk + BigEndian(4, width) + BigEndian(4, height) +
            std::string("\x08\x06\0\0\0", 5);
 }
 std::string Bmp(uint32_t headerSize, const std::string& sizes) {
-    return "BM" + LittleEndian32(0) + LittleEndian32(0) + LittleEndian32(54) + LittleEndian32(headerSize) + sizes +
+    return "BM" + LittleEndian(4, 0) + LittleEndian(4, 0) + LittleEndian(4, 54) + LittleEndian(4, headerSize) + sizes +
            std::string(16, '\0');
 }
 
@@ -70,7 +69,7 @@ TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
         {"progressive JPEG after its Huffman tables",
          kStartOfImage + Segment(0xC4, std::string("\x00\x01", 2)) + Frame(0xC2, 640, 480), PictureSize{640, 480}},
         {"JPEG with fill bytes and a restart marker",
-         kStartOfImage + "\xFF\xFF" + kApp0 + "\xFF\xD0" + Frame(0xC1, 9, 8), PictureSize{9, 8}},
+         kStartOfImage + "\xFF\xFF" + kApp0 + "\xFF\xD0" + Segment(0xFE, "") + Frame(0xC1, 9, 8), PictureSize{9, 8}},
         {"JPEG of 20000 by 20000", kStartOfImage + kApp0 + Frame(0xC0, 20000, 20000), PictureSize{20000, 20000}},
         {"JPEG whose scan comes before a frame", kStartOfImage + Segment(0xDA, "\x01") + Frame(0xC0, 8, 8),
          std::nullopt},
@@ -85,19 +84,20 @@ TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
         {"PNG", Png(72, 72), PictureSize{72, 72}},
         {"PNG of 100000 by 100000", Png(100000, 100000), PictureSize{100000, 100000}},
         {"PNG whose first chunk is not its header", Png(72, 72, "IDAT"), std::nullopt},
-        {"PNG cut short", Png(72, 72).substr(0, 20), std::nullopt},
-        {"BMP", Bmp(40, LittleEndian32(72) + LittleEndian32(50)), PictureSize{72, 50}},
-        {"BMP stored top down", Bmp(124, LittleEndian32(72) + LittleEndian32(static_cast<uint32_t>(-50))),
+        {"PNG ending after its sizes", Png(72, 72).substr(0, 24), PictureSize{72, 72}},
+        {"PNG cut short", Png(72, 72).substr(0, 23), std::nullopt},
+        {"BMP", Bmp(40, LittleEndian(4, 72) + LittleEndian(4, 50)), PictureSize{72, 50}},
+        {"BMP stored top down", Bmp(124, LittleEndian(4, 72) + LittleEndian(4, static_cast<uint32_t>(-50))),
          PictureSize{72, 50}},
-        {"BMP with a negative width", Bmp(40, LittleEndian32(static_cast<uint32_t>(-5)) + LittleEndian32(5)),
+        {"BMP with a negative width", Bmp(40, LittleEndian(4, static_cast<uint32_t>(-5)) + LittleEndian(4, 5)),
          PictureSize{-5, 5}},
-        {"BMP with the old header", Bmp(12, LittleEndian16(640) + LittleEndian16(480)), PictureSize{640, 480}},
+        {"BMP with the old header", Bmp(12, LittleEndian(2, 640) + LittleEndian(2, 480)), PictureSize{640, 480}},
         {"BMP with the shortest later header, ending after its sizes",
-         Bmp(16, LittleEndian32(72) + LittleEndian32(50)).substr(0, 26), PictureSize{72, 50}},
-        {"BMP with an unknown header", Bmp(8, LittleEndian32(72) + LittleEndian32(50)), std::nullopt},
+         Bmp(16, LittleEndian(4, 72) + LittleEndian(4, 50)).substr(0, 26), PictureSize{72, 50}},
+        {"BMP with an unknown header", Bmp(8, LittleEndian(4, 72) + LittleEndian(4, 50)), std::nullopt},
         {"BMP cut short", Bmp(40, "").substr(0, 20), std::nullopt},
-        {"GIF", "GIF89a" + LittleEndian16(320) + LittleEndian16(200) + std::string(4, '\0'), PictureSize{320, 200}},
-        {"old GIF", "GIF87a" + LittleEndian16(16) + LittleEndian16(16), PictureSize{16, 16}},
+        {"GIF", "GIF89a" + LittleEndian(2, 320) + LittleEndian(2, 200) + std::string(4, '\0'), PictureSize{320, 200}},
+        {"old GIF", "GIF87a" + LittleEndian(2, 16) + LittleEndian(2, 16), PictureSize{16, 16}},
         {"text", "this is not a picture at all", std::nullopt},
         {"empty", "", std::nullopt},
         {"one byte", "\xFF", std::nullopt},
