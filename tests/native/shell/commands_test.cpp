@@ -51,31 +51,21 @@ TEST_F(Commands, EachLinkOpensItsTargetAndAMissingHelpPageTheReadme) {
                         }));
 }
 
-TEST_F(Commands, TheWideButtonsSaveStartAndStartThePenaltyMode) {
-    for (int i : {1, 2, 3, 4, 98, -1})
-        ClickImageButton(form, i);
-    EXPECT_EQ(done, (std::vector<std::string>{"save", "start", "penalty"}));
-    EXPECT_EQ(fake.window.closes + fake.window.minimises, 0);
-}
-
-TEST_F(Commands, TheCloseButtonSavesClosesAndDropsTheTerminator) {
+// Minimising leaves choices and fades alone; closing saves first and drops an armed termination pass.
+TEST_F(Commands, EachImageButtonRunsItsActionAndOtherIndexesNothing) {
     form.TerminatorWindow().TS.SetEnabled(true);
-    ClickImageButton(form, 0);
-    EXPECT_EQ(done, (std::vector<std::string>{"save"}));
-    EXPECT_EQ(fake.window.closes, 1);
-    EXPECT_EQ(form.LoadedTerminator(), nullptr);
-}
-
-TEST_F(Commands, TheMinimiseButtonLeavesChoicesAndFadesAlone) {
     StartFade(form, Side::Home);
-    form.TA.Tick();
-    form.Check3.SetValue(1);
-    ClickImageButton(form, 99);
+    for (int i : {4, 98, -1, 99})
+        ClickImageButton(form, i);
+    EXPECT_TRUE(done.empty());
     EXPECT_EQ(fake.window.minimises, 1);
     EXPECT_TRUE(form.TA.Enabled());
-    EXPECT_EQ(form.fadeCounter, 15);
-    EXPECT_EQ(form.Check3.Value(), 1);
-    EXPECT_TRUE(done.empty());
+    EXPECT_NE(form.LoadedTerminator(), nullptr);
+    for (int i : {1, 2, 3, 0})
+        ClickImageButton(form, i);
+    EXPECT_EQ(done, (std::vector<std::string>{"save", "start", "penalty", "save"}));
+    EXPECT_EQ(fake.window.closes, 1);
+    EXPECT_EQ(form.LoadedTerminator(), nullptr);
 }
 
 }  // namespace
