@@ -1,37 +1,39 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "model/picture.h"
 
 namespace pp::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
-// of the scope. Its name holds a blank and a letter outside the system code page, so every test
+// of the scope. Its name holds a blank and letters outside the system code page, so every test
 // that uses it also proves that such paths work.
 class TempFolder {
   public:
-    explicit TempFolder(const std::string& prefix = "pp test");
+    TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder's path without a trailing separator.
-    const std::string& Path() const { return path_; }
-    // Path() + "\" + relative.
     std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
 
   private:
     std::string path_;
 };
 
-// Writes bytes to a file, creating the folders on its way.
+// Paths are UTF-8; the folder of a file written must exist.
 void WriteFile(const std::string& path, const std::string& bytes);
-// The file's bytes, or nothing (and false) when it cannot be read.
-bool ReadFile(const std::string& path, std::string& bytes);
-bool FileExists(const std::string& path);
+std::optional<std::string> ReadFile(const std::string& path);
 void MakeFolders(const std::string& path);
-// Copies a folder with everything in it to `to`; false when anything failed.
 bool CopyFolder(const std::string& from, const std::string& to);
-// The folder of the running test program, without a trailing separator.
+// The folder of the running test program: the build's bin folder.
 std::string ProgramFolder();
+
+// GDI+ knows its encoders by class ids that differ in their first number alone.
+enum class PictureFormat : unsigned long { Bmp = 0x557CF400, Jpeg = 0x557CF401, Png = 0x557CF406 };
+// Encoded by GDI+, which must be running (a GdiplusPictureLoader keeps it so).
+bool WritePicture(const std::string& path, const Picture& picture, PictureFormat format);
 
 }  // namespace pp::test
