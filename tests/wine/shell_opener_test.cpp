@@ -28,17 +28,17 @@ class ShellOpener : public testing::Test {
 TEST_F(ShellOpener, RunsTheProgramWithItsParametersInTheWorkingFolder) {
     const std::string parameters = " HOME_TEAM=103  CUSTOM/NAME=\xC3\x89quipe \xE2\x82\xAC";
     ASSERT_TRUE(opener.Open(game, parameters, elsewhere));
-    const std::vector<test::GameReport> reports = test::WaitForGameReports(gameFolder, 1);
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0].workingFolder, elsewhere);
-    EXPECT_EQ(reports[0].commandLine, "\"" + game + "\" " + parameters);
+    const std::optional<test::GameReport> report = test::WaitForGameReport(gameFolder);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->workingFolder, elsewhere);
+    EXPECT_EQ(report->commandLine, "\"" + game + "\" " + parameters);
 }
 
 TEST_F(ShellOpener, EmptyParametersAreNoneAndWhatCannotBeOpenedIsRefused) {
     ASSERT_TRUE(opener.Open(game, "", ""));
-    const std::vector<test::GameReport> reports = test::WaitForGameReports(gameFolder, 1);
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0].commandLine, "\"" + game + "\"");
+    const std::optional<test::GameReport> report = test::WaitForGameReport(gameFolder);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->commandLine, "\"" + game + "\"");
     EXPECT_FALSE(opener.Open(folder / "absent.exe", "", ""));
 }
 

@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "win32/handles.h"
 
@@ -32,18 +31,16 @@ class ChildProcess {
     uint32_t id_ = 0;
 };
 
-// How the stand-in game (bin\fifa09.exe) was started, as it reports it beside its exe in
-// fifa09.report.<pid>.txt (the format is described in demo/fifa09_win32.cpp).
+// How the stand-in game (bin\fifa09.exe) was started, as the copy that started last reports it
+// beside its exe in fifa09.report.txt (the format is described in demo/fifa09_win32.cpp).
 struct GameReport {
-    uint32_t pid = 0;
     std::string commandLine;             // UTF-8
     std::string workingFolder;           // UTF-8
     std::optional<std::string> userIni;  // the bytes of user.ini; nothing when there was none
     std::unique_ptr<ChildProcess> game;  // so that no copy outlives the test that started it
 };
 
-// The reports of the copies started from the folder, once `count` have come or a slow machine's
-// time to start them has run out.
-std::vector<GameReport> WaitForGameReports(const std::string& gameFolder, size_t count);
+// Nothing when no copy reported in the time a slow machine may need to start one.
+std::optional<GameReport> WaitForGameReport(const std::string& gameFolder);
 
 }  // namespace pp::test

@@ -11,9 +11,6 @@ namespace {
 
 using win32::Widen;
 
-// Only a program that never ends waits this long.
-constexpr DWORD kEndWaitMs = 30000;
-
 // Takes "<name>: <N>\n<N bytes>\n" at `at`; nothing when the report does not go on so, as where
 // it says "user-ini: (none)".
 std::optional<std::string> TakeField(const std::string& text, size_t& at, const std::string& name) {
@@ -26,24 +23,6 @@ std::optional<std::string> TakeField(const std::string& text, size_t& at, const 
         return std::nullopt;
     at = end + 2 + size;
     return text.substr(end + 1, size);
-}
-
-std::vector<GameReport> GameReportsIn(const std::string& gameFolder) {
-    std::vector<GameReport> reports;
-    WIN32_FIND_DATAW found{};
-    win32::UniqueFindHandle find(::FindFirstFileW(Widen(gameFolder + "\\fifa09.report.*.txt").c_str(), &found));
-    for (bool more = find.Valid(); more; more = ::FindNextFileW(find.Get(), &found)) {
-        const std::string name = win32::Narrow(found.cFileName);
-        const std::string text = ReadFile(gameFolder + "\\" + name).value_or("");
-        size_t at = text.find("\ncommand-line: ") + 1;
-        const auto pid = static_cast<uint32_t>(std::strtoul(name.c_str() + sizeof("fifa09.report.") - 1, nullptr, 10));
-        auto commandLine = TakeField(text, at, "command-line");
-        auto workingFolder = TakeField(text, at, "working-folder");
-        if (pid == 0 || !commandLine || !workingFolder)
-            continue;  // fifa09.report.txt repeats the last copy's report
-        reports.push_back({pid, *commandLine, *workingFolder, TakeField(text, at, "user-ini"), nullptr});
-    }
-    return reports;
 }
 
 }  // namespace
@@ -69,7 +48,7 @@ ChildProcess::ChildProcess(uint32_t id)
 ChildProcess::~ChildProcess() {
     if (process_ && !WaitForExit(0)) {
         ::TerminateProcess(process_.Get(), 1);
-        ::WaitForSingleObject(process_.Get(), kEndWaitMs);
+        ::WaitForSingleObject(process_.Get(), kLongWaitMs);
     }
 }
 
@@ -81,12 +60,19 @@ std::optional<uint32_t> ChildProcess::WaitForExit(uint32_t milliseconds) {
     return code;
 }
 
-std::vector<GameReport> WaitForGameReports(const std::string& gameFolder, size_t count) {
-    std::vector<GameReport> reports;
-    WaitUntil([&] { return (reports = GameReportsIn(gameFolder)).size() >= count; });
-    for (GameReport& report : reports)
-        report.game = std::make_unique<ChildProcess>(report.pid);
-    return reports;
+// The game writes its report under another name and renames it, so a report that is there is whole.
+std::optional<GameReport> WaitForGameReport(const std::string& gameFolder) {
+    std::optional<std::string> text;
+    if (!WaitUntil([&] { return (text = ReadFile(gameFolder + "\\fifa09.report.txt")).has_value(); }))
+        return std::nullopt;
+    const size_t pid = text->find("\npid: ") + 6;
+    size_t at = text->find('\n', pid) + 1;
+    GameReport report;
+    report.commandLine = TakeField(*text, at, "command-line").value_or("");
+    report.workingFolder = TakeField(*text, at, "working-folder").value_or("");
+    report.userIni = TakeField(*text, at, "user-ini");
+    report.game = std::make_unique<ChildProcess>(static_cast<uint32_t>(std::strtoul(text->c_str() + pid, nullptr, 10)));
+    return report;
 }
 
 }  // namespace pp::test
