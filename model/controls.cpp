@@ -1,6 +1,6 @@
 #include "model/controls.h"
 
-#include <algorithm>
+#include "model/pixels.h"
 
 namespace pp {
 
@@ -101,21 +101,7 @@ void PictureBox::SetPicture(PictureRef picture) {
         return;
     // A picture drawn from the top left corner at its own size; one larger than the box is
     // shrunk to fit, keeping its proportions, so a big logo shows whole instead of a corner of it.
-    int drawW = picture_->width, drawH = picture_->height;
-    if (drawW > w || drawH > h) {
-        if (static_cast<int64_t>(drawW) * h > static_cast<int64_t>(drawH) * w) {
-            drawH = std::max(1, static_cast<int>(static_cast<int64_t>(drawH) * w / drawW));
-            drawW = w;
-        } else {
-            drawW = std::max(1, static_cast<int>(static_cast<int64_t>(drawW) * h / drawH));
-            drawH = h;
-        }
-    }
-    for (int y = 0; y < drawH; ++y) {
-        const int sy = static_cast<int>(static_cast<int64_t>(y) * picture_->height / drawH);
-        for (int x = 0; x < drawW; ++x)
-            surface_.At(x, y) = picture_->At(static_cast<int>(static_cast<int64_t>(x) * picture_->width / drawW), sy);
-    }
+    DrawScaledToFit(surface_, *picture_);
 }
 
 void Timer::Tick() {
