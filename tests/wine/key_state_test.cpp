@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "process/key_state_win32.h"
-#include "tests/wine/support/desktop.h"
+#include "tests/wine/support/programs.h"
 
 namespace pp {
 namespace {

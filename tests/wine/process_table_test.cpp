@@ -5,9 +5,8 @@
 #include <algorithm>
 
 #include "process/mmshut_win32.h"
-#include "tests/wine/support/desktop.h"
 #include "tests/wine/support/files.h"
-#include "tests/wine/support/processes.h"
+#include "tests/wine/support/programs.h"
 #include "win32/text.h"
 
 namespace pp {
@@ -15,11 +14,11 @@ namespace {
 
 class ProcessTable : public testing::Test {
   protected:
-    // A copy of the stand-in game under the name, in the test's folder.
-    std::string GameCopy(const std::string& name) {
+    // A copy of the stand-in game under the name, started from the test's folder.
+    std::unique_ptr<test::ChildProcess> StartGameCopy(const std::string& name) {
         EXPECT_TRUE(::CopyFileW(win32::Widen(test::ProgramFolder() + "\\fifa09.exe").c_str(),
                                 win32::Widen(folder / name).c_str(), FALSE));
-        return folder / name;
+        return std::make_unique<test::ChildProcess>(folder / name, test::ProgramFolder());
     }
     std::string NameOf(uint32_t id) {
         const std::vector<ProcessEntry> all = processes.Snapshot();
@@ -33,17 +32,15 @@ class ProcessTable : public testing::Test {
 
 TEST_F(ProcessTable, SnapshotListsProgramsByTheirFileNameAlone) {
     const std::string odd = "Spiel \xC3\xBC \xCE\xA9 09.exe";
-    test::ChildProcess game(GameCopy("fifa09.exe"));
-    test::ChildProcess oddlyNamed(GameCopy(odd));
-    EXPECT_EQ(NameOf(game.Id()), "fifa09.exe");
-    EXPECT_EQ(NameOf(oddlyNamed.Id()), odd);
+    const auto game = StartGameCopy("fifa09.exe"), oddlyNamed = StartGameCopy(odd);
+    EXPECT_EQ(NameOf(game->Id()), "fifa09.exe");
+    EXPECT_EQ(NameOf(oddlyNamed->Id()), odd);
 }
 
 TEST_F(ProcessTable, EndProcessEndsWithExitCodeZeroAndRefusesWhatIsNoProcess) {
-    test::ChildProcess game(GameCopy("fifa09.exe"));
-    ASSERT_NE(game.Id(), 0u);
-    EXPECT_TRUE(processes.EndProcess(game.Id()));
-    EXPECT_EQ(game.WaitForExit(test::kLongWaitMs), 0u);
+    const auto game = StartGameCopy("fifa09.exe");
+    EXPECT_TRUE(processes.EndProcess(game->Id()));
+    EXPECT_EQ(game->WaitForExit(test::kLongWaitMs), 0u);
     EXPECT_FALSE(processes.EndProcess(0xFFFFFFF0u));
 }
 

@@ -4,7 +4,7 @@
 
 #include "shell/shell_opener_win32.h"
 #include "tests/wine/support/files.h"
-#include "tests/wine/support/processes.h"
+#include "tests/wine/support/programs.h"
 #include "win32/text.h"
 
 namespace pp {

@@ -1,0 +1,165 @@
+#include "tests/wine/support/programs.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "tests/wine/support/files.h"
+#include "win32/text.h"
+
+namespace pp::test {
+namespace {
+
+// Takes "<name>: <N>\n<N bytes>\n" at `at`; nothing when the report does not go on so, as where
+// it says "user-ini: (none)".
+std::optional<std::string> TakeField(const std::string& text, size_t& at, const std::string& name) {
+    const size_t end = text.find('\n', at);
+    if (end == std::string::npos || text.compare(at, name.size() + 2, name + ": ") != 0)
+        return std::nullopt;
+    char* stop = nullptr;
+    const size_t size = std::strtoull(text.c_str() + at + name.size() + 2, &stop, 10);
+    if (stop != text.c_str() + end || end + 1 + size >= text.size())
+        return std::nullopt;
+    at = end + 2 + size;
+    return text.substr(end + 1, size);
+}
+
+INPUT KeyInput(WORD key, WORD character, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = character;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done) {
+    const ULONGLONG deadline = ::GetTickCount64() + kLongWaitMs;
+    while (!done()) {
+        if (::GetTickCount64() >= deadline)
+            return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
+ChildProcess::ChildProcess(const std::string& program, const std::string& workingFolder) {
+    std::wstring commandLine = L"\"" + win32::Widen(program) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          win32::Widen(workingFolder).c_str(), &startup, &info))
+        return;
+    win32::UniqueKernelHandle thread(info.hThread);
+    process_.Reset(info.hProcess);
+    id_ = info.dwProcessId;
+    ::WaitForInputIdle(info.hProcess, kLongWaitMs);
+}
+
+ChildProcess::ChildProcess(uint32_t id)
+    : process_(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id)),
+      id_(id) {}
+
+ChildProcess::~ChildProcess() {
+    if (process_ && !WaitForExit(0)) {
+        ::TerminateProcess(process_.Get(), 1);
+        ::WaitForSingleObject(process_.Get(), kLongWaitMs);
+    }
+}
+
+std::optional<uint32_t> ChildProcess::WaitForExit(uint32_t milliseconds) {
+    DWORD code = 0;
+    if (::WaitForSingleObject(process_.Get(), milliseconds) != WAIT_OBJECT_0 ||
+        !::GetExitCodeProcess(process_.Get(), &code))
+        return std::nullopt;
+    return code;
+}
+
+// The game writes its report under another name and renames it, so a report that is there is whole.
+std::optional<GameReport> WaitForGameReport(const std::string& gameFolder) {
+    std::optional<std::string> text;
+    if (!WaitUntil([&] { return (text = ReadFile(gameFolder + "\\fifa09.report.txt")).has_value(); }))
+        return std::nullopt;
+    const size_t pid = text->find("\npid: ") + 6;
+    size_t at = text->find('\n', pid) + 1;
+    GameReport report;
+    report.commandLine = TakeField(*text, at, "command-line").value_or("");
+    report.workingFolder = TakeField(*text, at, "working-folder").value_or("");
+    report.userIni = TakeField(*text, at, "user-ini");
+    report.game = std::make_unique<ChildProcess>(static_cast<uint32_t>(std::strtoul(text->c_str() + pid, nullptr, 10)));
+    return report;
+}
+
+HWND WaitForTopWindow(uint32_t processId, const std::wstring& className, const std::wstring& title) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        while ((found = ::FindWindowExW(nullptr, found, className.c_str(), title.empty() ? nullptr : title.c_str()))) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(found, &owner);
+            if (owner == processId && ::IsWindowVisible(found))
+                return true;
+        }
+        return false;
+    });
+    // Shown is not yet ready: input given while the window still draws itself can go astray under
+    // Wine. Its thread answers once it takes messages again.
+    ::SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_NORMAL, kLongWaitMs, nullptr);
+    return found;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024] = {};
+    ::SendMessageW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool BringToFront(HWND window) {
+    ::ShowWindow(window, SW_RESTORE);
+    ::SetForegroundWindow(window);
+    ::BringWindowToTop(window);
+    return WaitUntil([&] { return ::GetForegroundWindow() == window; });
+}
+
+// Pointer positions go to the system in 65536ths of the screen.
+void ClickOn(HWND control) {
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    INPUT click{};
+    click.type = INPUT_MOUSE;
+    click.mi.dx = MulDiv((r.left + r.right) / 2, 65536, ::GetSystemMetrics(SM_CXSCREEN));
+    click.mi.dy = MulDiv((r.top + r.bottom) / 2, 65536, ::GetSystemMetrics(SM_CYSCREEN));
+    click.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    INPUT release = click;
+    release.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    Send({click, release});
+}
+
+void PressKey(WORD key) {
+    Send({KeyInput(key, 0, 0), KeyInput(key, 0, KEYEVENTF_KEYUP)});
+}
+
+// Character by character, whatever the keyboard layout.
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        inputs.push_back(KeyInput(0, c, KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    Send(std::move(inputs));
+}
+
+HeldKey::HeldKey(WORD key) : key_(key) {
+    Send({KeyInput(key_, 0, 0)});
+}
+
+HeldKey::~HeldKey() {
+    Send({KeyInput(key_, 0, KEYEVENTF_KEYUP)});
+}
+
+}  // namespace pp::test
