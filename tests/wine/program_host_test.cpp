@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "app/program_host_win32.h"
-#include "tests/wine/support/programs.h"
 #include "tests/wine/support/files.h"
+#include "tests/wine/support/programs.h"
 #include "win32/text.h"
 
 namespace pp {

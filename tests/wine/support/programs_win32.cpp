@@ -39,12 +39,9 @@ void Send(std::vector<INPUT> inputs) {
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done) {
-    const ULONGLONG deadline = ::GetTickCount64() + kLongWaitMs;
-    while (!done()) {
+    for (const ULONGLONG deadline = ::GetTickCount64() + kLongWaitMs; !done(); ::Sleep(20))
         if (::GetTickCount64() >= deadline)
             return false;
-        ::Sleep(20);
-    }
     return true;
 }
 
