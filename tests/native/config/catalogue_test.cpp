@@ -47,28 +47,12 @@ TEST_F(Catalogue, EachItemOfAListWritesItsOwnValueInTheListsSlot) {
     EXPECT_EQ(SlotsWrittenBy([&] { form.Check3.SetValue(2); }), (std::map<int, std::string>{{2, "AUDIO=0"}}));
 }
 
-TEST_F(Catalogue, ListWithoutSelectionWritesByItsRule) {
-    const std::vector<std::tuple<ComboBox*, int, std::string>> cases = {
-        {&form.Combo6, 55, "LIGHTING=-1"},            // index
-        {&form.Combo11, 60, "OPTIONS/CAMERA_ZOOM="},  // item text
-        {&form.Combo3, 52, "HOME_TEAM_KIT=0"},        // kit number: unchanged
-        {&form.Combo14, 98, "HALF_SECONDS=3"},        // minutes: unchanged
-    };
-    for (const auto& [list, slot, afterClearing] : cases) {
-        list->SetListIndex(0);
-        list->SetListIndex(-1);
-        EXPECT_EQ(form.slots.Read(slot), afterClearing) << list->Name();
-    }
-}
-
 TEST(HalfLengthSeconds, MinutesTimesSixtyAsShortestDecimalTextOrNothing) {
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
-        {"0.05", "3"},          {"2", "120"},          {"90", "5400"},        {"1.5", "90"},
-        {"0.01", "0.6"},        {"-1", "-60"},         {"-0", "0"},           {"1e3", "60000"},
-        {"0.3", "18"},          {"abc", std::nullopt}, {"", std::nullopt},    {"1,5", std::nullopt},
-        {" 2", std::nullopt},   {"inf", std::nullopt}, {"nan", std::nullopt}, {"1e400", std::nullopt},
-        {"0x10", std::nullopt},
-    };
+        {"0.05", "3"},           {"90", "5400"},        {"0.01", "0.6"},       {"-0", "0"},
+        {"1e3", "60000"},        {"0.3", "18"},         {"abc", std::nullopt}, {"", std::nullopt},
+        {"1,5", std::nullopt},   {" 2", std::nullopt},  {"inf", std::nullopt}, {"nan", std::nullopt},
+        {"1e400", std::nullopt}, {"0x10", std::nullopt}};
     for (const auto& [minutes, seconds] : cases)
         EXPECT_EQ(HalfLengthSeconds(minutes), seconds) << '"' << minutes << '"';
 }
@@ -91,16 +75,6 @@ TEST_F(Catalogue, ShaderAndLanguageBoxLockTheirPartners) {
         form.Combo18.SetListIndex(4);
     });
     EXPECT_TRUE(written.empty());
-}
-
-TEST_F(Catalogue, SideButtonsWriteTheSideOrNothingForBothSides) {
-    for (const auto& [button, directive] : std::vector<std::pair<int, std::string>>{{1, ""}, {0, "SIDE_SELECT=-h"}}) {
-        form.OT.Select(button);
-        EXPECT_EQ(form.slots.Read(96), directive) << button;
-    }
-    form.OT.onClick(3);
-    form.OT.onClick(-1);
-    EXPECT_EQ(form.slots.Read(96), "SIDE_SELECT=-h");
 }
 
 // The switch writes the typed modifiers, or the game's defaults while off; text typed after the

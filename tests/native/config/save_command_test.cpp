@@ -126,19 +126,5 @@ TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
     }
 }
 
-TEST_F(SaveCommand, MissingGameFileEndsTheProgramBeforeAnythingIsWritten) {
-    fake.files.Delete(kGameRoot + "data\\fifa.fat");
-    fake.files.deletions.clear();
-    for (auto command : {RunSaveCommand, RunStartCommand, RunPenaltyStartCommand}) {
-        EXPECT_FALSE(Runs([&] { command(form); }));
-        EXPECT_EQ(form.Tx2.Text() + form.slots.Read(70), "");
-    }
-    EXPECT_EQ(fake.host.messages.size(), 3u);
-    EXPECT_TRUE(fake.files.deletions.empty());
-    EXPECT_EQ(fake.profile.writes, 0);
-    EXPECT_TRUE(fake.shell.calls.empty());
-    EXPECT_EQ(form.LoadedTerminator(), nullptr);
-}
-
 }  // namespace
 }  // namespace pp

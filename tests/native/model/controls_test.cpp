@@ -40,19 +40,6 @@ TEST(Controls, ClickOnEveryChangeOfValueAndOnNothingElse) {
     EXPECT_EQ(box.Value(), 1);
 }
 
-TEST(ComboBox, EditableBoxTakesTypedTextWithoutClickAndLosesItsSelection) {
-    ComboBox combo("Combo7", ComboStyle::Editable, false, {"640x480x32", "1024x768x32"});
-    int clicks = 0;
-    combo.onClick = [&] { ++clicks; };
-    combo.SetListIndex(1);
-    combo.SetText("1024x768x32");
-    EXPECT_EQ(combo.ListIndex(), 1);
-    combo.SetText("1920x1080x32");
-    EXPECT_EQ(combo.Text(), "1920x1080x32");
-    EXPECT_EQ(combo.ListIndex(), -1);
-    EXPECT_EQ(clicks, 1);
-}
-
 // Printable keys are typed, backspace takes one back, other control keys type nothing; the key
 // filter sees each key first and may swallow it.
 TEST(TextBox, TypesPrintableKeysThroughItsFilter) {
@@ -67,20 +54,6 @@ TEST(TextBox, TypesPrintableKeysThroughItsFilter) {
     box.SetEnabled(false);
     EXPECT_EQ(box.UserTypes('5'), 0);
     EXPECT_EQ(box.Text(), " 17");
-}
-
-TEST(Timer, TicksOnlyWhileEnabledAndMayDestroyItsOwner) {
-    auto timer = std::make_unique<Timer>("TS", 1, false);
-    int ticks = 0;
-    timer->onTimer = [&] {
-        ++ticks;
-        timer.reset();
-    };
-    timer->Tick();
-    EXPECT_EQ(ticks, 0);
-    timer->SetEnabled(true);
-    timer->Tick();
-    EXPECT_EQ(ticks, 1);
 }
 
 }  // namespace

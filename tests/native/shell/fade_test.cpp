@@ -64,20 +64,5 @@ TEST_F(Fades, StartingOneSideRestartsTheOtherThroughTheSharedCounter) {
     EXPECT_EQ(form.P_SHOW2.Surface().At(0, 0), 0xFF00FF00u);
 }
 
-// A second choice during a fade starts over, and a fade without pictures still counts and ends.
-TEST_F(Fades, ASecondChoiceNeverMakesTheFirstTheOldPicture) {
-    const PictureRef second = Solid(0xFF0000FF);
-    form.P_LOAD.SetPicture(Solid(0xFFFF0000));
-    StartFade(form, Side::Home);
-    form.TA.Tick();
-    form.P_LOAD.SetPicture(second);
-    StartFade(form, Side::Home);
-    EXPECT_EQ(RunToEnd(form.TA), 17u);
-    EXPECT_EQ(form.P_TEMP.Picture(), second);
-    EXPECT_EQ(form.P_SHOW.Surface().At(5, 5), 0xFF0000FFu);
-    StartFade(form, Side::Away);
-    EXPECT_EQ(RunToEnd(form.TA2), 17u);
-}
-
 }  // namespace
 }  // namespace pp

@@ -26,14 +26,5 @@ TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
     EXPECT_EQ(fake.processes.snapshots, 0);
 }
 
-// Without a game root nothing names the game's folder, so nothing is deleted.
-TEST_F(ExitSequence, WithoutAGameRootDeletesNothing) {
-    form.LP.SetCaption("Label2");
-    form.Check2.SetValue(0);
-    fake.files.Put("Label2user.ini", "not the game's");
-    form.Unload();
-    EXPECT_TRUE(fake.files.Has("Label2user.ini"));
-}
-
 }  // namespace
 }  // namespace pp

@@ -1,7 +1,6 @@
 #pragma once
 
-// Stand-ins for the operating system: they behave like the system where the core relies on it,
-// record what the core asked of them, and fail on request. The Wine tests prove the real system.
+// Stand-ins for the operating system: they record what the core asked and fail on request.
 
 #include <algorithm>
 #include <deque>
@@ -10,14 +9,12 @@
 #include <set>
 #include <stdexcept>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "model/os.h"
 
 namespace pp {
 
-// The one game folder of the tests, with the tool installed in KWTR\PP09.
 inline const std::string kGameRoot = "C:\\Games\\FIFA 09 Demo\\";
 inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat",
                                                         "fifa09.exe", "data\\cmn\\fifa.db"};
@@ -40,21 +37,16 @@ class MemoryFileSystem : public FileSystem {
     static constexpr int kFileNotFound = 2;
 
     void Put(const std::string& path, std::string contents) { files_[path] = std::move(contents); }
-    void PutFolder(const std::string& path) { folders_.insert(path); }
     bool Has(const std::string& path) const { return files_.count(path) != 0; }
     const std::string& Contents(const std::string& path) const { return files_.at(path); }
-    PathSet failingCopies;             // copies to these targets fail
-    PathSet failingLookups;            // the search itself fails for these
-    PathSet failingReads;              // found, but cannot be read
-    PathSet failingDeletes;            // found, but cannot be deleted (read-only, held open)
-    std::vector<std::string> lookups;  // every path looked up, in order
-    std::vector<std::string> deletions;
+    PathSet failingCopies, failingLookups, failingReads, failingDeletes;
+    std::vector<std::string> lookups, deletions;
 
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
             return FileLookup::Failed;
-        return files_.count(path) && !folders_.count(path) ? FileLookup::Found : FileLookup::Missing;
+        return files_.count(path) ? FileLookup::Found : FileLookup::Missing;
     }
     bool CopyReplacing(const std::string& from, const std::string& to) override {
         auto it = files_.find(from);
@@ -78,7 +70,6 @@ class MemoryFileSystem : public FileSystem {
 
   private:
     std::map<std::string, std::string, PathLess> files_;
-    PathSet folders_;
 };
 
 class FakeHost : public ProgramHost {
@@ -95,13 +86,12 @@ class FakeHost : public ProgramHost {
     [[noreturn]] void EndNow() override { throw ProgramEnded{}; }
 };
 
-// Keys are kept as given; absent keys give nothing.
 class MemorySettingsStore : public SettingsStore {
   public:
     std::map<std::string, std::string> values;  // "application|section|key" -> text
-    std::vector<std::string> savedKeys;         // keys in the order they were saved
-    bool failing = false;                       // every call fails quietly
-    std::set<std::string> throwingKeys;         // every call for these keys throws
+    std::vector<std::string> savedKeys;
+    bool failing = false;
+    std::set<std::string> throwingKeys;
 
     static std::string Address(const std::string& a, const std::string& s, const std::string& k) {
         return a + "|" + s + "|" + k;
@@ -127,8 +117,7 @@ class MemorySettingsStore : public SettingsStore {
     }
 };
 
-// The core writes each section of a fresh user.ini once; each write here adds its section at the
-// end of the file, so a section written twice would show.
+// Each write adds its section at the end of the file, so a section written twice would show.
 class MemoryProfileWriter : public ProfileWriter {
   public:
     explicit MemoryProfileWriter(MemoryFileSystem& files) : files_(files) {}
@@ -162,7 +151,7 @@ class RecordingShell : public ShellOpener {
         std::string file, parameters, folder;
     };
     std::vector<Call> calls;
-    bool refusing = false;  // the system refuses to run anything
+    bool refusing = false;
     bool Open(const std::string& file, const std::string& parameters, const std::string& folder) override {
         calls.push_back({file, parameters, folder});
         return !refusing;
@@ -174,9 +163,8 @@ class FakeProcessTable : public ProcessTable {
     std::vector<ProcessEntry> running;
     std::vector<uint32_t> ended;
     int snapshots = 0;
-    bool failingSnapshot = false;        // the snapshot throws
-    bool refusingEnd = false;            // access denied, or already gone
-    std::function<void()> beforeEnding;  // looks at the caller at the moment it ends a process
+    bool failingSnapshot = false, refusingEnd = false;
+    std::function<void()> beforeEnding;
 
     std::vector<ProcessEntry> Snapshot() override {
         ++snapshots;
@@ -199,7 +187,7 @@ class FakeProcessTable : public ProcessTable {
 class ScriptedKeys : public KeyState {
   public:
     std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
-    std::vector<int> asked;        // the virtual key of every query
+    std::vector<int> asked;
     uint16_t AsyncKeyState(int virtualKey) override {
         asked.push_back(virtualKey);
         if (answers.empty())
@@ -242,37 +230,12 @@ struct FakeOs {
     RecordingWindow window;
     Os os{files, host, settings, profile, shell, processes, keys, pictures, window};
 
-    // The game at kGameRoot: every required file and the two list files as given.
-    void InstallGame(const std::string& teams = "Zeta,1\r\nalpha,2\r\nBeta,3\r\n",
-                     const std::string& stadiums = "North Bank,10\r\nAcre Park\r\n") {
+    // The game at kGameRoot: every required file and the two list files.
+    void InstallGame() {
         for (const std::string& file : kRequiredFiles)
             files.Put(kGameRoot + file, "");
-        files.Put(kGameRoot + "KWTR\\teams.ini", teams);
-        files.Put(kGameRoot + "KWTR\\stads.ini", stadiums);
-    }
-
-    // This Os with any of its services replaced, each by the kind of service it is:
-    // `Os os = fake.OsWith(failingStore);`
-    template <class... Service>
-    Os OsWith(Service&... r) {
-        return Os{Pick<FileSystem>(files, r...),       Pick<ProgramHost>(host, r...),
-                  Pick<SettingsStore>(settings, r...), Pick<ProfileWriter>(profile, r...),
-                  Pick<ShellOpener>(shell, r...),      Pick<ProcessTable>(processes, r...),
-                  Pick<KeyState>(keys, r...),          Pick<PictureLoader>(pictures, r...),
-                  Pick<WindowHost>(window, r...)};
-    }
-
-  private:
-    template <class Base, class... Service>
-    static Base& Pick(Base& own, Service&... replacements) {
-        Base* chosen = &own;
-        (
-            [&] {
-                if constexpr (std::is_base_of_v<Base, Service>)
-                    chosen = &replacements;
-            }(),
-            ...);
-        return *chosen;
+        files.Put(kGameRoot + "KWTR\\teams.ini", "Zeta,1\r\nalpha,2\r\nBeta,3\r\n");
+        files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nAcre Park\r\n");
     }
 };
 
