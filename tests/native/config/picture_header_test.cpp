@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,16 +9,14 @@
 namespace pp {
 namespace {
 
-// The bytes of a file, read as the picture loader reads them; records how far the reads went.
+// The bytes of a file, read as the picture loader reads them; counts the reads.
 struct FileBytes {
     std::string bytes;
-    uint64_t furthest = 0;
     int reads = 0;
 
     ReadFileBytes Reader() {
         return [this](uint64_t offset, size_t count) {
             ++reads;
-            furthest = std::max<uint64_t>(furthest, offset + count);
             return offset >= bytes.size() ? std::string() : bytes.substr(static_cast<size_t>(offset), count);
         };
     }

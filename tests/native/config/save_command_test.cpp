@@ -18,13 +18,11 @@ TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
         {"KEY=A=B", ProfileEntry{"", "KEY", "A"}},                         // a second "=" ends the value
         {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "/" ends the middle
         {"GUI//SKIP_TITLE=1", ProfileEntry{"", "GUI//SKIP_TITLE", "1"}},   // empty middle: empty section
-        {"/KEY=1", ProfileEntry{"", "KEY", "1"}},
         {"CAMERA_BIG_HEIGHT_MODIFIER=", ProfileEntry{"", "CAMERA_BIG_HEIGHT_MODIFIER", ""}},
         {"", std::nullopt},
         {"NOEQUALS", std::nullopt},  // a write without a value would delete the key
         {"=5", std::nullopt},
         {"A=1\r\n[OPTIONS]\r\nB=2", std::nullopt},  // would break into the file's lines
-        {"A\n=1", std::nullopt},
         {std::string("A=1\0B", 5), std::nullopt},
     };
     for (const auto& [token, entry] : cases)

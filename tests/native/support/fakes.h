@@ -76,7 +76,7 @@ class FakeHost : public ProgramHost {
   public:
     std::string programFolder = kGameRoot + "KWTR\\PP09";
     bool anotherCopy = false;
-    std::vector<std::string> messages;  // "title: text"
+    std::vector<std::string> messages;
 
     std::string ProgramFolder() override { return programFolder; }
     bool AnotherCopyRunning() override { return anotherCopy; }
