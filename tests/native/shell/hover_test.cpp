@@ -48,9 +48,11 @@ TEST_F(Hover, ButtonsAndLinksLightUpUntilTheMouseCrossesThePitch) {
     HoverImageButton(form, 1);
     HoverImageButton(form, 2);
     HoverImageButton(form, 7);  // no such element: nothing happens
+    HoverLink(form, 0);
     HoverLink(form, 3);
     HoverLink(form, 5);
     ExpectButtonsShow(faces, {1, 2});
+    EXPECT_EQ(form.FLB[0].ForeColor(), kLinkHoverColor);
     EXPECT_EQ(form.FLB[3].ForeColor(), kLinkHoverColor);
     ResetHover(form);
     ExpectButtonsShow(faces, {});
