@@ -1,25 +1,46 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <variant>
 
 #include "app/form1_layout.h"
+#include "model/form1.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
 
 // Accessibility tools name a box after the label just before it in the z-order, the table's order;
-// the player reads the caption right above the box.
-TEST(MainWindowLayout, EveryBoxComesRightAfterItsCaptionWhichSitsAboveIt) {
+// the player reads the caption right above the box. A label shown twice leaves another box unnamed.
+TEST(MainWindowLayout, EveryBoxComesRightAfterItsOwnCaptionWhichSitsAboveIt) {
+    FakeOs fake;
+    Form1 form(fake.os);
+    std::set<const Label*> captions;
     const auto layout = Form1Layout();
-    for (size_t i = 1; i < layout.size(); ++i) {
-        if (!std::holds_alternative<ComboBoxView>(layout[i].shows) &&
-            !std::holds_alternative<TextBoxView>(layout[i].shows))
+    for (size_t i = 0; i < layout.size(); ++i) {
+        if (const auto* caption = std::get_if<CaptionView>(&layout[i].shows)) {
+            EXPECT_TRUE(captions.insert(&caption->Model(form)).second) << layout[i].id;
+        }
+        if (layout[i].kind != ViewKind::ComboBox && layout[i].kind != ViewKind::TextBox)
             continue;
-        const ShownControl& before = layout[i - 1].shows;
-        EXPECT_TRUE(std::holds_alternative<CaptionView>(before) || std::holds_alternative<CheckBoxView>(before))
-            << layout[i].id;
+        const ViewKind before = layout[i - 1].kind;
+        EXPECT_TRUE(before == ViewKind::Label || before == ViewKind::CheckBox) << layout[i].id;
         const Rect96 &box = layout[i].rect, &above = layout[i - 1].rect;
         EXPECT_TRUE(above.Bottom() <= box.y && box.y - above.Bottom() <= 8 && above.x == box.x) << layout[i].id;
+    }
+}
+
+// A control under another would never get its clicks.
+TEST(MainWindowLayout, ControlsSitInsideTheWindowWithoutOverlapping) {
+    const auto layout = Form1Layout();
+    for (size_t i = 0; i < layout.size(); ++i) {
+        const Rect96& a = layout[i].rect;
+        EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.Right() <= kForm1Width && a.Bottom() <= kForm1Height) << layout[i].id;
+        for (size_t j = i + 1; j < layout.size(); ++j) {
+            const Rect96& b = layout[j].rect;
+            EXPECT_TRUE(a.Right() <= b.x || b.Right() <= a.x || a.Bottom() <= b.y || b.Bottom() <= a.y)
+                << layout[i].id << " and " << layout[j].id;
+        }
     }
 }
 
