@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "app/wiring.h"
-#include "model/form1.h"
 #include "shell/button_faces.h"
 #include "shell/hover.h"
-#include "tests/native/support/fakes.h"
+#include "tests/native/support/game_folder.h"
 
 namespace pp {
 namespace {
@@ -22,7 +20,7 @@ ButtonFaceSet FacesAt(int scale) {
     return faces;
 }
 
-class Hover : public testing::Test {
+class Hover : public GameFolder {
   protected:
     void ExpectButtonsShow(const ButtonFaceSet& faces, std::initializer_list<int> lit) {
         for (int i : kImageButtonIndexes) {
@@ -32,51 +30,31 @@ class Hover : public testing::Test {
             EXPECT_EQ(form.NBU.at(i).Picture(), faces.at(i).normal) << i;
         }
     }
-
-    FakeOs fake;
-    Form1 form{fake.os};
-    bool wired = (WireHandlers(form), true);
 };
 
-// Faces go in before the load, and the hover set-up keeps them as the normal pictures. Only the
-// pitch puts a button out: from one button straight onto another leaves both lit.
+// Only the pitch puts a button out: from one button straight onto another leaves both lit. New
+// faces (a change of resolution) keep each button's state and replace every old picture.
 TEST_F(Hover, ButtonsAndLinksLightUpUntilTheMouseCrossesThePitch) {
-    const ButtonFaceSet faces = FacesAt(1);
-    InstallButtonFaces(form, faces);
+    InstallButtonFaces(form, FacesAt(1));
     SetUpHover(form);
     EXPECT_EQ(form.FLB[3].ForeColor(), kLinkColor);
-    HoverImageButton(form, 1);
-    HoverImageButton(form, 2);
-    HoverImageButton(form, 7);  // no such element: nothing happens
-    HoverLink(form, 0);
-    HoverLink(form, 3);
-    HoverLink(form, 5);
+    for (int button : {1, 2, 7})  // 7: no such element, nothing happens
+        HoverImageButton(form, button);
+    for (int link : {0, 3, 5})
+        HoverLink(form, link);
+    ButtonFaceSet faces = FacesAt(2);
+    faces[7] = faces.at(1);  // no such button: skipped
+    InstallButtonFaces(form, faces);
     ExpectButtonsShow(faces, {1, 2});
+    EXPECT_EQ(form.FBU.count(7), 0u);
     EXPECT_EQ(form.FLB[0].ForeColor(), kLinkHoverColor);
     EXPECT_EQ(form.FLB[3].ForeColor(), kLinkHoverColor);
     ResetHover(form);
     ExpectButtonsShow(faces, {});
     EXPECT_EQ(form.FLB[3].ForeColor(), kLinkColor);
-    PressOnBackground(form, MouseButton::Right);
-    PressOnBackground(form, MouseButton::Middle);
-    PressOnBackground(form, MouseButton::Left);
+    for (MouseButton button : {MouseButton::Right, MouseButton::Middle, MouseButton::Left})
+        PressOnBackground(form, button);
     EXPECT_EQ(fake.window.drags, 1);  // only the left button drags the window
-}
-
-// A change of resolution makes new faces while the mouse may rest on a button: that button stays
-// lit in the new scale, the others stay normal, and no picture of the old scale survives anywhere.
-TEST_F(Hover, NewFacesKeepEachButtonsStateAndReplaceEveryOldPicture) {
-    InstallButtonFaces(form, FacesAt(1));
-    SetUpHover(form);
-    HoverImageButton(form, 2);
-    HoverImageButton(form, 99);
-    ButtonFaceSet faces = FacesAt(2);
-    faces[7] = faces.at(1);  // no such button: skipped
-    InstallButtonFaces(form, faces);
-    ExpectButtonsShow(faces, {2, 99});
-    ResetHover(form);
-    ExpectButtonsShow(faces, {});
-    EXPECT_EQ(form.FBU.count(7), 0u);
 }
 
 }  // namespace

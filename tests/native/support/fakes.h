@@ -34,8 +34,6 @@ using PathSet = std::set<std::string, PathLess>;
 
 class MemoryFileSystem : public FileSystem {
   public:
-    static constexpr int kFileNotFound = 2;
-
     void Put(const std::string& path, std::string contents) { files_[path] = std::move(contents); }
     bool Has(const std::string& path) const { return files_.count(path) != 0; }
     const std::string& Contents(const std::string& path) const { return files_.at(path); }
@@ -62,10 +60,9 @@ class MemoryFileSystem : public FileSystem {
     std::string ReadWholeText(const std::string& path) override {
         if (failingReads.count(path))
             throw FileError(5, "Access is denied.");
-        auto it = files_.find(path);
-        if (it == files_.end())
-            throw FileError(kFileNotFound, "File not found");
-        return it->second;
+        if (!files_.count(path))
+            throw FileError(2, "File not found");
+        return files_.at(path);
     }
 
   private:
@@ -120,21 +117,16 @@ class MemorySettingsStore : public SettingsStore {
 // Each write adds its section at the end of the file, so a section written twice would show.
 class MemoryProfileWriter : public ProfileWriter {
   public:
+    using Entries = std::vector<std::pair<std::string, std::string>>;
     explicit MemoryProfileWriter(MemoryFileSystem& files) : files_(files) {}
     int writes = 0;
 
-    bool WriteEntry(const std::string& section,
-                    const std::string& key,
-                    const std::string& value,
-                    const std::string& path) override {
-        return WriteSection(section, {{key, value}}, path);
+    bool WriteEntry(const std::string& s, const std::string& k, const std::string& v, const std::string& f) override {
+        return WriteSection(s, {{k, v}}, f);
     }
-    bool WriteSection(const std::string& section,
-                      const std::vector<std::pair<std::string, std::string>>& entries,
-                      const std::string& path) override {
+    bool WriteSection(const std::string& section, const Entries& entries, const std::string& path) override {
         ++writes;
-        std::string text = files_.Has(path) ? files_.Contents(path) : "";
-        text += "[" + section + "]\r\n";
+        std::string text = (files_.Has(path) ? files_.Contents(path) : "") + "[" + section + "]\r\n";
         for (const auto& [key, value] : entries)
             text += key + "=" + value + "\r\n";
         files_.Put(path, text);
@@ -190,11 +182,10 @@ class ScriptedKeys : public KeyState {
     std::vector<int> asked;
     uint16_t AsyncKeyState(int virtualKey) override {
         asked.push_back(virtualKey);
-        if (answers.empty())
-            return 0;
-        uint16_t a = answers.front();
-        answers.pop_front();
-        return a;
+        const uint16_t answer = answers.empty() ? 0 : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
     }
 };
 
@@ -204,8 +195,7 @@ class MemoryPictures : public PictureLoader {
     std::vector<std::string> loads;
     PictureRef Load(const std::string& path) override {
         loads.push_back(path);
-        auto it = pictures.find(path);
-        return it == pictures.end() ? nullptr : it->second;
+        return pictures.count(path) ? pictures.at(path) : nullptr;
     }
 };
 
