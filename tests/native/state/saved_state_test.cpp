@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "config/catalogue.h"
 #include "state/saved_state.h"
 #include "tests/native/support/game_folder.h"
 
@@ -54,16 +55,21 @@ TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
 }
 
 // A text that is no whole number, or a value the control does not take, leaves the control in its
-// design-time state (the keep box is checked at design time) and the next key is still read.
+// design-time state (the keep box is checked at design time) and the next key is still read. The
+// modifier boxes take only what their keys let through: a blank would cut the directive in two.
 TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
-    for (const char* value : {"yes", "", "3", "-1", " 0", "0.0", "4294967296", "cb8=High"}) {
+    for (const std::string value : {"yes", "", "3", " 0", "0.0", "4294967296", "cb8=High", "-1.5", "1..2-", "0,5",
+                                    "1e3", "0.5 DEBUG_SHOOTOUT=1"}) {
         fake.settings.values.clear();
-        Store("c2", value);
-        Store("cb8", value);
+        for (const char* key : {"c2", "cb8", "c71", "c72"})
+            Store(key, value);
+        Store("c70", "1");
         auto run = Start();
         EXPECT_EQ(run->Check2.Value(), 1) << value;
         EXPECT_EQ(run->Combo8.ListIndex(), -1) << value;
         EXPECT_EQ(run->Combo9.ListIndex(), 0) << value;
+        const std::string typable = std::all_of(value.begin(), value.end(), ModifierKeyPasses) ? value : "0.5";
+        EXPECT_EQ(run->ZMO.Text() + "|" + run->HMO.Text(), typable + "|" + typable) << value;
     }
     Store("cb1", "400");  // beyond the team list: no selection, no directive
     Store("cb7", "-1");
@@ -72,21 +78,6 @@ TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
     EXPECT_EQ(run->slots.Read(50), "");
     EXPECT_EQ(run->Combo7.ListIndex(), -1);
     EXPECT_EQ(run->slots.Read(56), "");
-}
-
-// The modifier boxes take only what their keys let through; a stored text they could not hold (a
-// blank would cut the directive in two) leaves the box on 0.5, and the next save sends that.
-TEST_F(SavedState, ModifierTextTheBoxCouldNotHoldIsNotTaken) {
-    const std::vector<std::pair<std::string, std::string>> cases = {{"-1.5", "-1.5"}, {"1..2-", "1..2-"},
-                                                                    {"", ""},         {"0,5", "0.5"},
-                                                                    {"1e3", "0.5"},   {"0.5 DEBUG_SHOOTOUT=1", "0.5"}};
-    for (const auto& [stored, shown] : cases) {
-        Store("c70", "1");
-        Store("c71", stored);
-        Store("c72", stored);
-        auto run = Start();
-        EXPECT_EQ(run->ZMO.Text() + "|" + run->HMO.Text(), shown + "|" + shown) << '"' << stored << '"';
-    }
 }
 
 // An unreadable store answers as an empty one; a store that throws for one key still gets every
