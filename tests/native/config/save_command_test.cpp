@@ -14,7 +14,6 @@ using SaveCommand = GameFolder;
 TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
     const std::vector<std::pair<std::string, std::optional<ProfileEntry>>> cases = {
         {"OPTIONS/BOOKINGS=1", ProfileEntry{"OPTIONS", "BOOKINGS", "1"}},
-        {"SIDE_SELECT=-h", ProfileEntry{"", "SIDE_SELECT", "-h"}},
         {"KEY=A=B", ProfileEntry{"", "KEY", "A"}},                         // a second "=" ends the value
         {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "/" ends the middle
         {"GUI//SKIP_TITLE=1", ProfileEntry{"", "GUI//SKIP_TITLE", "1"}},   // empty middle: empty section
@@ -96,7 +95,7 @@ TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
         FakeOs other;
         other.InstallGame();
         other.files.Put(kGameRoot + "user.ini", "[OLD]\r\nX=1\r\n");
-        for (const std::string& file : kRequiredFiles)
+        for (const std::string& file : kRequiredFiles)  // the save checks the game is there first
             other.files.Put("Label2" + file, "");
         WiredForm run(other.os);
         run.LP.SetCaption(setup == 2 ? "Label2" : kGameRoot);

@@ -67,24 +67,14 @@ TEST(FindInList, ExactAndPrefixIgnoringCaseInWrapAroundOrder) {
     EXPECT_EQ(FindInList(LineList(), "", false, -1), -1);
 }
 
-TEST(SplitAtCrLf, CutsOnlyAtTheCrLfPair) {
-    const std::vector<std::pair<std::string, Items>> cases = {
-        {"", {""}},
-        {"a\r\nb\r\n", {"a", "b", ""}},
-        {"a\r\r\nb", {"a\r", "b"}},
-        {"a\n\r\nb", {"a\n", "b"}},
-    };
-    for (const auto& [text, pieces] : cases)
-        EXPECT_EQ(SplitAtCrLf(text), pieces) << testing::PrintToString(text);
-}
-
-// A list file of any bytes loads as far as it goes: its non-empty CR LF lines, after what the
-// list holds already; a missing file raises "file not found" and adds nothing.
+// A list file of any bytes loads as far as it goes: its non-empty lines, cut only at CR LF, after
+// what the list holds already; a missing file raises "file not found" and adds nothing.
 TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
     const std::string megabyte(1 << 20, 'N');
     const std::vector<std::pair<std::string, Items>> cases = {
         {"Alpha,1\r\n\r\nBeta,2\r\n   \r\n", {"Alpha,1", "Beta,2", "   "}},
         {"Zulu,1\rAlpha,2\nB\r", {"Zulu,1\rAlpha,2\nB\r"}},
+        {"a\r\r\nb\n\r\nc", {"a\r", "b\n", "c"}},
         {std::string("\0\x01\xFF,\x02\r\n\x80,\0", 10), {std::string("\0\x01\xFF,\x02", 5), std::string("\x80,\0", 3)}},
         {megabyte + ",7", {megabyte + ",7"}},
     };

@@ -17,9 +17,22 @@ class Termination : public GameFolder {
     }
 };
 
-// The pass lists the whole walk, names and ids, selects the last match of the whole name and ends
-// it alone, then unloads its window; a fresh load looks for the design-time name again.
+// Disarmed, the timer runs no pass; armed, the pass ends unloaded whatever fails. It lists the whole
+// walk, names and ids, selects the last match of the whole name and ends it alone, then unloads its
+// window; a fresh load looks for the design-time name again.
 TEST_F(Termination, PassEndsTheLastProcessOfTheWholeName) {
+    fake.processes.running = {{"drc.exe", 9}};
+    form.TerminatorWindow().TS.Tick();
+    EXPECT_EQ(fake.processes.snapshots, 0);
+    fake.processes.refusingEnd = true;
+    PassAimedAt(nullptr);
+    fake.processes.failingSnapshot = true;
+    PassAimedAt(nullptr);
+    EXPECT_EQ(form.LoadedTerminator(), nullptr);
+    EXPECT_EQ(fake.processes.snapshots, 2);
+    EXPECT_TRUE(fake.processes.ended.empty());
+    fake.processes.refusingEnd = false;
+    fake.processes.failingSnapshot = false;
     fake.processes.running = {{"fifa09.exe", 40}, {"drc.exe", 41}, {"FIFA09.EXE", 42}, {"notepad.exe", 43}};
     std::vector<std::string> lists;
     fake.processes.beforeEnding = [&] {
@@ -40,21 +53,6 @@ TEST_F(Termination, PassEndsTheLastProcessOfTheWholeName) {
         PassAimedAt("fifa09.exe");
         EXPECT_EQ(fake.processes.ended.size(), 3u) << other;
     }
-}
-
-// Disarmed, the timer runs no pass; armed, the pass ends disarmed and unloaded whatever fails.
-TEST_F(Termination, PassRunsOnlyArmedAndEndsUnloadedWhateverFails) {
-    fake.processes.running = {{"drc.exe", 9}};
-    form.TerminatorWindow().TS.Tick();
-    EXPECT_EQ(fake.processes.snapshots, 0);
-    fake.processes.refusingEnd = true;
-    PassAimedAt(nullptr);
-    EXPECT_EQ(form.LoadedTerminator(), nullptr);
-    fake.processes.failingSnapshot = true;
-    PassAimedAt(nullptr);
-    EXPECT_EQ(form.LoadedTerminator(), nullptr);
-    EXPECT_EQ(fake.processes.snapshots, 2);
-    EXPECT_TRUE(fake.processes.ended.empty());
 }
 
 }  // namespace

@@ -22,15 +22,7 @@ inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR
 // Thrown where the real program would end at once; no std::exception, so error-ignoring code lets it through.
 struct ProgramEnded {};
 
-// File names compare without regard to case, as on Windows.
-struct PathLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-        });
-    }
-};
-using PathSet = std::set<std::string, PathLess>;
+using PathSet = std::set<std::string>;
 
 class MemoryFileSystem : public FileSystem {
   public:
@@ -66,7 +58,7 @@ class MemoryFileSystem : public FileSystem {
     }
 
   private:
-    std::map<std::string, std::string, PathLess> files_;
+    std::map<std::string, std::string> files_;
 };
 
 class FakeHost : public ProgramHost {
@@ -191,7 +183,7 @@ class ScriptedKeys : public KeyState {
 
 class MemoryPictures : public PictureLoader {
   public:
-    std::map<std::string, PictureRef, PathLess> pictures;
+    std::map<std::string, PictureRef> pictures;
     std::vector<std::string> loads;
     PictureRef Load(const std::string& path) override {
         loads.push_back(path);
