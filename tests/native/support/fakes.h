@@ -22,14 +22,12 @@ inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR
 // Thrown where the real program would end at once; no std::exception, so error-ignoring code lets it through.
 struct ProgramEnded {};
 
-using PathSet = std::set<std::string>;
-
 class MemoryFileSystem : public FileSystem {
   public:
     void Put(const std::string& path, std::string contents) { files_[path] = std::move(contents); }
     bool Has(const std::string& path) const { return files_.count(path) != 0; }
     const std::string& Contents(const std::string& path) const { return files_.at(path); }
-    PathSet failingCopies, failingLookups, failingReads, failingDeletes;
+    std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes;
     std::vector<std::string> lookups, deletions;
 
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
