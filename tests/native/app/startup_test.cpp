@@ -12,9 +12,6 @@ class StartUp : public GameFolder {
   protected:
     StartUp() { form.LP.SetCaption("Label2"); }  // as designed, before the start-up finds the root
 
-    bool Loads() {
-        return Runs([&] { form.Load(); });
-    }
     Items ConfigurationFilesPresent() const {
         Items present;
         for (const char* name : {"common.ini", "locale.ini", "sku.ini", "situation.ini", "bak_common.ini",
@@ -42,7 +39,7 @@ TEST(GameRoot, TwoLevelsAboveTheToolFolder) {
 TEST_F(StartUp, FindsTheGameRootAndFillsTheListsFromItsListFiles) {
     fake.files.Put(kGameRoot + "KWTR\\teams.ini", "Zeta,1\r\nalpha,2\r\nBeta,3\r\nzeta,4\r\n");
     fake.host.programFolder = kGameRoot + "KWTR\\ABCD";
-    ASSERT_TRUE(Loads());
+    ASSERT_TRUE(Runs([&] { form.Load(); }));
     EXPECT_EQ(form.GameRoot(), kGameRoot);
     EXPECT_EQ(form.List1.List().Items(), (Items{"Zeta,1", "alpha,2", "Beta,3", "zeta,4"}));
     EXPECT_EQ(form.Combo1.List().Items(), (Items{"alpha", "Beta", "Zeta", "zeta"}));
@@ -56,7 +53,7 @@ TEST_F(StartUp, FindsTheGameRootAndFillsTheListsFromItsListFiles) {
 TEST_F(StartUp, SecondCopyEndsBeforeAnyFileIsTouched) {
     fake.host.anotherCopy = true;
     fake.files.Put(kGameRoot + "common.ini", "c");
-    EXPECT_FALSE(Loads());
+    EXPECT_FALSE(Runs([&] { form.Load(); }));
     EXPECT_EQ(fake.host.messages, (Items{std::string(kApplicationTitle) + ": Already running !"}));
     EXPECT_TRUE(fake.files.lookups.empty());
     EXPECT_EQ(ConfigurationFilesPresent(), (Items{"common.ini=c"}));
@@ -69,7 +66,7 @@ TEST_F(StartUp, MovesTheConfigurationFilesAsideOnce) {
         fake.files.Put(kGameRoot + name, name);
     fake.files.failingCopies.insert(kGameRoot + "bak_locale.ini");
     fake.files.failingReads.insert(kGameRoot + "KWTR\\teams.ini");
-    ASSERT_TRUE(Loads());
+    ASSERT_TRUE(Runs([&] { form.Load(); }));
     EXPECT_EQ(form.Combo1.List().Count(), 0);
     EXPECT_EQ(form.Combo5.List().Count(), 2);
     const Items moved = {"locale.ini=locale.ini", "bak_common.ini=common.ini", "bak_sku.ini=sku.ini",

@@ -84,23 +84,19 @@ class MemorySettingsStore : public SettingsStore {
         return a + "|" + s + "|" + k;
     }
     std::optional<std::string> Get(const std::string& a, const std::string& s, const std::string& k) override {
-        Throw(k);
+        if (throwingKeys.count(k))
+            throw std::runtime_error("settings store failed");
         auto it = values.find(Address(a, s, k));
         return failing || it == values.end() ? std::nullopt : std::optional(it->second);
     }
     bool Save(const std::string& a, const std::string& s, const std::string& k, const std::string& v) override {
-        Throw(k);
+        if (throwingKeys.count(k))
+            throw std::runtime_error("settings store failed");
         if (failing)
             return false;
         values[Address(a, s, k)] = v;
         savedKeys.push_back(k);
         return true;
-    }
-
-  private:
-    void Throw(const std::string& k) const {
-        if (throwingKeys.count(k))
-            throw std::runtime_error("settings store failed for " + k);
     }
 };
 
