@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -104,7 +103,8 @@ class MemorySettingsStore : public SettingsStore {
 class MemoryProfileWriter : public ProfileWriter {
   public:
     using Entries = std::vector<std::pair<std::string, std::string>>;
-    explicit MemoryProfileWriter(MemoryFileSystem& files) : files_(files) {}
+    explicit MemoryProfileWriter(MemoryFileSystem& f) : files(f) {}
+    MemoryFileSystem& files;
     int writes = 0;
 
     bool WriteEntry(const std::string& s, const std::string& k, const std::string& v, const std::string& f) override {
@@ -112,15 +112,12 @@ class MemoryProfileWriter : public ProfileWriter {
     }
     bool WriteSection(const std::string& section, const Entries& entries, const std::string& path) override {
         ++writes;
-        std::string text = (files_.Has(path) ? files_.Contents(path) : "") + "[" + section + "]\r\n";
+        std::string text = (files.Has(path) ? files.Contents(path) : "") + "[" + section + "]\r\n";
         for (const auto& [key, value] : entries)
             text += key + "=" + value + "\r\n";
-        files_.Put(path, text);
+        files.Put(path, text);
         return true;
     }
-
-  private:
-    MemoryFileSystem& files_;
 };
 
 class RecordingShell : public ShellOpener {
@@ -142,7 +139,6 @@ class FakeProcessTable : public ProcessTable {
     std::vector<uint32_t> ended;
     int snapshots = 0;
     bool failingSnapshot = false, refusingEnd = false;
-    std::function<void()> beforeEnding;
 
     std::vector<ProcessEntry> Snapshot() override {
         ++snapshots;
@@ -151,8 +147,6 @@ class FakeProcessTable : public ProcessTable {
         return running;
     }
     bool EndProcess(uint32_t id) override {
-        if (beforeEnding)
-            beforeEnding();
         auto it = std::find_if(running.begin(), running.end(), [&](const ProcessEntry& e) { return e.id == id; });
         if (refusingEnd || it == running.end())
             return false;
