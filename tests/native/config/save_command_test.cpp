@@ -28,9 +28,9 @@ TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
         EXPECT_EQ(SplitDirective(token), entry) << testing::PrintToString(token);
 }
 
-// What the game gets from a first run (its line) and from a run with a rich stored state (its line
-// and user.ini), byte for byte.
-TEST_F(SaveCommand, DirectiveLineAndUserIniOfAFirstRunAndOfARichState) {
+// What the game gets, byte for byte: the directive line of a first run (every slot in its place) and
+// the user.ini of a run with a rich stored state (every value, the cheat text's entries first).
+TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     auto first = Start();
     first->Check2.SetValue(1);
     RunSaveCommand(*first);
@@ -60,18 +60,6 @@ TEST_F(SaveCommand, DirectiveLineAndUserIniOfAFirstRunAndOfARichState) {
     rich->OT.Select(2);
     RunSaveCommand(*rich);
     RunSaveCommand(*rich);  // a second save starts from an empty token list and a fresh file
-    EXPECT_EQ(
-        rich->Tx2.Text(),
-        "   AUDIO=1 VIDEO=1 WINDOWED=1  DISABLE_NIS=1 OPTIONS/OFFSIDE=1 OPTIONS/INJURIES=1 OPTIONS/BOOKINGS=1 "
-        "GUI/SKIP_TITLE=1 OPTIONS/TIMEDISPLAY=1 OPTIONS/POSTFX_IN_GAMEPLAY=1 OPTIONS/HOME_PLAYER_NAMEBAR=1 "
-        "OPTIONS/AWAY_PLAYER_NAMEBAR=1 OPTIONS/DEPTH_OF_FIELD=1 PERFECT_GOALIE=1 NO_SECOND_YELLOW=1 "
-        "NO_IMMEDIATE_RED_CARDS=1  OPTIONS/WIDESCREEN=1 ALLOW_DEBUG_FREE_CAM=1   NO_EXTRA_TIME=1 NEVERENDING_GAME=1 "
-        " OPTIONS/FINGRASS=1                       HOME_TEAM=1 AWAY_TEAM=3 HOME_TEAM_KIT=3 AWAY_TEAM_KIT=2 "
-        "STADIUM=10 LIGHTING=2 RESOLUTION=1600x1200x32  OPTIONS/CAMERA=13 OPTIONS/DIFFICULTY_LEVEL=5 "
-        "OPTIONS/CAMERA_ZOOM=100 OPTIONS/GAME_SPEED=3 OPTIONS/CAMERA_HEIGHT=70  OPTIONS/RADAR=2 "
-        "OPTIONS/SHADER_QUALITY=2 "
-        "  OPTIONS/PLAYER_MARKER=1  CAMERA_BIG_ZOOM_MODIFIER=0.35 CAMERA_BIG_HEIGHT_MODIFIER=-1.5  "
-        "                      OPTIONS/QUALITY=2 SIDE_SELECT=-a  HALF_SECONDS=5400 ");
     EXPECT_EQ(UserIni(),
               "[OPTIONS]\r\nBOOKINGS=1\r\nOFFSIDE=1\r\nINJURIES=1\r\nTIMEDISPLAY=1\r\nPOSTFX_IN_GAMEPLAY=1\r\n"
               "HOME_PLAYER_NAMEBAR=1\r\nAWAY_PLAYER_NAMEBAR=1\r\nDEPTH_OF_FIELD=1\r\nWIDESCREEN=1\r\n"
