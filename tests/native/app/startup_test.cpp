@@ -8,8 +8,7 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-class StartUp : public GameFolder {
-  protected:
+struct StartUp : GameFolder {
     StartUp() { form.LP.SetCaption("Label2"); }  // as designed, before the start-up finds the root
 
     Items ConfigurationFilesPresent() const {

@@ -10,8 +10,7 @@ PictureRef Solid(uint32_t colour) {
     return std::make_shared<const Picture>(2, 2, colour);
 }
 
-class TeamChoice : public GameFolder {
-  protected:
+struct TeamChoice : GameFolder {
     TeamChoice() { fake.pictures.pictures[kGameRoot + "KWTR\\PP09\\de.jpg"] = defaultLogo; }
 
     // The list files as start-up loads them: the records in file order, the names sorted.

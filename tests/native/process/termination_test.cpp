@@ -5,8 +5,7 @@
 namespace pp {
 namespace {
 
-class Termination : public GameFolder {
-  protected:
+struct Termination : GameFolder {
     // A start command aims the terminator at the game; F12 arms it; its timer runs the pass.
     void PassAimedAt(const char* target) {
         if (target)

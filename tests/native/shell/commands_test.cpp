@@ -7,8 +7,7 @@
 namespace pp {
 namespace {
 
-class Commands : public GameFolder {
-  protected:
+struct Commands : GameFolder {
     Commands() {
         form.CM1.onClick = [this] { done.push_back("save"); };
         form.CM2.onClick = [this] { done.push_back("start"); };

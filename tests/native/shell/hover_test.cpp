@@ -20,8 +20,7 @@ ButtonFaceSet FacesAt(int scale) {
     return faces;
 }
 
-class Hover : public GameFolder {
-  protected:
+struct Hover : GameFolder {
     void ExpectButtonsShow(const ButtonFaceSet& faces, std::initializer_list<int> lit) {
         for (int i : kImageButtonIndexes) {
             const bool isLit = std::find(lit.begin(), lit.end(), i) != lit.end();

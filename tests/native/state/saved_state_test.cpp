@@ -11,8 +11,7 @@
 namespace pp {
 namespace {
 
-class SavedState : public GameFolder {
-  protected:
+struct SavedState : GameFolder {
     void Store(const std::string& key, const std::string& value) { fake.settings.values[StoreKey(key)] = value; }
     std::string Stored(const std::string& key) const { return fake.settings.values.at(StoreKey(key)); }
 };

@@ -58,8 +58,7 @@ class MemoryFileSystem : public FileSystem {
     std::map<std::string, std::string> files_;
 };
 
-class FakeHost : public ProgramHost {
-  public:
+struct FakeHost : ProgramHost {
     std::string programFolder = kGameRoot + "KWTR\\PP09";
     bool anotherCopy = false;
     std::vector<std::string> messages;
@@ -72,8 +71,7 @@ class FakeHost : public ProgramHost {
     [[noreturn]] void EndNow() override { throw ProgramEnded{}; }
 };
 
-class MemorySettingsStore : public SettingsStore {
-  public:
+struct MemorySettingsStore : SettingsStore {
     std::map<std::string, std::string> values;  // "application|section|key" -> text
     std::vector<std::string> savedKeys;
     bool failing = false;
@@ -100,8 +98,7 @@ class MemorySettingsStore : public SettingsStore {
 };
 
 // Each write adds its section at the end of the file, so a section written twice would show.
-class MemoryProfileWriter : public ProfileWriter {
-  public:
+struct MemoryProfileWriter : ProfileWriter {
     using Entries = std::vector<std::pair<std::string, std::string>>;
     explicit MemoryProfileWriter(MemoryFileSystem& f) : files(f) {}
     MemoryFileSystem& files;
@@ -120,8 +117,7 @@ class MemoryProfileWriter : public ProfileWriter {
     }
 };
 
-class RecordingShell : public ShellOpener {
-  public:
+struct RecordingShell : ShellOpener {
     struct Call {
         std::string file, parameters, folder;
     };
@@ -133,8 +129,7 @@ class RecordingShell : public ShellOpener {
     }
 };
 
-class FakeProcessTable : public ProcessTable {
-  public:
+struct FakeProcessTable : ProcessTable {
     std::vector<ProcessEntry> running;
     std::vector<uint32_t> ended;
     int snapshots = 0;
@@ -156,8 +151,7 @@ class FakeProcessTable : public ProcessTable {
     }
 };
 
-class ScriptedKeys : public KeyState {
-  public:
+struct ScriptedKeys : KeyState {
     std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
     std::vector<int> asked;
     uint16_t AsyncKeyState(int virtualKey) override {
@@ -169,8 +163,7 @@ class ScriptedKeys : public KeyState {
     }
 };
 
-class MemoryPictures : public PictureLoader {
-  public:
+struct MemoryPictures : PictureLoader {
     std::map<std::string, PictureRef> pictures;
     std::vector<std::string> loads;
     PictureRef Load(const std::string& path) override {
@@ -179,8 +172,7 @@ class MemoryPictures : public PictureLoader {
     }
 };
 
-class RecordingWindow : public WindowHost {
-  public:
+struct RecordingWindow : WindowHost {
     int drags = 0, minimises = 0, closes = 0;
     void BeginDrag() override { ++drags; }
     void Minimise() override { ++minimises; }

@@ -19,8 +19,7 @@ struct WiredForm : Form1 {
 
 // The game installed at kGameRoot, and a wired main window that knows its game root (as after
 // start-up, without having run it).
-class GameFolder : public testing::Test {
-  protected:
+struct GameFolder : testing::Test {
     GameFolder() {
         fake.InstallGame();
         form.LP.SetCaption(kGameRoot);
