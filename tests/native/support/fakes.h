@@ -28,7 +28,6 @@ class MemoryFileSystem : public FileSystem {
     const std::string& Contents(const std::string& path) const { return files_.at(path); }
     std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes;
     std::vector<std::string> lookups, deletions;
-
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
@@ -62,7 +61,6 @@ struct FakeHost : ProgramHost {
     std::string programFolder = kGameRoot + "KWTR\\PP09";
     bool anotherCopy = false;
     std::vector<std::string> messages;
-
     std::string ProgramFolder() override { return programFolder; }
     bool AnotherCopyRunning() override { return anotherCopy; }
     void ShowStopMessage(const std::string& text, const std::string& title) override {
@@ -76,7 +74,6 @@ struct MemorySettingsStore : SettingsStore {
     std::vector<std::string> savedKeys;
     bool failing = false;
     std::set<std::string> throwingKeys;
-
     static std::string Address(const std::string& a, const std::string& s, const std::string& k) {
         return a + "|" + s + "|" + k;
     }
@@ -103,7 +100,6 @@ struct MemoryProfileWriter : ProfileWriter {
     explicit MemoryProfileWriter(MemoryFileSystem& f) : files(f) {}
     MemoryFileSystem& files;
     int writes = 0;
-
     bool WriteEntry(const std::string& s, const std::string& k, const std::string& v, const std::string& f) override {
         return WriteSection(s, {{k, v}}, f);
     }
@@ -134,7 +130,6 @@ struct FakeProcessTable : ProcessTable {
     std::vector<uint32_t> ended;
     int snapshots = 0;
     bool failingSnapshot = false, refusingEnd = false;
-
     std::vector<ProcessEntry> Snapshot() override {
         ++snapshots;
         if (failingSnapshot)

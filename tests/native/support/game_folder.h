@@ -17,8 +17,7 @@ struct WiredForm : Form1 {
     explicit WiredForm(Os& os) : Form1(os) { WireHandlers(*this); }
 };
 
-// The game installed at kGameRoot, and a wired main window that knows its game root (as after
-// start-up, without having run it).
+// The game installed at kGameRoot; a wired main window that knows its root without a start-up.
 struct GameFolder : testing::Test {
     GameFolder() {
         fake.InstallGame();
