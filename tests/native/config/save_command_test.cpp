@@ -74,10 +74,9 @@ TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     EXPECT_EQ(rich->Lva.List().Count(), 106);  // one token more than the blanks of the work text, once
 }
 
-// user.ini is left as it was with the keep box clear; when it cannot be deleted (read-only, held
-// open by another program), rather than mixing new entries into old ones; and without the game
-// root's trailing separator, whose bare name would send the profile writer to the system folder.
-// The game gets its line all the same.
+// user.ini is left as it was with the keep box clear; when it cannot be deleted (held open), rather
+// than mixing new entries into old ones; and without the game root's trailing separator, whose bare
+// name would send the profile writer to the system folder. The game gets its line all the same.
 TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
     for (int setup = 0; setup < 3; ++setup) {
         FakeOs other;

@@ -17,7 +17,7 @@ struct Termination : GameFolder {
 };
 
 // Disarmed, the timer runs no pass; armed, the pass ends unloaded whatever fails. It ends the last
-// process of the whole name alone; a fresh load looks for the design-time name again.
+// process of the whole name alone; arming keeps the aim, a fresh load aims at the design-time name.
 TEST_F(Termination, PassEndsTheLastProcessOfTheWholeName) {
     fake.processes.running = {{"drc.exe", 9}};
     form.TerminatorWindow().TS.Tick();
