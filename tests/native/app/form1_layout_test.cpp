@@ -11,27 +11,12 @@ namespace pp {
 namespace {
 
 // Accessibility tools name a box after the label just before it in the z-order, the table's order;
-// the player reads the caption right above the box. A label shown twice leaves another box unnamed.
-TEST(MainWindowLayout, EveryBoxComesRightAfterItsOwnCaptionWhichSitsAboveIt) {
+// the player reads the caption right above the box. A label shown twice leaves another box unnamed;
+// a control under another would never get its clicks.
+TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionAndNoControlOverAnother) {
     FakeOs fake;
     Form1 form(fake.os);
     std::set<const Label*> captions;
-    const auto layout = Form1Layout();
-    for (size_t i = 0; i < layout.size(); ++i) {
-        if (const auto* caption = std::get_if<CaptionView>(&layout[i].shows)) {
-            EXPECT_TRUE(captions.insert(&caption->Model(form)).second) << layout[i].id;
-        }
-        if (layout[i].kind != ViewKind::ComboBox && layout[i].kind != ViewKind::TextBox)
-            continue;
-        const ViewKind before = layout[i - 1].kind;
-        EXPECT_TRUE(before == ViewKind::Label || before == ViewKind::CheckBox) << layout[i].id;
-        const Rect96 &box = layout[i].rect, &above = layout[i - 1].rect;
-        EXPECT_TRUE(above.Bottom() <= box.y && box.y - above.Bottom() <= 8 && above.x == box.x) << layout[i].id;
-    }
-}
-
-// A control under another would never get its clicks.
-TEST(MainWindowLayout, ControlsSitInsideTheWindowWithoutOverlapping) {
     const auto layout = Form1Layout();
     for (size_t i = 0; i < layout.size(); ++i) {
         const Rect96& a = layout[i].rect;
@@ -41,6 +26,15 @@ TEST(MainWindowLayout, ControlsSitInsideTheWindowWithoutOverlapping) {
             EXPECT_TRUE(a.Right() <= b.x || b.Right() <= a.x || a.Bottom() <= b.y || b.Bottom() <= a.y)
                 << layout[i].id << " and " << layout[j].id;
         }
+        if (const auto* caption = std::get_if<CaptionView>(&layout[i].shows)) {
+            EXPECT_TRUE(captions.insert(&caption->Model(form)).second) << layout[i].id;
+        }
+        if (layout[i].kind != ViewKind::ComboBox && layout[i].kind != ViewKind::TextBox)
+            continue;
+        const ViewKind before = layout[i - 1].kind;
+        EXPECT_TRUE(before == ViewKind::Label || before == ViewKind::CheckBox) << layout[i].id;
+        const Rect96& above = layout[i - 1].rect;
+        EXPECT_TRUE(above.Bottom() <= a.y && a.y - above.Bottom() <= 8 && above.x == a.x) << layout[i].id;
     }
 }
 

@@ -14,8 +14,7 @@ using SaveCommand = GameFolder;
 TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
     const std::vector<std::pair<std::string, std::optional<ProfileEntry>>> cases = {
         {"OPTIONS/BOOKINGS=1", ProfileEntry{"OPTIONS", "BOOKINGS", "1"}},
-        {"KEY=A=B", ProfileEntry{"", "KEY", "A"}},                         // a second "=" ends the value
-        {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "/" ends the middle
+        {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "=" or "/" ends a part
         {"GUI//SKIP_TITLE=1", ProfileEntry{"", "GUI//SKIP_TITLE", "1"}},   // empty middle: empty section
         {"CAMERA_BIG_HEIGHT_MODIFIER=", ProfileEntry{"", "CAMERA_BIG_HEIGHT_MODIFIER", ""}},
         {"", std::nullopt},

@@ -8,7 +8,9 @@
 namespace pp {
 namespace {
 
-TEST(Pixels, ABlendRoundsEachChannelToNearestAndIsOpaque) {
+// A blend rounds each channel to the nearest and is opaque. Per pixel, each pixel of the upper
+// picture goes by its own alpha, and the part outside the lower one is cut off on every side.
+TEST(Pixels, BlendsRoundToNearestAndClipAtTheEdges) {
     struct Case {
         uint32_t under, over, alpha, expected;
     };
@@ -24,11 +26,6 @@ TEST(Pixels, ABlendRoundsEachChannelToNearestAndIsOpaque) {
     Picture box(2, 2, 0xFF00FF00);
     BlendConstantAlpha(box, Picture(), 255);  // nothing to blend: unchanged, no crash
     EXPECT_EQ(box.At(1, 1), 0xFF00FF00u);
-}
-
-// Each pixel of the upper picture by its own alpha; the part outside the lower one is cut off on
-// every side.
-TEST(Pixels, APerPixelBlendUsesEachPixelsAlphaAndClipsAtTheEdges) {
     Picture over(2, 2, 0xFFFFFFFF);
     over.At(1, 0) = 0x00FFFFFF;  // see-through
     over.At(0, 1) = 0x80FFFFFF;  // half

@@ -6,19 +6,15 @@
 namespace pp {
 namespace {
 
-PictureRef Solid(uint32_t argb) {
-    return std::make_shared<const Picture>(72, 72, argb);
-}
-
 using Fades = GameFolder;
 
 // Alpha 15, 30, ... over the old picture (never over the last frame); the new picture, unblended,
 // becomes the old one at 255. The counter is shared: a second side's start sets it back to 0, each
 // tick of either side adds 15, and the side that reaches 255 ends while the other goes on from 0.
 TEST_F(Fades, EachTickBlendsFifteenMoreThroughTheSharedCounter) {
-    form.P_TEMP.SetPicture(Solid(0xFF000000));
-    form.P_LOAD.SetPicture(Solid(0xFFFFFFFF));
-    form.P_LOAD2.SetPicture(Solid(0xFF00FF00));
+    form.P_TEMP.SetPicture(std::make_shared<const Picture>(72, 72, 0xFF000000));
+    form.P_LOAD.SetPicture(std::make_shared<const Picture>(72, 72, 0xFFFFFFFF));
+    form.P_LOAD2.SetPicture(std::make_shared<const Picture>(72, 72, 0xFF00FF00));
     StartFade(form, Side::Home);
     for (uint32_t alpha = 15; alpha <= 75; alpha += 15) {
         form.TA.Tick();

@@ -13,7 +13,6 @@ namespace {
 
 struct SavedState : GameFolder {
     void Store(const std::string& key, const std::string& value) { fake.settings.values[StoreKey(key)] = value; }
-    std::string Stored(const std::string& key) const { return fake.settings.values.at(StoreKey(key)); }
 };
 
 TEST(ParseWholeNumber, TakesOnlyASignAndDigitsWithinInt) {
@@ -46,7 +45,7 @@ TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
     Start()->Unload();
     EXPECT_EQ(fake.settings.savedKeys, keys);
     for (const std::string& key : keys)
-        EXPECT_EQ(Stored(key) == given[key], key != "c20" && key != "cb18") << key;
+        EXPECT_EQ(fake.settings.values.at(StoreKey(key)) == given[key], key != "c20" && key != "cb18") << key;
 }
 
 // A text that is no whole number, or a value the control does not take, leaves the control in its
