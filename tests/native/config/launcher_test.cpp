@@ -8,10 +8,10 @@ namespace {
 
 using Launcher = GameFolder;
 
-// The game runs from the game root with the fresh directive line and the cheat text; the penalty
-// start puts the shoot-out first; either aims the terminator at the game, launched or not. Windows
-// takes a command line of 32,766 UTF-16 characters; a longer one is not handed on at all, so the
-// game never starts with its end cut off, and user.ini is written all the same.
+// The game runs from its root with the fresh line and the cheat text, the penalty start with the
+// shoot-out first; either aims the terminator at the game. A command line longer than the 32,766
+// UTF-16 characters Windows takes is not handed on at all (the game never starts with its end cut
+// off), and user.ini is written all the same.
 TEST_F(Launcher, StartCommandsRunTheGameWithTheLineAndTheCheatText) {
     form.slots.Write(2, "AUDIO=1");
     form.Check2.SetValue(1);

@@ -7,8 +7,7 @@ namespace {
 
 using ExitSequence = GameFolder;
 
-// The exit deletes user.ini unless the keep box is set, stores the state and drops an armed
-// termination pass.
+// The exit deletes user.ini unless kept, stores the state and drops an armed termination pass.
 TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
     fake.processes.running = {{"drc.exe", 20}};
     for (int keep : {0, 1, 2}) {

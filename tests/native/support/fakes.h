@@ -174,7 +174,6 @@ struct RecordingWindow : WindowHost {
     void Close() override { ++closes; }
 };
 
-// Every fake at once, wired into one Os.
 struct FakeOs {
     MemoryFileSystem files;
     FakeHost host;
