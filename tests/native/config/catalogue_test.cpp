@@ -12,13 +12,12 @@ namespace {
 using Catalogue = GameFolder;
 
 TEST(HalfLengthSeconds, MinutesTimesSixtyAsShortestDecimalTextOrNothing) {
-    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
-        {"0.05", "3"},         {"0.01", "0.6"},         {"-0", "0"},
-        {"1e3", "60000"},      {"0.3", "18"},           {"abc", std::nullopt},
-        {"", std::nullopt},    {"1,5", std::nullopt},   {" 2", std::nullopt},
-        {"nan", std::nullopt}, {"1e400", std::nullopt}, {"0x10", std::nullopt}};
-    for (const auto& [minutes, seconds] : cases)
-        EXPECT_EQ(HalfLengthSeconds(minutes), seconds) << '"' << minutes << '"';
+    const std::vector<std::pair<std::string, std::string>> halves = {
+        {"0.05", "3"}, {"0.01", "0.6"}, {"-0", "0"}, {"1e3", "60000"}, {"0.3", "18"}};
+    for (const auto& [minutes, seconds] : halves)
+        EXPECT_EQ(HalfLengthSeconds(minutes), seconds) << minutes;
+    for (const std::string minutes : {"", "abc", "1,5", " 2", "nan", "1e400", "0x10"})
+        EXPECT_EQ(HalfLengthSeconds(minutes), std::nullopt) << '"' << minutes << '"';
 }
 
 // Depth of field goes with the high shader alone; the language list with its box alone. Grey

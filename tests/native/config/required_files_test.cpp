@@ -8,8 +8,7 @@ namespace {
 
 using RequiredFiles = GameFolder;
 
-// Any required file missing ends the program with one message; a search that fails abandons the
-// check silently.
+// Any missing required file ends the program with one message; a failed search skips the check.
 TEST_F(RequiredFiles, EachMissingFileEndsTheProgram) {
     for (const std::string& required : kRequiredFiles) {
         fake.files.Delete(kGameRoot + required);

@@ -8,9 +8,8 @@ namespace {
 
 using Fades = GameFolder;
 
-// Alpha 15, 30, ... over the old picture, never over the last frame, up to the new picture itself.
-// The counter is shared: a second side's start sets it back to 0, each tick of either side adds 15,
-// and the side that reaches 255 ends while the other goes on from 0.
+// Alpha 15, 30, ... over the old picture up to the new one. The counter is shared: a second side's
+// start sets it to 0, and the side that reaches 255 ends while the other goes on from 0.
 TEST_F(Fades, EachTickBlendsFifteenMoreThroughTheSharedCounter) {
     form.P_TEMP.SetPicture(std::make_shared<const Picture>(72, 72, 0xFF000000));
     form.P_LOAD.SetPicture(std::make_shared<const Picture>(72, 72, 0xFFFFFFFF));
