@@ -44,17 +44,13 @@ TEST(Pixels, BlendsRoundToNearestAndClipAtTheEdges) {
 }
 
 TEST(Pixels, APictureLargerThanItsBoxShrinksToFitKeepingItsProportions) {
-    struct Case {
-        PixelSize picture, box, expected;
-    };
-    const Case cases[] = {
-        {{10, 10}, {72, 72}, {10, 10}},  {{288, 144}, {72, 72}, {72, 36}}, {{144, 288}, {72, 72}, {36, 72}},
-        {{100, 73}, {72, 72}, {72, 52}}, {{10000, 1}, {72, 72}, {72, 1}},  {{80, 10}, {72, 72}, {72, 9}},
-    };
-    for (const Case& c : cases) {
-        const PixelSize fit = FitSize(c.picture, c.box);
-        EXPECT_EQ(fit.width, c.expected.width) << c.picture.width << "x" << c.picture.height;
-        EXPECT_EQ(fit.height, c.expected.height) << c.picture.width << "x" << c.picture.height;
+    const std::pair<PixelSize, PixelSize> fits[] = {{{10, 10}, {10, 10}},   {{288, 144}, {72, 36}},
+                                                    {{144, 288}, {36, 72}}, {{100, 73}, {72, 52}},
+                                                    {{10000, 1}, {72, 1}},  {{80, 10}, {72, 9}}};
+    for (const auto& [picture, expected] : fits) {
+        const PixelSize fit = FitSize(picture, {72, 72});  // a logo box
+        EXPECT_EQ(fit.width, expected.width) << picture.width << "x" << picture.height;
+        EXPECT_EQ(fit.height, expected.height) << picture.width << "x" << picture.height;
     }
     Picture source(4, 2, 0xFF00FF00);  // drawn from the corner, the rest of the box left as it was
     Picture box(2, 2, 0xFF000000);
