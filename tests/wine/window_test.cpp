@@ -9,22 +9,16 @@
 
 #include "app/form1_layout.h"
 #include "app/main_window_win32.h"
-#include "app/program_host_win32.h"
 #include "app/skin_win32.h"
-#include "config/picture_loader_win32.h"
-#include "config/profile_writer_win32.h"
-#include "files/file_system_win32.h"
 #include "model/form1.h"
-#include "process/key_state_win32.h"
-#include "process/mmshut_win32.h"
-#include "shell/shell_opener_win32.h"
-#include "state/registry_settings_store_win32.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
 
-// The window over a model with no handlers wired and no Load: it touches no file, key or setting,
-// and shows what the model holds and hands the model what the user does.
+// The real window over a model with no handlers wired and no Load, on the native tests' stand-ins
+// for the system's services: what is tested is the window, which shows what the model holds and
+// hands the model what the user does.
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -42,17 +36,9 @@ class MainWindowTest : public testing::Test {
         ::SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Child(id)));
     }
 
-    win32::WindowsFileSystem files;
-    win32::WindowsProgramHost host{L"Local\\PitchPilot.WindowTest"};
-    win32::RegistrySettingsStore settings{L"Software\\PitchPilotWindowTest"};
-    win32::WindowsProfileWriter profile;
-    win32::WindowsShellOpener shell;
-    win32::ToolhelpProcessTable processes;
-    win32::WindowsKeyState keys;
-    win32::GdiplusPictureLoader pictures;
+    FakeOs fake;
+    Form1 form{fake.os};
     win32::MainWindowHost windowHost;
-    Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
-    Form1 form{os};
     win32::MainWindow window{form, windowHost, ::GetModuleHandleW(nullptr)};
 };
 
