@@ -8,7 +8,6 @@
 namespace pp {
 namespace {
 
-// n in `width` bytes, least significant first; BigEndian turns them round.
 std::string LittleEndian(int width, uint32_t n) {
     std::string bytes;
     for (int i = 0; i < width; ++i)

@@ -73,25 +73,22 @@ TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     EXPECT_EQ(rich->Lva.List().Count(), 106);  // one token more than the blanks of the work text, once
 }
 
-// user.ini is left as it was with the keep box clear; when it cannot be deleted (held open), rather
-// than mixing new entries into old ones; and without the game root's trailing separator, whose bare
-// name would send the profile writer to the system folder. The game gets its line all the same.
+// user.ini is left as it was with the keep box clear; without the game root's trailing separator,
+// whose bare name would send the profile writer to the system folder; and when it cannot be deleted
+// (held open), rather than mixing new entries into old ones. The game gets its line all the same.
 TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
+    for (const std::string& file : kRequiredFiles)  // the save checks the game is there first
+        fake.files.Put("Label2" + file, "");
     for (int setup = 0; setup < 3; ++setup) {
-        FakeOs other;
-        other.InstallGame();
-        other.files.Put(kGameRoot + "user.ini", "[OLD]\r\nX=1\r\n");
-        for (const std::string& file : kRequiredFiles)  // the save checks the game is there first
-            other.files.Put("Label2" + file, "");
-        WiredForm run(other.os);
-        run.LP.SetCaption(setup == 2 ? "Label2" : kGameRoot);
-        run.Check2.SetValue(setup == 0 ? 0 : 1);
-        if (setup == 1)
-            other.files.failingDeletes.insert(kGameRoot + "user.ini");
-        ASSERT_TRUE(Runs([&] { RunSaveCommand(run); })) << setup;
-        EXPECT_EQ(other.files.Contents(kGameRoot + "user.ini"), "[OLD]\r\nX=1\r\n") << setup;
-        EXPECT_EQ(other.profile.writes, 0) << setup;
-        EXPECT_EQ(run.Tx2.Text(), DirectiveLine(run.slots)) << setup;
+        fake.files.Put(kGameRoot + "user.ini", "[OLD]\r\nX=1\r\n");
+        form.LP.SetCaption(setup == 1 ? "Label2" : kGameRoot);
+        form.Check2.SetValue(setup == 0 ? 0 : 1);
+        if (setup == 2)
+            fake.files.failingDeletes.insert(kGameRoot + "user.ini");
+        ASSERT_TRUE(Runs([&] { RunSaveCommand(form); })) << setup;
+        EXPECT_EQ(fake.files.Contents(kGameRoot + "user.ini"), "[OLD]\r\nX=1\r\n") << setup;
+        EXPECT_EQ(fake.profile.writes, 0) << setup;
+        EXPECT_EQ(form.Tx2.Text(), DirectiveLine(form.slots)) << setup;
     }
 }
 

@@ -25,7 +25,6 @@ struct TeamChoice : GameFolder {
             form.Combo5.List().Add(SplitRecord(line).name);
     }
     void Choose(ComboBox& box, const std::string& name) { box.SetListIndex(FindInList(box.List(), name, true, -1)); }
-    // A logo the game has, on disk and decodable.
     PictureRef Logo(const std::string& id, uint32_t colour) {
         fake.files.Put(LogoPath(kGameRoot, id), "jpeg");
         return fake.pictures.pictures[LogoPath(kGameRoot, id)] = Solid(colour);

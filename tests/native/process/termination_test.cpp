@@ -29,8 +29,7 @@ TEST_F(Termination, PassEndsTheLastProcessOfTheWholeName) {
     EXPECT_EQ(form.LoadedTerminator(), nullptr);
     EXPECT_EQ(fake.processes.snapshots, 2);
     EXPECT_TRUE(fake.processes.ended.empty());
-    fake.processes.refusingEnd = false;
-    fake.processes.failingSnapshot = false;
+    fake.processes = FakeProcessTable();
     fake.processes.running = {{"fifa09.exe", 40}, {"drc.exe", 41}, {"FIFA09.EXE", 42}, {"notepad.exe", 43}};
     PassAimedAt("fifa09.exe");
     EXPECT_EQ(form.LoadedTerminator(), nullptr);

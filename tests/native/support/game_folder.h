@@ -12,7 +12,6 @@
 
 namespace pp {
 
-// The main window's model wired as the program wires it.
 struct WiredForm : Form1 {
     explicit WiredForm(Os& os) : Form1(os) { WireHandlers(*this); }
 };
