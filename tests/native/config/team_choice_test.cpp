@@ -6,11 +6,8 @@
 namespace pp {
 namespace {
 
-PictureRef Solid(uint32_t colour) {
-    return std::make_shared<const Picture>(2, 2, colour);
-}
-
 struct TeamChoice : GameFolder {
+    static PictureRef Solid(uint32_t colour) { return std::make_shared<const Picture>(2, 2, colour); }
     TeamChoice() { fake.pictures.pictures[kGameRoot + "KWTR\\PP09\\de.jpg"] = defaultLogo; }
 
     // The list files as start-up loads them: the records in file order, the names sorted.

@@ -38,8 +38,7 @@ TEST(LineList, IndexesOutsideTheListGiveTheEmptyTextAndAreNotSelected) {
     list.AddMany({"b", "d"});
     EXPECT_EQ(list.Item(-1) + list.Item(2) + list.SelectedText(), "");
     EXPECT_TRUE(list.SetSelectedIndex(1));
-    EXPECT_FALSE(list.SetSelectedIndex(2));
-    EXPECT_FALSE(list.SetSelectedIndex(-2));
+    EXPECT_FALSE(list.SetSelectedIndex(2) || list.SetSelectedIndex(-2));
     list.Add("a");  // goes before the selection, which follows its item
     EXPECT_EQ(list.SelectedText(), "d");
     list.SetSelectedIndex(0);

@@ -16,7 +16,6 @@ TEST_F(HotKey, EveryTickThatSeesF12ArmsTheTerminator) {
         EXPECT_EQ(form.LoadedTerminator() && form.LoadedTerminator()->TS.Enabled(), answer != 0) << answer;
         EXPECT_EQ(form.LoadedTerminator() != nullptr, answer != 0) << "no key, no window";
     }
-    EXPECT_EQ(fake.keys.asked, std::vector<int>(6, 0x7B));
 }
 
 }  // namespace

@@ -142,9 +142,7 @@ struct FakeProcessTable : ProcessTable {
 
 struct ScriptedKeys : KeyState {
     std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
-    std::vector<int> asked;
-    uint16_t AsyncKeyState(int virtualKey) override {
-        asked.push_back(virtualKey);
+    uint16_t AsyncKeyState(int) override {
         const uint16_t answer = answers.empty() ? 0 : answers.front();
         if (!answers.empty())
             answers.pop_front();

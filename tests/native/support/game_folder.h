@@ -39,6 +39,7 @@ struct GameFolder : testing::Test {
         return run;
     }
     std::string StoreKey(const std::string& key) const { return MemorySettingsStore::Address("KWTR", "09PP", key); }
+    void Store(const std::string& key, const std::string& value) { fake.settings.values[StoreKey(key)] = value; }
     std::string UserIni() const {
         const std::string path = kGameRoot + "user.ini";
         return fake.files.Has(path) ? fake.files.Contents(path) : "(none)";
