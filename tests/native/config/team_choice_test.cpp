@@ -40,6 +40,7 @@ TEST_F(TeamChoice, RecordLookUp) {
         {{"Alpha,2", "Alp,1"}, "Alp", "HOME_TEAM=1"},      // the comma stops a longer name from matching
         {{"Alpha,"}, "Alpha", "HOME_TEAM="},               // an empty id is still an id
         {{"Alpha"}, "Alpha", "previous"},                  // no id at all
+        {{"Alpha,1 2"}, "Alpha", "previous"},
         {{"Alpha,5\nBeta,6\n"}, "Alpha", "previous"},
         {{"Alpha,\xC3\x89toile-5"}, "Alpha", "HOME_TEAM=\xC3\x89toile-5"},  // letters beyond ASCII are no blank
     };

@@ -69,6 +69,7 @@ TEST(FindInList, ExactAndPrefixIgnoringCaseInWrapAroundOrder) {
 TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
     const std::string megabyte(1 << 20, 'N');
     const std::vector<std::pair<std::string, Items>> cases = {
+        {"", {}},
         {"Alpha,1\r\n\r\nBeta,2\r\n   \r\n", {"Alpha,1", "Beta,2", "   "}},
         {"Zulu,1\rAlpha,2\nB\r", {"Zulu,1\rAlpha,2\nB\r"}},
         {"a\r\r\nb\n\r\nc", {"a\r", "b\n", "c"}},
