@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <set>
 #include <variant>
 
@@ -9,7 +8,6 @@
 
 namespace pp {
 namespace {
-
 // Accessibility tools name a box after the label just before it in the z-order, the table's order;
 // the player reads the caption right above the box. A label shown twice leaves another box unnamed;
 // a control under another would never get its clicks.
@@ -44,6 +42,5 @@ TEST(Dpi, ScalesEdgesToTheNearestPixelSoNeighboursStillTouch) {
     EXPECT_EQ(ScaleToDpi(Rect96{16, 30, 75, 22}, 120).right, ScaleToDpi(Rect96{91, 30, 75, 22}, 120).left);
     EXPECT_EQ(FontHeightForDpi(975, 96), -13);
 }
-
 }  // namespace
 }  // namespace pp

@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 using Items = std::vector<std::string>;
 
 struct StartUp : GameFolder {
@@ -74,6 +73,5 @@ TEST_F(StartUp, MovesTheConfigurationFilesAsideOnce) {
     auto second = Start();
     EXPECT_EQ(ConfigurationFilesPresent(), Items(moved.begin() + 1, moved.end()));
 }
-
 }  // namespace
 }  // namespace pp

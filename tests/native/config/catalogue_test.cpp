@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <set>
 
 #include "config/catalogue.h"
@@ -8,7 +7,6 @@
 
 namespace pp {
 namespace {
-
 using Catalogue = GameFolder;
 
 TEST(HalfLengthSeconds, MinutesTimesSixtyAsShortestDecimalTextOrNothing) {
@@ -65,6 +63,5 @@ TEST_F(Catalogue, CameraModifierSwitchWritesTheTypedValuesOrTheDefaults) {
     EXPECT_FALSE(form.ZMO.Enabled() || form.HMO.Enabled());
     EXPECT_EQ(form.slots.Read(71), "CAMERA_BIG_HEIGHT_MODIFIER=0.08");
 }
-
 }  // namespace
 }  // namespace pp

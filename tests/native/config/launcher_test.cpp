@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 using Launcher = GameFolder;
 
 // The game runs from its root with the fresh line and the cheat text, the penalty start with the
@@ -40,6 +39,5 @@ TEST_F(Launcher, StartCommandsRunTheGameWithTheLineAndTheCheatText) {
         EXPECT_GT(fake.profile.writes, 0);
     }
 }
-
 }  // namespace
 }  // namespace pp

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <vector>
 
@@ -7,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 std::string LittleEndian(int width, uint32_t n) {
     std::string bytes;
     for (int i = 0; i < width; ++i)
@@ -85,6 +83,5 @@ TEST(DecodablePictureSize, AtMostSixteenMegapixelsAndSidesThatFitSixteenBits) {
     for (const PictureSize size : {PictureSize{4097, 4096}, {32768, 1}, {1, 32768}, {0, 10}, {-5, 10}})
         EXPECT_FALSE(IsDecodablePictureSize(size)) << size.width << " x " << size.height;
 }
-
 }  // namespace
 }  // namespace pp

@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 using RequiredFiles = GameFolder;
 
 // Any missing required file ends the program with one message; a failed search skips the check.
@@ -23,6 +22,5 @@ TEST_F(RequiredFiles, EachMissingFileEndsTheProgram) {
     EXPECT_TRUE(Runs([&] { chk(form); }));
     EXPECT_EQ(fake.host.messages.size(), kRequiredFiles.size());
 }
-
 }  // namespace
 }  // namespace pp

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "config/launcher.h"
@@ -8,7 +7,6 @@
 
 namespace pp {
 namespace {
-
 using SaveCommand = GameFolder;
 
 TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
@@ -91,6 +89,5 @@ TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
         EXPECT_EQ(form.Tx2.Text(), DirectiveLine(form.slots)) << setup;
     }
 }
-
 }  // namespace
 }  // namespace pp

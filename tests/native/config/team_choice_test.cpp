@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 struct TeamChoice : GameFolder {
     static PictureRef Solid(uint32_t colour) { return std::make_shared<const Picture>(2, 2, colour); }
     TeamChoice() { fake.pictures.pictures[kGameRoot + "KWTR\\PP09\\de.jpg"] = defaultLogo; }
@@ -95,6 +94,5 @@ TEST_F(TeamChoice, DefaultPictureWhenThereIsNoUsableLogo) {
     Choose(form.Combo1, "Nameless");
     EXPECT_EQ(form.P_LOAD.Picture(), previous);
 }
-
 }  // namespace
 }  // namespace pp

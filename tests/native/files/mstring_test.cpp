@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 using Items = std::vector<std::string>;
 
 // A sorted list sorts ignoring case, accents beside their base letter, equal texts in the order
@@ -90,6 +89,5 @@ TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
     EXPECT_THROW(LoadLinesIntoList(list, fs, "C:\\g\\missing.ini"), FileError);
     EXPECT_EQ(list.Count(), 0);
 }
-
 }  // namespace
 }  // namespace pp

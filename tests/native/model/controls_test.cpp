@@ -4,7 +4,6 @@
 
 namespace pp {
 namespace {
-
 // A change made by the program raises Click exactly as the user's does, and only when the value
 // changes; a value the control does not take changes nothing; a disabled control refuses the user.
 TEST(Controls, ClickOnEveryChangeOfValueAndOnNothingElse) {
@@ -53,6 +52,5 @@ TEST(TextBox, TypesPrintableKeysThroughItsFilter) {
     EXPECT_EQ(box.UserTypes('5'), 0);
     EXPECT_EQ(box.Text(), " 17");
 }
-
 }  // namespace
 }  // namespace pp

@@ -4,7 +4,6 @@
 
 namespace pp {
 namespace {
-
 using Form1Model = GameFolder;
 
 TEST_F(Form1Model, SlotListingNumbersSlotsFromOneAndAppends) {
@@ -18,6 +17,5 @@ TEST_F(Form1Model, SlotListingNumbersSlotsFromOneAndAppends) {
     EXPECT_EQ(form.slots.Read(100) + form.slots.Read(-1), "");
     EXPECT_FALSE(form.Check6.Enabled() || form.Check20.Enabled());  // locked until their partners allow them
 }
-
 }  // namespace
 }  // namespace pp

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <utility>
 #include <vector>
 
@@ -7,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 // A blend rounds each channel to the nearest and is opaque. Per pixel, each pixel of the upper
 // picture goes by its own alpha, and the part outside the lower one is cut off on every side.
 TEST(Pixels, BlendsRoundToNearestAndClipAtTheEdges) {
@@ -57,6 +55,5 @@ TEST(Pixels, APictureLargerThanItsBoxShrinksToFitKeepingItsProportions) {
     DrawScaledToFit(box, source);
     EXPECT_EQ(box.pixels, (std::vector<uint32_t>{0xFF00FF00, 0xFF00FF00, 0xFF000000, 0xFF000000}));
 }
-
 }  // namespace
 }  // namespace pp

@@ -4,13 +4,12 @@
 
 namespace pp {
 namespace {
-
 struct Termination : GameFolder {
     // A start command aims the terminator at the game; F12 arms it; its timer runs the pass.
     void PassAimedAt(const char* target) {
         if (target)
             form.TerminatorWindow().EXESHUT.SetCaption(target);
-        fake.keys.answers = {0x8001};
+        fake.keys.answer = 0x8001;
         form.TKEY.Tick();
         form.LoadedTerminator()->TS.Tick();
     }
@@ -42,6 +41,5 @@ TEST_F(Termination, PassEndsTheLastProcessOfTheWholeName) {
         EXPECT_EQ(fake.processes.ended.size(), 3u) << other;
     }
 }
-
 }  // namespace
 }  // namespace pp

@@ -6,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 struct Commands : GameFolder {
     Commands() {
         form.CM1.onClick = [this] { done.push_back("save"); };
@@ -46,6 +45,5 @@ TEST_F(Commands, EachImageButtonRunsItsActionAndOtherIndexesNothing) {
     EXPECT_EQ(done, (std::vector<std::string>{"save", "start", "penalty", "save"}));
     EXPECT_EQ(fake.window.closes, 1);
 }
-
 }  // namespace
 }  // namespace pp

@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 using Fades = GameFolder;
 
 // Alpha 15, 30, ... over the old picture up to the new one. The counter is shared: a second side's
@@ -34,6 +33,5 @@ TEST_F(Fades, EachTickBlendsFifteenMoreThroughTheSharedCounter) {
     EXPECT_EQ(form.P_SHOW2.Surface().At(0, 0), 0xFF00FF00u);
     EXPECT_EQ(form.P_TEMP.Picture(), form.P_LOAD.Picture());
 }
-
 }  // namespace
 }  // namespace pp

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "shell/button_faces.h"
@@ -8,7 +7,6 @@
 
 namespace pp {
 namespace {
-
 // Faces of one scale: every picture is distinct, and its size tells the scale it was made at.
 ButtonFaceSet FacesAt(int scale) {
     ButtonFaceSet faces;
@@ -52,6 +50,5 @@ TEST_F(Hover, ButtonsAndLinksLightUpUntilTheMouseCrossesThePitch) {
         PressOnBackground(form, button);
     EXPECT_EQ(fake.window.drags, 1);  // only the left button drags the window
 }
-
 }  // namespace
 }  // namespace pp

@@ -4,7 +4,6 @@
 
 namespace pp {
 namespace {
-
 using ExitSequence = GameFolder;
 
 TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
@@ -20,6 +19,5 @@ TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
     }
     EXPECT_EQ(fake.processes.snapshots, 0);
 }
-
 }  // namespace
 }  // namespace pp

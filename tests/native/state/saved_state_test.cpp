@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <map>
 #include <set>
@@ -10,7 +9,6 @@
 
 namespace pp {
 namespace {
-
 using SavedState = GameFolder;
 
 TEST(ParseWholeNumber, TakesOnlyASignAndDigitsWithinInt) {
@@ -51,7 +49,6 @@ TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
 TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
     for (const std::string value : {"yes", "", "3", " 0", "0.0", "4294967296", "cb8=High", "-1.5", "1..2-", "0,5",
                                     "1e3", "0.5 DEBUG_SHOOTOUT=1"}) {
-        fake.settings.values.clear();
         for (const char* key : {"c2", "cb8", "c71", "c72"})
             Store(key, value);
         Store("c70", "1");
@@ -84,6 +81,5 @@ TEST_F(SavedState, FailingStoreGivesTheDefaultsAndStopsNothing) {
     EXPECT_EQ(fake.settings.savedKeys.size(), 44u);
     EXPECT_EQ(fake.settings.savedKeys.front() + fake.settings.savedKeys[1], "c2c4");
 }
-
 }  // namespace
 }  // namespace pp

@@ -3,7 +3,6 @@
 // Stand-ins for the operating system: they record what the core asked and fail on request.
 
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -13,7 +12,6 @@
 #include "model/os.h"
 
 namespace pp {
-
 inline const std::string kGameRoot = "C:\\Games\\FIFA 09 Demo\\";
 inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat",
                                                         "fifa09.exe", "data\\cmn\\fifa.db"};
@@ -140,14 +138,9 @@ struct FakeProcessTable : ProcessTable {
     }
 };
 
-struct ScriptedKeys : KeyState {
-    std::deque<uint16_t> answers;  // one per query; 0 when the script has run out
-    uint16_t AsyncKeyState(int) override {
-        const uint16_t answer = answers.empty() ? 0 : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
-    }
+struct FakeKeyState : KeyState {
+    uint16_t answer = 0;  // to every query
+    uint16_t AsyncKeyState(int) override { return answer; }
 };
 
 struct MemoryPictures : PictureLoader {
@@ -173,7 +166,7 @@ struct FakeOs {
     MemoryProfileWriter profile{files};
     RecordingShell shell;
     FakeProcessTable processes;
-    ScriptedKeys keys;
+    FakeKeyState keys;
     MemoryPictures pictures;
     RecordingWindow window;
     Os os{files, host, settings, profile, shell, processes, keys, pictures, window};
@@ -185,5 +178,4 @@ struct FakeOs {
         files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nAcre Park\r\n");
     }
 };
-
 }  // namespace pp

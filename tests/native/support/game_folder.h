@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,7 +10,6 @@
 #include "tests/native/support/fakes.h"
 
 namespace pp {
-
 struct WiredForm : Form1 {
     explicit WiredForm(Os& os) : Form1(os) { WireHandlers(*this); }
 };
@@ -48,5 +46,4 @@ struct GameFolder : testing::Test {
     FakeOs fake;
     WiredForm form{fake.os};
 };
-
 }  // namespace pp
