@@ -124,7 +124,8 @@ TEST_F(DemoGameRun, ChoicesReachTheGameAndComeBackAtTheNextStart) {
     for (const char* entry : {"\nBOOKINGS=1\r\n", "[CUSTOM]\r\nE2E=1\r\n"})
         EXPECT_NE(report->userIni->find(entry), std::string::npos) << entry;
     {
-        // F12, held as a player holds it, ends the game at the tool's next look at the key.
+        // F12, held as a player holds it, ends the game at the tool's next look at the key: the key
+        // state and the process table, for real.
         test::HeldKey f12(VK_F12);
         EXPECT_EQ(report->game->WaitForExit(test::kLongWaitMs), 0u) << "F12 ended the game with exit code 0";
     }

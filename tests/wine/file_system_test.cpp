@@ -4,17 +4,10 @@
 
 #include "files/file_system_win32.h"
 #include "tests/wine/support/files.h"
-#include "win32/handles.h"
 #include "win32/text.h"
 
 namespace pp {
 namespace {
-
-// Another program's handle that shares the file with no one; none for an empty path.
-win32::UniqueFileHandle HoldOpen(const std::string& path) {
-    return win32::UniqueFileHandle(
-        ::CreateFileW(win32::Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-}
 
 void SetAttributes(const std::string& path, DWORD attributes) {
     ::SetFileAttributesW(win32::Widen(path).c_str(), attributes);
@@ -45,7 +38,7 @@ TEST_F(FileSystem, CopyReplacesAnOrdinaryTargetOnly) {
         test::WriteFile(target, "old");
         SetAttributes(target, old == "read-only" ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
         {
-            const auto other = HoldOpen(old == "held open by another program" ? target : "");
+            const auto other = test::HoldOpen(old == "held open by another program" ? target : "");
             EXPECT_EQ(fs.CopyReplacing(dir / "common.ini", target), old == "ordinary") << old;
         }
         EXPECT_EQ(test::ReadFile(target), old == "ordinary" ? "new" : "old") << old;
@@ -67,7 +60,7 @@ TEST_F(FileSystem, ReadWholeTextConvertsTheAnsiCodePageOrThrowsTheSystemsError) 
     // 0xC9 is "É" in code page 1252; a NUL byte stays a character of the text.
     test::WriteFile(dir / "teams.ini", std::string("\xC9toile,3\r\nZ\0ta,1\r\n", 18));
     EXPECT_EQ(fs.ReadWholeText(dir / "teams.ini"), std::string("\xC3\x89toile,3\r\nZ\0ta,1\r\n", 19));
-    const auto other = HoldOpen(dir / "teams.ini");
+    const auto other = test::HoldOpen(dir / "teams.ini");
     for (const auto& [name, error] :
          {std::pair{"teams.ini", ERROR_SHARING_VIOLATION}, std::pair{"absent.ini", ERROR_FILE_NOT_FOUND}}) {
         try {

@@ -30,17 +30,12 @@ class ProcessTable : public testing::Test {
     win32::ToolhelpProcessTable processes;
 };
 
-TEST_F(ProcessTable, SnapshotListsProgramsByTheirFileNameAlone) {
+// The end-to-end run ends a started game through the table with F12; these are the names and ids
+// it does not meet there.
+TEST_F(ProcessTable, NamesOutsideTheCodePageAreListedAndWhatIsNoProcessIsRefused) {
     const std::string odd = "Spiel \xC3\xBC \xCE\xA9 09.exe";
-    const auto game = StartGameCopy("fifa09.exe"), oddlyNamed = StartGameCopy(odd);
-    EXPECT_EQ(NameOf(game->Id()), "fifa09.exe");
+    const auto oddlyNamed = StartGameCopy(odd);
     EXPECT_EQ(NameOf(oddlyNamed->Id()), odd);
-}
-
-TEST_F(ProcessTable, EndProcessEndsWithExitCodeZeroAndRefusesWhatIsNoProcess) {
-    const auto game = StartGameCopy("fifa09.exe");
-    EXPECT_TRUE(processes.EndProcess(game->Id()));
-    EXPECT_EQ(game->WaitForExit(test::kLongWaitMs), 0u);
     EXPECT_FALSE(processes.EndProcess(0xFFFFFFF0u));
 }
 

@@ -6,8 +6,6 @@
 
 #include "config/profile_writer_win32.h"
 #include "tests/wine/support/files.h"
-#include "win32/handles.h"
-#include "win32/text.h"
 
 namespace pp {
 namespace {
@@ -38,8 +36,7 @@ TEST_F(ProfileWriter, EntriesAndSectionsMakeTheFileTheGameReadsInTheSystemCodePa
 TEST_F(ProfileWriter, AFileHeldOpenOrAFolderStaysAsItWas) {
     test::WriteFile(userIni, "[OPTIONS]\r\nBOOKINGS=0\r\n");
     {
-        win32::UniqueFileHandle held(
-            ::CreateFileW(win32::Widen(userIni).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        const auto held = test::HoldOpen(userIni);
         ASSERT_TRUE(held.Valid());
         EXPECT_FALSE(writer.WriteEntry("OPTIONS", "BOOKINGS", "1", userIni));
         EXPECT_FALSE(writer.WriteSection("GUI", {{"CAMERA", "2"}}, userIni));

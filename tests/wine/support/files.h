@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/picture.h"
+#include "win32/handles.h"
 
 namespace pp::test {
 
@@ -30,6 +31,8 @@ void MakeFolders(const std::string& path);
 bool CopyFolder(const std::string& from, const std::string& to);
 // The folder of the running test program: the build's bin folder.
 std::string ProgramFolder();
+// A handle of another program's that shares the file with no one; none for an empty path.
+win32::UniqueFileHandle HoldOpen(const std::string& path);
 
 // GDI+ knows its encoders by class ids that differ in their first number alone.
 enum class PictureFormat : unsigned long { Bmp = 0x557CF400, Jpeg = 0x557CF401, Png = 0x557CF406 };

@@ -73,6 +73,11 @@ std::optional<std::string> ReadFile(const std::string& path) {
     return bytes;
 }
 
+win32::UniqueFileHandle HoldOpen(const std::string& path) {
+    return win32::UniqueFileHandle(
+        ::CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
 std::string ProgramFolder() {
     wchar_t path[MAX_PATH];
     const std::wstring self(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH));
