@@ -1,10 +1,9 @@
 #include "model/form1.h"
 
-#include "model/links.h"
-
-#include <utility>
-
 #include <exception>
+#include <string>
+
+#include "model/links.h"
 
 namespace pp {
 namespace {
