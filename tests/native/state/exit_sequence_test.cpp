@@ -6,7 +6,7 @@ namespace pp {
 namespace {
 using ExitSequence = GameFolder;
 
-TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndStoresTheState) {
+TEST_F(ExitSequence, DeletesUserIniUnlessKeptAndUnloadsTheTerminator) {
     fake.processes.running = {{"drc.exe", 20}};
     for (int keep : {0, 1, 2}) {
         auto run = Start();
