@@ -67,6 +67,8 @@ using ShownControl = std::variant<CaptionView,
 
 // The alternative a row holds, for code that only asks what a control is.
 enum class ViewKind { Label, Link, CheckBox, OptionButton, ComboBox, TextBox, ImageButton, Line, LogoBox };
+static_assert(std::variant_size_v<ShownControl> == static_cast<size_t>(ViewKind::LogoBox) + 1,
+              "one kind per alternative of ShownControl, in the same order");
 
 // How a control is drawn beyond its kind: fonts and colours.
 enum class ViewLook {
@@ -85,15 +87,12 @@ struct ControlPlace {
                            Rect96 place,
                            ViewLook drawnAs = ViewLook::Plain,
                            const char* fixedCaption = nullptr)
-        : shows(shown),
-          kind(static_cast<ViewKind>(shown.index())),
-          id(controlId),
-          rect(place),
-          look(drawnAs),
-          caption(fixedCaption) {}
+        : shows(shown), id(controlId), rect(place), look(drawnAs), caption(fixedCaption) {}
+
+    // What the row shows, for code that only asks what kind of control it is.
+    constexpr ViewKind Kind() const { return static_cast<ViewKind>(shows.index()); }
 
     ShownControl shows;
-    ViewKind kind;
     int id;
     Rect96 rect;
     ViewLook look;

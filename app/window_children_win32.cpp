@@ -94,7 +94,7 @@ bool MainWindow::CreateChildren() {
             return false;
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(place)), FALSE);
         children_.push_back({&place, child});
-        if (place.kind == ViewKind::ComboBox)
+        if (place.Kind() == ViewKind::ComboBox)
             ::SetWindowSubclass(child, &MainWindow::ComboBoxProc, static_cast<UINT_PTR>(place.id),
                                 reinterpret_cast<DWORD_PTR>(this));
         if (const auto* box = std::get_if<TextBoxView>(&place.shows)) {
@@ -143,13 +143,13 @@ HFONT MainWindow::FontFor(const ControlPlace& place) const {
         case ViewLook::Notice:
             break;
     }
-    return place.kind == ViewKind::ImageButton ? fonts_.bold.Get() : fonts_.normal.Get();
+    return place.Kind() == ViewKind::ImageButton ? fonts_.bold.Get() : fonts_.normal.Get();
 }
 
 // A combo box's window height includes its dropped-down list.
 PixelRect MainWindow::ChildRect(const ControlPlace& place) const {
     PixelRect r = ScaleToDpi(place.rect, dpi_);
-    if (place.kind == ViewKind::ComboBox)
+    if (place.Kind() == ViewKind::ComboBox)
         r.bottom += ScaleToDpi(kComboDropHeight, dpi_);
     return r;
 }

@@ -101,7 +101,7 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, UINT message) {
     if (!child)
         return ::DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     const ControlPlace& place = *child->place;
-    switch (place.kind) {
+    switch (place.Kind()) {
         case ViewKind::TextBox:
             if (place.look != ViewLook::Cheat)
                 break;
@@ -286,7 +286,7 @@ void MainWindow::DrawLink(const DRAWITEMSTRUCT& item, const Child& child, const 
 // the dark pitch, and the warning caption keeps its red.
 LRESULT MainWindow::OnCustomDraw(const NMCUSTOMDRAW& draw) {
     const Child* child = FindChild(draw.hdr.hwndFrom);
-    if (!child || (child->place->kind != ViewKind::CheckBox && child->place->kind != ViewKind::OptionButton))
+    if (!child || (child->place->Kind() != ViewKind::CheckBox && child->place->Kind() != ViewKind::OptionButton))
         return CDRF_DODEFAULT;
     if (draw.dwDrawStage != CDDS_PREPAINT)
         return CDRF_DODEFAULT;

@@ -177,7 +177,7 @@ void MainWindow::SyncLabel(Child& child, const Label& label) {
         if (WindowText(child.window) != caption)
             ::SetWindowTextW(child.window, caption.c_str());
     }
-    if (child.place->kind == ViewKind::Link && child.color != label.ForeColor()) {
+    if (child.place->Kind() == ViewKind::Link && child.color != label.ForeColor()) {
         child.color = label.ForeColor();
         ::InvalidateRect(child.window, nullptr, TRUE);
     }

@@ -94,8 +94,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
                                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial");
     for (const pp::ControlPlace& place : pp::Form1Layout()) {
         DWORD style = 0, extendedStyle = 0;
-        const wchar_t* className = ClassOf(place.kind, style, extendedStyle);
-        const int height = place.rect.height + (place.kind == pp::ViewKind::ComboBox ? 200 : 0);
+        const wchar_t* className = ClassOf(place.Kind(), style, extendedStyle);
+        const int height = place.rect.height + (place.Kind() == pp::ViewKind::ComboBox ? 200 : 0);
         const HWND child =
             ::CreateWindowExW(extendedStyle, className, L"Caption", WS_CHILD | WS_VISIBLE | style, place.rect.x,
                               place.rect.y, place.rect.width, height, window,

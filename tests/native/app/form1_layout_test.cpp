@@ -27,9 +27,9 @@ TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionAndNoControlOv
         if (const auto* caption = std::get_if<CaptionView>(&layout[i].shows)) {
             EXPECT_TRUE(captions.insert(&caption->Model(form)).second) << layout[i].id;
         }
-        if (layout[i].kind != ViewKind::ComboBox && layout[i].kind != ViewKind::TextBox)
+        if (layout[i].Kind() != ViewKind::ComboBox && layout[i].Kind() != ViewKind::TextBox)
             continue;
-        const ViewKind before = layout[i - 1].kind;
+        const ViewKind before = layout[i - 1].Kind();
         EXPECT_TRUE(before == ViewKind::Label || before == ViewKind::CheckBox) << layout[i].id;
         const Rect96& above = layout[i - 1].rect;
         EXPECT_TRUE(above.Bottom() <= a.y && a.y - above.Bottom() <= 8 && above.x == a.x) << layout[i].id;
