@@ -14,20 +14,18 @@ if(EXISTS ${PP_MAIN_SOURCE})
     file(GLOB PP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.rc)
     if(PP_RESOURCES)
         enable_language(RC)
-        # The application icon is drawn at build time; the resource script finds it here.
-        set(PP_GENERATED ${CMAKE_BINARY_DIR}/generated)
+        # The application icon is drawn at build time into the generated folder, where the resource
+        # script finds it.
         add_custom_command(
             OUTPUT ${PP_GENERATED}/pitch_pilot.ico
             COMMAND ${CMAKE_SOURCE_DIR}/app/make-icon ${PP_GENERATED}/pitch_pilot.ico
             DEPENDS ${CMAKE_SOURCE_DIR}/app/make-icon
             VERBATIM)
+        # windres leaves no list of the files it read, so the build is told which they are.
         set_source_files_properties(${PP_RESOURCES} PROPERTIES OBJECT_DEPENDS
-            "${PP_GENERATED}/pitch_pilot.ico;${CMAKE_SOURCE_DIR}/app/pitch_pilot.manifest")
+            "${PP_GENERATED}/pitch_pilot.ico;${PP_GENERATED}/pp_version.h;${CMAKE_SOURCE_DIR}/app/pitch_pilot.manifest")
     endif()
     add_executable(PitchPilot WIN32 ${PP_MAIN_SOURCE} ${PP_RESOURCES})
-    if(PP_RESOURCES)
-        target_include_directories(PitchPilot PRIVATE ${PP_GENERATED})
-    endif()
     target_link_libraries(PitchPilot PRIVATE pp_win32)
     # A release ships stripped: one file, as small as it can be.
     target_link_options(PitchPilot PRIVATE -municode $<$<CONFIG:Release>:-s>)
