@@ -32,14 +32,10 @@ size_t RootLength(const std::string& path) {
     return 0;
 }
 
-// Moves one configuration file aside. The file is deleted only once its copy has been written
-// completely, so a failed copy never loses it.
-void MoveAside(FileSystem& fs, const std::string& root, const std::string& name) {
-    const std::string path = root + name;
-    if (fs.LookUpOrdinaryFile(path) != FileLookup::Found)
-        return;
-    if (fs.CopyReplacing(path, root + "bak_" + name))
-        fs.Delete(path);
+// Only an ordinary file is moved, as the required-files check counts files.
+void MoveConfigurationFileAside(FileSystem& fs, const std::string& root, const std::string& name) {
+    if (fs.LookUpOrdinaryFile(root + name) == FileLookup::Found)
+        MoveAside(fs, root, name);
 }
 
 void FillChoiceLists(Form1& form) {
@@ -89,7 +85,7 @@ void RunStartup(Form1& form) {
     IgnoreErrors([&] { LoadLinesIntoList(form.List1.List(), fs, root + "KWTR\\teams.ini"); });
     IgnoreErrors([&] { LoadLinesIntoList(form.List2.List(), fs, root + "KWTR\\stads.ini"); });
     for (const char* name : kConfigurationFiles)
-        IgnoreErrors([&] { MoveAside(fs, root, name); });
+        IgnoreErrors([&] { MoveConfigurationFileAside(fs, root, name); });
     IgnoreErrors([&] { FillChoiceLists(form); });
     IgnoreErrors([&] { RestoreSavedState(form); });
     IgnoreErrors([&] { SetUpHover(form); });

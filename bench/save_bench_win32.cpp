@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -106,6 +108,13 @@ int wmain(int argc, wchar_t** argv) {
         ::GetFileAttributesExW(pp::win32::Widen(root + "user.ini").c_str(), GetFileExInfoStandard, &data);
         std::printf("  %-40s %9.1f ms   user.ini %7.0f KB\n", shape.what, times[times.size() / 2],
                     data.nFileSizeLow / 1024.0);
+        std::fflush(stdout);
     }
+    std::wstring remove = pp::win32::Widen(root.substr(0, root.size() - 1)) + L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = remove.c_str();
+    op.fFlags = FOF_NO_UI;
+    ::SHFileOperationW(&op);
     return 0;
 }

@@ -4,16 +4,11 @@
 
 namespace pp::win32 {
 
-// user.ini through the system's profile writer (WritePrivateProfileStringW).
+// user.ini written whole, in one write. The system's profile functions rewrite the whole file for
+// every section they are given, which makes a cheat text of many sections take minutes.
 class WindowsProfileWriter : public ProfileWriter {
   public:
-    bool WriteEntry(const std::string& section,
-                    const std::string& key,
-                    const std::string& value,
-                    const std::string& filePath) override;
-    bool WriteSection(const std::string& section,
-                      const std::vector<std::pair<std::string, std::string>>& entries,
-                      const std::string& filePath) override;
+    bool WriteNewFile(const std::string& path, const std::string& text) override;
 };
 
 }  // namespace pp::win32

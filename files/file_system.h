@@ -32,6 +32,10 @@ class FileSystem {
     // written completely.
     virtual bool CopyReplacing(const std::string& from, const std::string& to) = 0;
 
+    // Writes what the system still holds of the file in memory through to the disk, so that a power
+    // cut after this call leaves it whole. True when that was done.
+    virtual bool MakeDurable(const std::string& path) = 0;
+
     // True when the file is gone afterwards because this call deleted it.
     virtual bool Delete(const std::string& path) = 0;
 
@@ -39,5 +43,10 @@ class FileSystem {
     // UTF-8. Throws FileError when the file cannot be opened or read.
     virtual std::string ReadWholeText(const std::string& path) = 0;
 };
+
+// Moves the file `name` of `folder` aside as "bak_<name>" in the same folder, replacing an older
+// copy unless that is read-only. The original goes only once its copy is complete and on the disk,
+// so a failed copy or a power cut in between never loses it. True when the original was moved.
+bool MoveAside(FileSystem& files, const std::string& folder, const std::string& name);
 
 }  // namespace pp

@@ -35,6 +35,28 @@ bool WindowsFileSystem::CopyReplacing(const std::string& from, const std::string
     return ::CopyFileW(Widen(from).c_str(), target.c_str(), FALSE) != 0;
 }
 
+// Only a handle with write access can flush a file. A fresh copy of a read-only file is read-only
+// itself, so it is made writable for the flush and given back its attributes after it.
+bool WindowsFileSystem::MakeDurable(const std::string& path) {
+    const std::wstring file = Widen(path);
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
+    if (readOnly && !::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
+        return false;
+    bool flushed = false;
+    {
+        UniqueFileHandle handle(::CreateFileW(file.c_str(), GENERIC_WRITE,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        flushed = handle && ::FlushFileBuffers(handle.Get());
+    }
+    if (readOnly)
+        ::SetFileAttributesW(file.c_str(), attributes);
+    return flushed;
+}
+
 bool WindowsFileSystem::Delete(const std::string& path) {
     return ::DeleteFileW(Widen(path).c_str()) != 0;
 }

@@ -10,6 +10,7 @@ class WindowsFileSystem : public FileSystem {
   public:
     FileLookup LookUpOrdinaryFile(const std::string& path) override;
     bool CopyReplacing(const std::string& from, const std::string& to) override;
+    bool MakeDurable(const std::string& path) override;
     bool Delete(const std::string& path) override;
     std::string ReadWholeText(const std::string& path) override;
 };

@@ -74,6 +74,33 @@ int CompareBy(std::string_view a, std::string_view b, Map map) {
     return 0;
 }
 
+// The text with `map` applied to each character, in UTF-8, which keeps the order of the code
+// points it encodes.
+template <typename Map>
+std::string KeyOf(std::string_view text, Map map) {
+    std::string key;
+    key.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const char32_t c = map(NextChar(text, i));
+        if (c < 0x80) {
+            key.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            key.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            key.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            key.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            key.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return key;
+}
+
 }  // namespace
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -96,28 +123,11 @@ int CompareForSorting(std::string_view a, std::string_view b) {
 }
 
 std::string PrimarySortKey(std::string_view text) {
-    std::string key;
-    key.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        // UTF-8 keeps the order of the code points it encodes.
-        char32_t c = StripAccent(FoldCase(NextChar(text, i)));
-        if (c < 0x80) {
-            key.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            key.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            key.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            key.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            key.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            key.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            key.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return key;
+    return KeyOf(text, [](char32_t c) { return StripAccent(FoldCase(c)); });
+}
+
+std::string MatchingKey(std::string_view text) {
+    return KeyOf(text, FoldCase);
 }
 
 bool CollatesBefore(std::string_view a, std::string_view b) {

@@ -10,6 +10,9 @@ namespace pp {
 // case; every other character compares by its code.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+// A byte string equal for two texts exactly when EqualsIgnoringCase holds for them: a key for
+// finding a name among many in one hash look-up.
+std::string MatchingKey(std::string_view text);
 
 // Alphabetical order for the sorted lists: letters compare without regard to case and accents
 // first (so "émeraude" sorts among the e's), and texts equal on that level are ordered by case

@@ -1,6 +1,7 @@
 // The token split of the save command, on any work text. Every entry it makes must be one that
-// the profile writer can write as a single KEY=value line of one section: no line break or NUL
-// anywhere, no "=" in the key, no "]" trouble in the section, a key that is not empty.
+// reads back as a single KEY=value line of its own section: no line break or NUL anywhere, no "="
+// in the key, no "]" in the section, a key that is not empty and reads as neither a section header
+// nor a comment.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "config/save_command.h"
+#include "config/user_ini.h"
 
 namespace {
 
@@ -31,9 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(tokens.size() == blanks + 1);
     for (const std::string& token : tokens) {
         Check(token.find(' ') == std::string::npos);
-        auto entry = pp::SplitDirective(token);
+        const auto split = pp::SplitDirective(token);
+        const auto* entry = std::get_if<pp::ProfileEntry>(&split);
         if (!entry)
             continue;
+        Check(entry->key.front() != '[' && entry->key.front() != ';');
+        Check(entry->section.find(']') == std::string::npos);
         Check(!entry->key.empty());
         Check(entry->key.find('=') == std::string::npos);
         Check(entry->value.find('=') == std::string::npos);

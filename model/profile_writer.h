@@ -1,29 +1,18 @@
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace pp {
 
-// The system's profile writer behind user.ini: creates the file when missing, adds a section at
-// the end and a key at the end of its section, replaces the value of an existing key in place;
-// section and key names match without regard to case. An empty section name is a section of its
-// own, kept apart from every named one.
+// Writes the game's user.ini, which the game and the system's profile functions read.
 class ProfileWriter {
   public:
     virtual ~ProfileWriter() = default;
-    // False when the entry could not be written.
-    virtual bool WriteEntry(const std::string& section,
-                            const std::string& key,
-                            const std::string& value,
-                            const std::string& filePath) = 0;
-
-    // Writes the whole section at once, replacing what the file held under that name: the same
-    // file as one WriteEntry per entry, in one write instead of one per key. False on failure.
-    virtual bool WriteSection(const std::string& section,
-                              const std::vector<std::pair<std::string, std::string>>& entries,
-                              const std::string& filePath) = 0;
+    // Writes `text` (UTF-8) as a new file in the system's ANSI code page, as the system's profile
+    // functions store an ini file; a character the code page lacks becomes "?". Fails, writing
+    // nothing, when anything at all is at the path already, so a file that could not be deleted
+    // is never mixed with new entries. False on failure.
+    virtual bool WriteNewFile(const std::string& path, const std::string& text) = 0;
 };
 
 }  // namespace pp

@@ -20,13 +20,21 @@ struct RawValue {
     std::vector<BYTE> bytes;
 };
 
+// Only "not there" is an absent key; any other failure is one the caller must not take for it.
+std::nullopt_t AbsentOrThrow(LSTATUS status) {
+    if (status == ERROR_FILE_NOT_FOUND)
+        return std::nullopt;
+    throw SettingsError(ErrorDescription(static_cast<unsigned long>(status)));
+}
+
 std::optional<RawValue> ReadRawValue(HKEY key, const std::wstring& name) {
     RawValue value;
     DWORD size = 0;
+    LSTATUS status = ERROR_MORE_DATA;
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
+        status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
         if (status != ERROR_SUCCESS)
-            return std::nullopt;
+            return AbsentOrThrow(status);
         value.bytes.assign(size, 0);
         status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
         if (status == ERROR_SUCCESS) {
@@ -34,9 +42,9 @@ std::optional<RawValue> ReadRawValue(HKEY key, const std::wstring& name) {
             return value;
         }
         if (status != ERROR_MORE_DATA)
-            return std::nullopt;
+            return AbsentOrThrow(status);
     }
-    return std::nullopt;
+    return AbsentOrThrow(status);
 }
 
 // A string value need not end with a NUL, and may hold one before its end: the text is what
@@ -77,9 +85,10 @@ std::optional<std::string> RegistrySettingsStore::Get(const std::string& applica
     if (application.empty() || section.empty())
         return std::nullopt;
     HKEY opened = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(baseKey_, application, section).c_str(), 0, KEY_QUERY_VALUE,
-                        &opened) != ERROR_SUCCESS)
-        return std::nullopt;
+    const LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(baseKey_, application, section).c_str(), 0,
+                                           KEY_QUERY_VALUE, &opened);
+    if (status != ERROR_SUCCESS)
+        return AbsentOrThrow(status);
     UniqueRegistryKey sectionKey(opened);
     std::optional<RawValue> value = ReadRawValue(sectionKey.Get(), Widen(key));
     if (!value)

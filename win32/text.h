@@ -12,6 +12,8 @@ std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 // Bytes of the system's ANSI code page as UTF-8; every byte becomes one character.
 std::string AnsiToUtf8(std::string_view ansi);
+// UTF-8 as bytes of the system's ANSI code page; a character the code page lacks becomes "?".
+std::string Utf8ToAnsi(std::string_view utf8);
 // The system's description of an error number, without the line end.
 std::string ErrorDescription(unsigned long error);
 

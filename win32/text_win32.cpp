@@ -5,6 +5,16 @@
 namespace pp::win32 {
 namespace {
 
+std::string FromWide(UINT codePage, std::wstring_view wide) {
+    if (wide.empty())
+        return {};
+    const int length = static_cast<int>(wide.size());
+    int size = ::WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(codePage, 0, wide.data(), length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
 std::wstring ToWide(UINT codePage, DWORD flags, std::string_view text) {
     if (text.empty())
         return {};
@@ -21,17 +31,15 @@ std::wstring Widen(std::string_view utf8) {
 }
 
 std::string Narrow(std::wstring_view wide) {
-    if (wide.empty())
-        return {};
-    int size =
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size, nullptr, nullptr);
-    return out;
+    return FromWide(CP_UTF8, wide);
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {
     return Narrow(ToWide(CP_ACP, 0, ansi));
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+    return FromWide(CP_ACP, Widen(utf8));
 }
 
 std::string ErrorDescription(unsigned long error) {

@@ -1,50 +1,68 @@
-// The profile writer against the system's, writing the user.ini that the game reads.
+// The user.ini writer against the system's own profile functions, which read the file as the game
+// does.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "config/profile_writer_win32.h"
+#include "config/save_command.h"
+#include "config/user_ini.h"
 #include "tests/wine/support/files.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {
 
 class ProfileWriter : public testing::Test {
   protected:
+    std::string ReadBack(const std::string& section, const std::string& key) {
+        wchar_t value[256] = L"";
+        ::GetPrivateProfileStringW(win32::Widen(section).c_str(), win32::Widen(key).c_str(), L"(none)", value, 256,
+                                   win32::Widen(userIni).c_str());
+        return win32::Narrow(value);
+    }
+
     test::TempFolder dir;
     const std::string userIni = dir / "user.ini";
     win32::WindowsProfileWriter writer;
 };
 
-TEST_F(ProfileWriter, EntriesAndSectionsMakeTheFileTheGameReadsInTheSystemCodePage) {
+// Every entry the save writes reads back under its own section and key, also beside tokens that
+// would have taken over the file, and in the system's code page.
+TEST_F(ProfileWriter, EveryEntryReadsBackUnderItsOwnSectionAndKey) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
-    EXPECT_TRUE(writer.WriteEntry("OPTIONS", "BOOKINGS", "1", userIni));
-    EXPECT_TRUE(writer.WriteEntry("", "HOME_TEAM", "103", userIni));
-    EXPECT_TRUE(writer.WriteSection("GUI", {{"CAMERA", "2"}, {"NAME", "\xC3\x89quipe"}}, userIni));
-    EXPECT_TRUE(writer.WriteEntry("OPTIONS", "BOOKINGS", "0", userIni)) << "a second write replaces the value";
-    // The entries of the nameless section come first, with no header.
+    const std::vector<std::string> tokens = SplitAtBlanks(
+        "[X]=1 ;K=2 A]B/K=3 OPTIONS/BOOKINGS=1 AUDIO=0 A=B/K=4 [S/K]=5 \tT\t/\tK\t=\t6 "
+        "GUI/N=\xC3\x89quipe\xE2\x82\xAC");
+    ASSERT_TRUE(writer.WriteNewFile(userIni, UserIniText(tokens)));
     EXPECT_EQ(test::ReadFile(userIni),
-              "HOME_TEAM=103\r\n[OPTIONS]\r\nBOOKINGS=0\r\n[GUI]\r\nCAMERA=2\r\nNAME=\xC9quipe\r\n");
-    EXPECT_TRUE(writer.WriteSection("GUI", {{"SPEED", "1"}}, userIni));
-    EXPECT_EQ(test::ReadFile(userIni), "HOME_TEAM=103\r\n[OPTIONS]\r\nBOOKINGS=0\r\n[GUI]\r\nSPEED=1\r\n")
-        << "a section written whole replaces what the section held";
+              "AUDIO=0\r\n[OPTIONS]\r\nBOOKINGS=1\r\n[A=B]\r\nK=4\r\n[[S]\r\nK]=5\r\n[T]\r\nK=6\r\n"
+              "[GUI]\r\nN=\xC9quipe\x80\r\n");
+    for (const auto& token : tokens) {
+        const auto split = SplitDirective(token);
+        if (const auto* entry = std::get_if<ProfileEntry>(&split)) {
+            EXPECT_EQ(ReadBack(entry->section, entry->key), entry->value) << token;
+        }
+    }
+    EXPECT_EQ(ReadBack("X", "AUDIO") + ReadBack("", "[X]") + ReadBack("", ";K"), "(none)(none)(none)");
 }
 
-// The write that failed is not done later either: Wine would otherwise keep it and write it out
-// at the next chance, such as the next write of any other ini file.
-TEST_F(ProfileWriter, AFileHeldOpenOrAFolderStaysAsItWas) {
-    test::WriteFile(userIni, "[OPTIONS]\r\nBOOKINGS=0\r\n");
-    {
-        const auto held = test::HoldOpen(userIni);
-        ASSERT_TRUE(held.Valid());
-        EXPECT_FALSE(writer.WriteEntry("OPTIONS", "BOOKINGS", "1", userIni));
-        EXPECT_FALSE(writer.WriteSection("GUI", {{"CAMERA", "2"}}, userIni));
+// Whatever is at the path already (held open, hidden, read-only, a folder) stays as it was: the
+// writer makes a new file or nothing.
+TEST_F(ProfileWriter, AnythingAlreadyThereStaysAsItWas) {
+    for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM}}) {
+        test::WriteFile(userIni, "[OLD]\r\nSTALE=1\r\n");
+        ::SetFileAttributesW(win32::Widen(userIni).c_str(), attributes);
+        {
+            const auto held = test::HoldOpen(attributes & FILE_ATTRIBUTE_HIDDEN ? userIni : "");
+            EXPECT_FALSE(writer.WriteNewFile(userIni, "AUDIO=1\r\n"));
+        }
+        ::SetFileAttributesW(win32::Widen(userIni).c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(test::ReadFile(userIni), "[OLD]\r\nSTALE=1\r\n");
     }
-    EXPECT_TRUE(writer.WriteEntry("S", "K", "V", dir / "other.ini"));
-    EXPECT_EQ(test::ReadFile(userIni), "[OPTIONS]\r\nBOOKINGS=0\r\n");
     test::MakeFolders(dir / "folder.ini");
-    EXPECT_FALSE(writer.WriteEntry("OPTIONS", "BOOKINGS", "1", dir / "folder.ini"));
+    EXPECT_FALSE(writer.WriteNewFile(dir / "folder.ini", "AUDIO=1\r\n"));
 }
 
 }  // namespace

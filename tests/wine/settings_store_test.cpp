@@ -7,7 +7,10 @@
 
 #include <vector>
 
+#include <sddl.h>
+
 #include "state/registry_settings_store_win32.h"
+#include "win32/handles.h"
 #include "win32/text.h"
 
 namespace pp {
@@ -72,6 +75,27 @@ TEST_F(SettingsStore, ValuesOfOtherTypesAndShapes) {
         ASSERT_TRUE(store.Save("App", "09PP", c.name, "1"));
         EXPECT_EQ(store.Get("App", "09PP", c.name), "1") << c.name;
     }
+}
+
+// A key that is there but may not be read is no absent key: the store says so instead of
+// answering as on a first run.
+TEST_F(SettingsStore, AKeyThatMayNotBeReadThrowsInsteadOfSeemingAbsent) {
+    ASSERT_TRUE(store.Save("App", "09PP", "c2", "1"));
+    const std::wstring section = base + L"\\App\\09PP";
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, WRITE_DAC, &key), ERROR_SUCCESS);
+    const win32::UniqueRegistryKey opened(key);
+    auto setPermissions = [&](const wchar_t* sddl) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        ASSERT_TRUE(
+            ::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor, nullptr));
+        EXPECT_EQ(::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+        ::LocalFree(descriptor);
+    };
+    setPermissions(L"D:(D;;KR;;;WD)(A;;KA;;;WD)");  // nobody may read it
+    EXPECT_THROW(store.Get("App", "09PP", "c2"), SettingsError);
+    EXPECT_EQ(store.Get("App", "Absent", "c2"), std::nullopt);
+    setPermissions(L"D:(A;;KA;;;WD)");  // so that the test can remove it
 }
 
 }  // namespace

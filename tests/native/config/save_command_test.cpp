@@ -9,22 +9,6 @@ namespace pp {
 namespace {
 using SaveCommand = GameFolder;
 
-TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrNothing) {
-    const std::vector<std::pair<std::string, std::optional<ProfileEntry>>> cases = {
-        {"OPTIONS/BOOKINGS=1", ProfileEntry{"OPTIONS", "BOOKINGS", "1"}},
-        {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "=" or "/" ends a part
-        {"GUI//SKIP_TITLE=1", ProfileEntry{"", "GUI//SKIP_TITLE", "1"}},   // empty middle: empty section
-        {"CAMERA_BIG_HEIGHT_MODIFIER=", ProfileEntry{"", "CAMERA_BIG_HEIGHT_MODIFIER", ""}},
-        {"", std::nullopt},
-        {"NOEQUALS", std::nullopt},  // a write without a value would delete the key
-        {"=5", std::nullopt},
-        {"A=1\r\n[OPTIONS]\r\nB=2", std::nullopt},  // would break into the file's lines
-        {std::string("A=1\0B", 5), std::nullopt},
-    };
-    for (const auto& [token, entry] : cases)
-        EXPECT_EQ(SplitDirective(token), entry) << testing::PrintToString(token);
-}
-
 // What the game gets, byte for byte: the directive line of a first run (every slot in its place) and
 // the user.ini of a run with a rich stored state (every value, the cheat text's entries first).
 TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
@@ -58,31 +42,33 @@ TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     RunSaveCommand(*rich);
     RunSaveCommand(*rich);  // a second save starts from an empty token list and a fresh file
     EXPECT_EQ(UserIni(),
-              "[OPTIONS]\r\nBOOKINGS=1\r\nOFFSIDE=1\r\nINJURIES=1\r\nTIMEDISPLAY=1\r\nPOSTFX_IN_GAMEPLAY=1\r\n"
-              "HOME_PLAYER_NAMEBAR=1\r\nAWAY_PLAYER_NAMEBAR=1\r\nDEPTH_OF_FIELD=1\r\nWIDESCREEN=1\r\n"
-              "FINGRASS=1\r\nCAMERA=13\r\nDIFFICULTY_LEVEL=5\r\nCAMERA_ZOOM=100\r\nGAME_SPEED=3\r\n"
-              "CAMERA_HEIGHT=70\r\nRADAR=2\r\nSHADER_QUALITY=2\r\nPLAYER_MARKER=1\r\nQUALITY=2\r\n[]\r\n"
               "DEBUG_SHOOTOUT=1\r\nAUDIO=1\r\nVIDEO=1\r\nWINDOWED=1\r\nDISABLE_NIS=1\r\nPERFECT_GOALIE=1\r\n"
               "NO_SECOND_YELLOW=1\r\nNO_IMMEDIATE_RED_CARDS=1\r\nALLOW_DEBUG_FREE_CAM=1\r\nNO_EXTRA_TIME=1\r\n"
               "NEVERENDING_GAME=1\r\nHOME_TEAM=1\r\nAWAY_TEAM=3\r\nHOME_TEAM_KIT=3\r\nAWAY_TEAM_KIT=2\r\n"
               "STADIUM=10\r\nLIGHTING=2\r\nRESOLUTION=1600x1200x32\r\nCAMERA_BIG_ZOOM_MODIFIER=0.35\r\n"
-              "CAMERA_BIG_HEIGHT_MODIFIER=-1.5\r\nSIDE_SELECT=-a\r\nHALF_SECONDS=5400\r\n[gui]\r\nX=1\r\n"
-              "SKIP_TITLE=1\r\n");
+              "CAMERA_BIG_HEIGHT_MODIFIER=-1.5\r\nSIDE_SELECT=-a\r\nHALF_SECONDS=5400\r\n"
+              "[OPTIONS]\r\nBOOKINGS=1\r\nOFFSIDE=1\r\nINJURIES=1\r\nTIMEDISPLAY=1\r\nPOSTFX_IN_GAMEPLAY=1\r\n"
+              "HOME_PLAYER_NAMEBAR=1\r\nAWAY_PLAYER_NAMEBAR=1\r\nDEPTH_OF_FIELD=1\r\nWIDESCREEN=1\r\n"
+              "FINGRASS=1\r\nCAMERA=13\r\nDIFFICULTY_LEVEL=5\r\nCAMERA_ZOOM=100\r\nGAME_SPEED=3\r\n"
+              "CAMERA_HEIGHT=70\r\nRADAR=2\r\nSHADER_QUALITY=2\r\nPLAYER_MARKER=1\r\nQUALITY=2\r\n"
+              "[gui]\r\nX=1\r\nSKIP_TITLE=1\r\n");
     EXPECT_EQ(rich->Lva.List().Count(), 106);  // one token more than the blanks of the work text, once
 }
 
-// user.ini is left as it was with the keep box clear; without the game root's trailing separator,
-// whose bare name would send the profile writer to the system folder; and when it cannot be deleted
-// (held open), rather than mixing new entries into old ones. The game gets its line all the same.
+// user.ini is left as it was with the keep box clear; without the game root's trailing separator;
+// and when it cannot be deleted (held open), also when it is hidden and so no ordinary file, rather
+// than mixing new entries into old ones. The game gets its line all the same.
 TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
     for (const std::string& file : kRequiredFiles)  // the save checks the game is there first
         fake.files.Put("Label2" + file, "");
-    for (int setup = 0; setup < 3; ++setup) {
+    for (int setup = 0; setup < 4; ++setup) {
         fake.files.Put(kGameRoot + "user.ini", "[OLD]\r\nX=1\r\n");
         form.LP.SetCaption(setup == 1 ? "Label2" : kGameRoot);
         form.Check2.SetValue(setup == 0 ? 0 : 1);
-        if (setup == 2)
+        if (setup >= 2)
             fake.files.failingDeletes.insert(kGameRoot + "user.ini");
+        if (setup == 3)
+            fake.files.hidden.insert(kGameRoot + "user.ini");
         ASSERT_TRUE(Runs([&] { RunSaveCommand(form); })) << setup;
         EXPECT_EQ(fake.files.Contents(kGameRoot + "user.ini"), "[OLD]\r\nX=1\r\n") << setup;
         EXPECT_EQ(fake.profile.writes, 0) << setup;

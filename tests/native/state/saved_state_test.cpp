@@ -61,15 +61,19 @@ TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
     }
 }
 
-// An unreadable store answers as an empty one; a store that throws for one key still gets every
-// other key. An index beyond its list, or -1, selects nothing and writes no directive.
-TEST_F(SavedState, FailingStoreGivesTheDefaultsAndStopsNothing) {
+// A store that cannot be read is no first run: every control keeps its design-time state (the
+// keep box checked, so the exit keeps the player's user.ini), never the first-run default. A store
+// that fails for one key still gets every other key. An index beyond its list, or -1, selects
+// nothing and writes no directive.
+TEST_F(SavedState, UnreadableStoreLeavesTheDesignTimeStateAndStopsNothing) {
     for (const auto& [key, value] : {std::pair{"c3", "1"}, {"c4", "1"}, {"cb1", "400"}, {"cb7", "-1"}, {"cb8", "2"}})
         Store(key, value);
     fake.settings.failing = true;
     auto unreadable = Start();
-    EXPECT_EQ(unreadable->Check3.Value(), 0);
+    EXPECT_EQ(unreadable->Check2.Value() * 10 + unreadable->Check3.Value(), 10);
+    fake.files.Put(kGameRoot + "user.ini", "K=1\r\n");
     EXPECT_NO_THROW(unreadable->Unload());
+    EXPECT_EQ(UserIni(), "K=1\r\n");
     fake.settings.failing = false;
     fake.settings.throwingKeys = {"c3", "cb2"};
     auto run = Start();

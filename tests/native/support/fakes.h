@@ -24,13 +24,13 @@ struct MemoryFileSystem : FileSystem {
     void Put(const std::string& path, std::string contents) { stored[path] = std::move(contents); }
     bool Has(const std::string& path) const { return stored.count(path) != 0; }
     const std::string& Contents(const std::string& path) const { return stored.at(path); }
-    std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes;
+    std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes, failingFlushes, hidden;
     std::vector<std::string> lookups, deletions;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
             return FileLookup::Failed;
-        return stored.count(path) ? FileLookup::Found : FileLookup::Missing;
+        return stored.count(path) && !hidden.count(path) ? FileLookup::Found : FileLookup::Missing;
     }
     bool CopyReplacing(const std::string& from, const std::string& to) override {
         auto it = stored.find(from);
@@ -39,6 +39,7 @@ struct MemoryFileSystem : FileSystem {
         stored[to] = it->second;
         return true;
     }
+    bool MakeDurable(const std::string& path) override { return stored.count(path) && !failingFlushes.count(path); }
     bool Delete(const std::string& path) override {
         deletions.push_back(path);
         return !failingDeletes.count(path) && stored.erase(path) != 0;
@@ -73,10 +74,10 @@ struct MemorySettingsStore : SettingsStore {
         return a + "|" + s + "|" + k;
     }
     std::optional<std::string> Get(const std::string& a, const std::string& s, const std::string& k) override {
-        if (throwingKeys.count(k))
-            throw std::runtime_error("settings store failed");
+        if (failing || throwingKeys.count(k))
+            throw SettingsError("Access is denied.");
         auto it = values.find(Address(a, s, k));
-        return failing || it == values.end() ? std::nullopt : std::optional(it->second);
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     bool Save(const std::string& a, const std::string& s, const std::string& k, const std::string& v) override {
         if (throwingKeys.count(k))
@@ -89,20 +90,14 @@ struct MemorySettingsStore : SettingsStore {
     }
 };
 
-// Each write adds its section at the end of the file, so a section written twice would show.
 struct MemoryProfileWriter : ProfileWriter {
-    using Entries = std::vector<std::pair<std::string, std::string>>;
     explicit MemoryProfileWriter(MemoryFileSystem& f) : files(f) {}
     MemoryFileSystem& files;
     int writes = 0;
-    bool WriteEntry(const std::string& s, const std::string& k, const std::string& v, const std::string& f) override {
-        return WriteSection(s, {{k, v}}, f);
-    }
-    bool WriteSection(const std::string& section, const Entries& entries, const std::string& path) override {
+    bool WriteNewFile(const std::string& path, const std::string& text) override {
+        if (files.Has(path))
+            return false;
         ++writes;
-        std::string text = (files.Has(path) ? files.Contents(path) : "") + "[" + section + "]\r\n";
-        for (const auto& [key, value] : entries)
-            text += key + "=" + value + "\r\n";
         files.Put(path, text);
         return true;
     }

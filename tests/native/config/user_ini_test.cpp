@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "config/save_command.h"
+#include "config/user_ini.h"
+
+namespace pp {
+namespace {
+
+TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
+    using U = Unwritten;
+    const std::vector<std::pair<std::string, std::variant<ProfileEntry, Unwritten>>> cases = {
+        {"OPTIONS/BOOKINGS=1", ProfileEntry{"OPTIONS", "BOOKINGS", "1"}},
+        {"GUI/SKIP_TITLE=1=2/X", ProfileEntry{"GUI", "SKIP_TITLE", "1"}},  // a second "=" or "/" ends a part
+        {"GUI//SKIP_TITLE=1", ProfileEntry{"", "GUI//SKIP_TITLE", "1"}},   // empty middle: empty section
+        {"CAMERA_BIG_HEIGHT_MODIFIER=", ProfileEntry{"", "CAMERA_BIG_HEIGHT_MODIFIER", ""}},
+        {"\tA=B/\tK\t=\tv\t", ProfileEntry{"A=B", "K", "v\t"}},  // what readers drop goes; "=" in a section is no harm
+        {"[X/K]=1", ProfileEntry{"[X", "K]", "1"}},
+        {"", U::EmptyToken},
+        {"NOEQUALS", U::NoEquals},
+        {"=5", U::EmptyKey},
+        {"S/\t=5", U::EmptyKey},
+        {"A=1\r\n[OPTIONS]\r\nB=2", U::BreaksALine},
+        {std::string("A=1\0B", 5), U::BreaksALine},
+        {"[X]=1", U::KeyReadAsSection},  // would take every entry after it into section X
+        {"OPTIONS/\t[X]=1", U::KeyReadAsSection},
+        {";K=1", U::KeyReadAsComment},
+        {"S/\x1A;K=1", U::KeyReadAsComment},
+        {"A]B/K=1", U::SectionWithBracket},
+    };
+    for (const auto& [token, split] : cases)
+        EXPECT_EQ(SplitDirective(token), split) << testing::PrintToString(token);
+}
+
+// Sections and keys met again go where they were first met, whatever their case, and keep the
+// spelling of their first occurrence; entries without a section come first, under no header.
+TEST(UserIniText, GroupsByFirstOccurrenceWithTheLastValue) {
+    EXPECT_EQ(
+        UserIniText(SplitAtBlanks("gui/a=1 OPTIONS/B=1  K=1 [X]=1 Gui/A=2 options/b=2 Éq/x=1 éQ/X=2 k=2 GUI/C=3")),
+        "K=2\r\n[gui]\r\na=2\r\nC=3\r\n[OPTIONS]\r\nB=2\r\n[Éq]\r\nx=2\r\n");
+}
+
+}  // namespace
+}  // namespace pp
