@@ -1,10 +1,12 @@
-// PitchPilot.exe: the composition root. It makes the system's services, the main window's model
-// and its window, runs the start-up before the window shows, and then the message loop.
+// PitchPilot.exe: the composition root. It reads the command line, makes the system's services,
+// the main window's model and its window, runs the start-up before the window shows, and then the
+// message loop.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "app/command_line_win32.h"
 #include "app/main_window_win32.h"
 #include "app/program_host_win32.h"
 #include "app/skin_win32.h"
@@ -21,9 +23,10 @@
 
 namespace {
 
+constexpr int kExitCodeOfSuccess = 0;
 constexpr int kExitCodeOfFailure = 1;
 
-int RunPitchPilot(HINSTANCE instance, int showCommand) {
+int RunPitchPilot(HINSTANCE instance, int showCommand, pp::CommandLineRequest request) {
     INITCOMMONCONTROLSEX commonControls{};
     commonControls.dwSize = sizeof(commonControls);
     commonControls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
@@ -39,6 +42,12 @@ int RunPitchPilot(HINSTANCE instance, int showCommand) {
     pp::win32::GdiplusPictureLoader pictures;
     pp::win32::MainWindowHost windowHost;
     pp::Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
+
+    // With a start switch a second copy gives the match to the copy that runs, silently, where
+    // without one its start-up refuses with a message. Asked here, the lock is this copy's when
+    // the start-up asks again.
+    if (request != pp::CommandLineRequest::None && host.AnotherCopyRunning())
+        return pp::win32::HandOverToRunningCopy(request) ? kExitCodeOfSuccess : kExitCodeOfFailure;
 
     pp::Form1 form(os);
 
@@ -56,14 +65,26 @@ int RunPitchPilot(HINSTANCE instance, int showCommand) {
         return kExitCodeOfFailure;
     shell.SetOwner(window.Handle());
     window.Show(showCommand);
+    if (request != pp::CommandLineRequest::None)
+        window.RunStartRequestSoon(request);
     return pp::win32::RunMessageLoop(window);
+}
+
+// Help, or a switch the tool does not know, opens no window: a shortcut with a mistyped switch
+// shows the switches instead of starting the tool without the match it asked for.
+int ShowUsageInstead(pp::CommandLineRequest request) {
+    pp::win32::ShowUsage();
+    return request == pp::CommandLineRequest::Help ? kExitCodeOfSuccess : kExitCodeOfFailure;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     try {
-        return RunPitchPilot(instance, showCommand);
+        const pp::CommandLineRequest request = pp::ParseCommandLine(pp::win32::CommandLineArguments());
+        if (request == pp::CommandLineRequest::Help || request == pp::CommandLineRequest::Unknown)
+            return ShowUsageInstead(request);
+        return RunPitchPilot(instance, showCommand, request);
     } catch (...) {
         return kExitCodeOfFailure;
     }

@@ -36,6 +36,10 @@ std::wstring ClipboardText(HWND owner) {
 
 }  // namespace
 
+UINT HandOverMessage() {
+    return ::RegisterWindowMessageW(L"PitchPilot.Form1.HandOver");
+}
+
 void MainWindowHost::BeginDrag() {
     if (!window_)
         return;
@@ -104,6 +108,10 @@ void MainWindow::Show(int showCommand) {
     ::UpdateWindow(window_);
 }
 
+void MainWindow::RunStartRequestSoon(CommandLineRequest request) {
+    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), 0);
+}
+
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -123,6 +131,8 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
+    if (message == handOverMessage_ && handOverMessage_ != 0)
+        return OnHandOver(wParam);
     switch (message) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
@@ -136,6 +146,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kTickTerminatorNow:
             TickTerminatorNow();
+            SyncFromModel();
+            return 0;
+        case kRunStartRequest:
+            RunStartRequest(form_, static_cast<CommandLineRequest>(wParam));
             SyncFromModel();
             return 0;
         case WM_CTLCOLORSTATIC:
@@ -329,6 +343,17 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
                    ScaleToDpi(kForm1Height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
     SyncFromModel();
     ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// Another copy was started with a start switch. Its command runs later, so that the sender, which
+// waits for this answer, does not wait for the launch as well; the window comes to the front first,
+// where the player looks.
+LRESULT MainWindow::OnHandOver(WPARAM request) {
+    if (::IsIconic(window_))
+        ::ShowWindow(window_, SW_RESTORE);
+    ::SetForegroundWindow(window_);
+    RunStartRequestSoon(static_cast<CommandLineRequest>(request));
+    return TRUE;
 }
 
 // The system asks the parent for the cursor of every child the mouse moves over, which makes this

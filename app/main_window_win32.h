@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/dpi.h"
 #include "app/skin_win32.h"
 #include "model/controls.h"
@@ -27,6 +28,10 @@ namespace pp::win32 {
 
 // The class name of the main window, for automation and the end-to-end test.
 inline constexpr wchar_t kForm1ClassName[] = L"PitchPilot.Form1";
+
+// The message by which another copy hands its start switch to the main window: wParam holds the
+// CommandLineRequest, and the window answers TRUE once it has taken it.
+UINT HandOverMessage();
 
 // What a frame would do for the borderless main window. It exists before the window (the model
 // is handed its services first) and is attached once the window is made.
@@ -60,6 +65,8 @@ class MainWindow {
     // system refused.
     bool Create();
     void Show(int showCommand);
+    // Runs the command of a start switch from the message loop, after the messages already queued.
+    void RunStartRequestSoon(CommandLineRequest request);
     // Null once the window is gone.
     HWND Handle() const { return window_; }
 
@@ -85,6 +92,8 @@ class MainWindow {
 
     // Posted for an armed terminator's first tick; see SyncTimers.
     static constexpr UINT kTickTerminatorNow = WM_APP + 1;
+    // Posted with a start switch's request as wParam.
+    static constexpr UINT kRunStartRequest = WM_APP + 2;
 
     // Children and input (main_window_win32.cpp).
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -100,6 +109,7 @@ class MainWindow {
     void OnEndSession(bool ending);
     void OnDestroy();
     void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnHandOver(WPARAM request);
     bool OnSetCursor(HWND over, UINT mouseMessage);
     void OnBackgroundPress(MouseButton button);
     void OnBackgroundMouseMove();
@@ -183,6 +193,7 @@ class MainWindow {
     std::array<bool, 4> timerRunning_{};
     bool syncing_ = false;
     bool unloaded_ = false;
+    const UINT handOverMessage_ = HandOverMessage();
 };
 
 // Runs the thread's message loop until the main window has gone; returns the exit code. Tab and
