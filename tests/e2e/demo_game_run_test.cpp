@@ -83,7 +83,7 @@ class DemoGameRun : public testing::Test {
     // Started from a working folder outside the game, as from a desktop shortcut, with its window
     // in front once it takes input.
     HWND Start() {
-        run = std::make_unique<test::ChildProcess>(root + "\\KWTR\\PP09\\PitchPilot.exe", test::ProgramFolder());
+        run = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder());
         const HWND window = test::WaitForTopWindow(run->Id(), win32::kForm1ClassName);
         EXPECT_TRUE(window && test::BringToFront(window)) << "the main window did not come";
         return window;
@@ -92,6 +92,7 @@ class DemoGameRun : public testing::Test {
     win32::RegistrySettingsStore settings;
     test::TempFolder folder;
     const std::string root = folder / "FIFA 09 Demo";
+    const std::string tool = root + "\\KWTR\\PP09\\PitchPilot.exe";
     std::unique_ptr<test::ChildProcess> run;
 };
 
@@ -150,6 +151,22 @@ TEST_F(DemoGameRun, ChoicesReachTheGameAndComeBackAtTheNextStart) {
     EXPECT_EQ(test::WindowText(::GetDlgItem(window, IDC_TX1)), kCheat);
     test::ClickOn(::GetDlgItem(window, IDC_FBU_0));
     EXPECT_EQ(run->WaitForExit(test::kLongWaitMs), 0u);
+}
+
+// A shortcut's switch starts the match: /penalty as the tool opens, and /start of a second copy in
+// the tool that runs, while that copy ends at once, with no message to wait for an answer.
+TEST_F(DemoGameRun, StartSwitchesStartTheMatchInTheToolThatRuns) {
+    run = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder(), "/penalty");
+    std::optional<test::GameReport> report = test::WaitForGameReport(root);
+    ASSERT_TRUE(report) << "/penalty started no game";
+    EXPECT_NE(report->commandLine.find(" DEBUG_SHOOTOUT=1 "), std::string::npos) << report->commandLine;
+    ASSERT_TRUE(::DeleteFileW(win32::Widen(root + "\\fifa09.report.txt").c_str()));
+
+    EXPECT_EQ(test::ChildProcess(tool, test::ProgramFolder(), "--START").WaitForExit(test::kLongWaitMs), 0u);
+    report = test::WaitForGameReport(root);
+    ASSERT_TRUE(report) << "the running tool started no game for the second copy";
+    EXPECT_EQ(report->commandLine.find("DEBUG_SHOOTOUT"), std::string::npos) << report->commandLine;
+    EXPECT_FALSE(run->WaitForExit(0)) << "the tool that runs goes on";
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ bool WaitUntil(const std::function<bool()>& done);
 class ChildProcess {
   public:
     // Starts the program in the working folder and waits until it takes input.
-    ChildProcess(const std::string& program, const std::string& workingFolder);
+    ChildProcess(const std::string& program, const std::string& workingFolder, const std::string& arguments = {});
     // Takes charge of a running program.
     explicit ChildProcess(uint32_t id);
     ~ChildProcess();

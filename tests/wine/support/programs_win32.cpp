@@ -45,8 +45,8 @@ bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-ChildProcess::ChildProcess(const std::string& program, const std::string& workingFolder) {
-    std::wstring commandLine = L"\"" + win32::Widen(program) + L"\"";
+ChildProcess::ChildProcess(const std::string& program, const std::string& workingFolder, const std::string& arguments) {
+    std::wstring commandLine = L"\"" + win32::Widen(program) + L"\" " + win32::Widen(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
