@@ -17,12 +17,11 @@ namespace {
 class ProfileWriter : public testing::Test {
   protected:
     std::string ReadBack(const std::string& section, const std::string& key) {
-        wchar_t value[256] = L"";
-        ::GetPrivateProfileStringW(win32::Widen(section).c_str(), win32::Widen(key).c_str(), L"(none)", value, 256,
+        wchar_t value[64];
+        ::GetPrivateProfileStringW(win32::Widen(section).c_str(), win32::Widen(key).c_str(), L"-", value, 64,
                                    win32::Widen(userIni).c_str());
         return win32::Narrow(value);
     }
-
     test::TempFolder dir;
     const std::string userIni = dir / "user.ini";
     win32::WindowsProfileWriter writer;
@@ -45,7 +44,7 @@ TEST_F(ProfileWriter, EveryEntryReadsBackUnderItsOwnSectionAndKey) {
             EXPECT_EQ(ReadBack(entry->section, entry->key), entry->value) << token;
         }
     }
-    EXPECT_EQ(ReadBack("X", "AUDIO") + ReadBack("", "[X]") + ReadBack("", ";K"), "(none)(none)(none)");
+    EXPECT_EQ(ReadBack("X", "AUDIO") + ReadBack("", "[X]") + ReadBack("", ";K"), "---");
 }
 
 // Whatever is at the path already (held open, hidden, read-only, a folder) stays as it was: the
