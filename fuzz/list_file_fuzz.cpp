@@ -18,6 +18,7 @@ class OneFile : public pp::FileSystem {
     explicit OneFile(std::string contents) : contents_(std::move(contents)) {}
     pp::FileLookup LookUpOrdinaryFile(const std::string&) override { return pp::FileLookup::Found; }
     bool CopyReplacing(const std::string&, const std::string&) override { return false; }
+    bool MakeDurable(const std::string&) override { return false; }
     bool Delete(const std::string&) override { return false; }
     std::string ReadWholeText(const std::string&) override { return contents_; }
 

@@ -22,7 +22,6 @@ TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
         {"A=1\r\n[OPTIONS]\r\nB=2", U::BreaksALine},
         {std::string("A=1\0B", 5), U::BreaksALine},
         {"[X]=1", U::KeyReadAsSection},  // would take every entry after it into section X
-        {"OPTIONS/\t[X]=1", U::KeyReadAsSection},
         {";K=1", U::KeyReadAsComment},
         {"S/\x1A;K=1", U::KeyReadAsComment},
         {"A]B/K=1", U::SectionWithBracket},

@@ -80,10 +80,8 @@ struct MemorySettingsStore : SettingsStore {
         return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     bool Save(const std::string& a, const std::string& s, const std::string& k, const std::string& v) override {
-        if (throwingKeys.count(k))
-            throw std::runtime_error("settings store failed");
-        if (failing)
-            return false;
+        if (failing || throwingKeys.count(k))
+            throw SettingsError("Access is denied.");
         values[Address(a, s, k)] = v;
         savedKeys.push_back(k);
         return true;
