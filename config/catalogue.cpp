@@ -174,12 +174,16 @@ void WireOptionCatalogue(Form1& form) {
 }
 
 void WriteCameraModifierSlots(Form1& form) {
+    WriteCameraModifierSlots(form, form.slots);
+}
+
+void WriteCameraModifierSlots(const Form1& form, SlotTable& slots) {
     if (form.Check70.Checked()) {
-        form.slots.Write(kZoomModifierSlot, kZoomModifierPrefix + form.ZMO.Text());
-        form.slots.Write(kHeightModifierSlot, kHeightModifierPrefix + form.HMO.Text());
+        slots.Write(kZoomModifierSlot, kZoomModifierPrefix + form.ZMO.Text());
+        slots.Write(kHeightModifierSlot, kHeightModifierPrefix + form.HMO.Text());
     } else {
-        form.slots.Write(kZoomModifierSlot, std::string(kZoomModifierPrefix) + kZoomModifierDefault);
-        form.slots.Write(kHeightModifierSlot, std::string(kHeightModifierPrefix) + kHeightModifierDefault);
+        slots.Write(kZoomModifierSlot, std::string(kZoomModifierPrefix) + kZoomModifierDefault);
+        slots.Write(kHeightModifierSlot, std::string(kHeightModifierPrefix) + kHeightModifierDefault);
     }
 }
 

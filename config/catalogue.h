@@ -7,6 +7,7 @@
 namespace pp {
 
 class Form1;
+class SlotTable;
 
 // Connects every option control of the main window to the slot its Click writes, and the
 // couplings between option controls (shader and depth of field, the language box, the camera
@@ -17,6 +18,8 @@ void WireOptionCatalogue(Form1& form);
 // stand now. The switch's Click runs it, and so does every save, so that text typed after the
 // last click counts.
 void WriteCameraModifierSlots(Form1& form);
+// The same into `slots`, which may be a copy of the window's.
+void WriteCameraModifierSlots(const Form1& form, SlotTable& slots);
 
 // The key filter of ZMO and HMO: digits, backspace, minus sign and full stop pass; every other
 // key is swallowed.

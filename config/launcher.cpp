@@ -41,26 +41,34 @@ bool FitsOnACommandLine(const std::string& program, const std::string& parameter
 
 // Saves, runs the game from its root without waiting for it, and aims the terminator at it. A
 // launch the system refuses goes unnoticed, and the target name is set all the same.
-void SaveAndLaunch(Form1& form, const char* head) {
+void SaveAndLaunch(Form1& form, LaunchKind kind) {
     RunSaveCommand(form);
-    const std::string root = form.GameRoot();
     IgnoreErrors([&] {
-        const std::string program = root + kGameProgram;
-        const std::string parameters = head + form.Tx2.Text() + " " + form.TX1.Text();
-        if (FitsOnACommandLine(program, parameters))
-            form.os.shell.Open(program, parameters, root);
+        const GameCommand command = BuildGameCommand(form, form.Tx2.Text(), kind);
+        if (command.fits)
+            form.os.shell.Open(command.program, command.parameters, command.workingFolder);
     });
     form.TerminatorWindow().EXESHUT.SetCaption(kGameProgram);
 }
 
 }  // namespace
 
+GameCommand BuildGameCommand(const Form1& form, const std::string& directiveLine, LaunchKind kind) {
+    GameCommand command;
+    command.workingFolder = form.GameRoot();
+    command.program = command.workingFolder + kGameProgram;
+    command.parameters =
+        (kind == LaunchKind::Start ? kStartHead : kPenaltyStartHead) + directiveLine + " " + form.TX1.Text();
+    command.fits = FitsOnACommandLine(command.program, command.parameters);
+    return command;
+}
+
 void RunStartCommand(Form1& form) {
-    SaveAndLaunch(form, kStartHead);
+    SaveAndLaunch(form, LaunchKind::Start);
 }
 
 void RunPenaltyStartCommand(Form1& form) {
-    SaveAndLaunch(form, kPenaltyStartHead);
+    SaveAndLaunch(form, LaunchKind::PenaltyStart);
 }
 
 }  // namespace pp
