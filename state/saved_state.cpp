@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 #include <span>
 #include <string>
 #include <variant>
@@ -152,15 +153,35 @@ bool ModifierBoxTakes(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c != kBackspace && ModifierKeyPasses(c); });
 }
 
+// Where restored values come from: the settings store at start-up, where an absent key takes its
+// default, or the values of a setup, where an absent key leaves its control as it is.
+using ValueSource = std::function<std::optional<std::string>(Form1&, const SettingKey&)>;
+
+ValueSource StoreSource() {
+    return [](Form1& form, const SettingKey& row) -> std::optional<std::string> {
+        std::optional<std::string> stored = form.os.settings.Get(kSettingsApplication, form.settingsSection, row.key);
+        return stored ? *stored : DefaultText(form, row);
+    };
+}
+
+ValueSource ValuesSource(const SavedValues& values) {
+    return [&values](Form1&, const SettingKey& row) -> std::optional<std::string> {
+        auto found = values.find(row.key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    };
+}
+
 // A value the control refuses, a text that is no whole number, or a modifier text its box would
 // not take, leaves the control as it is and raises nothing.
-void RestoreRow(Form1& form, const SettingKey& row) {
-    std::optional<std::string> stored = form.os.settings.Get(kSettingsApplication, form.settingsSection, row.key);
-    const std::string text = stored ? *stored : DefaultText(form, row);
+void RestoreRow(Form1& form, const SettingKey& row, const ValueSource& source) {
+    const std::optional<std::string> value = source(form, row);
+    if (!value)
+        return;
+    const std::string& text = *value;
     switch (row.property) {
         case Property::Value:
-            if (std::optional<int> value = ParseWholeNumber(text))
-                (form.*std::get<CheckBox Form1::*>(row.control)).SetValue(*value);
+            if (std::optional<int> number = ParseWholeNumber(text))
+                (form.*std::get<CheckBox Form1::*>(row.control)).SetValue(*number);
             break;
         case Property::ListIndex:
             if (std::optional<int> index = ParseWholeNumber(text))
@@ -173,13 +194,13 @@ void RestoreRow(Form1& form, const SettingKey& row) {
     }
 }
 
-void RestoreRows(Form1& form, std::span<const SettingKey> rows) {
+void RestoreRows(Form1& form, std::span<const SettingKey> rows, const ValueSource& source) {
     for (const SettingKey& row : rows)
         if (row.read)
-            IgnoreErrors([&] { RestoreRow(form, row); });
+            IgnoreErrors([&] { RestoreRow(form, row, source); });
 }
 
-std::string CurrentText(Form1& form, const SettingKey& row) {
+std::string CurrentText(const Form1& form, const SettingKey& row) {
     switch (row.property) {
         case Property::Value:
             return std::to_string((form.*std::get<CheckBox Form1::*>(row.control)).Value());
@@ -218,17 +239,55 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
     return value;
 }
 
-void RestoreSavedState(Form1& form) {
-    RestoreRows(form, kCheckBoxRows);
-    RestoreRows(form, kModifierSwitchRows);
+// The restore's order: the check boxes before the lists, so that the shader list can clear the
+// depth-of-field box the check boxes restored.
+void RestoreControls(Form1& form, const ValueSource& source) {
+    RestoreRows(form, kCheckBoxRows, source);
+    RestoreRows(form, kModifierSwitchRows, source);
     IgnoreErrors([&] { form.Check70.Click(); });
-    RestoreRows(form, kModifierTextRows);
+    RestoreRows(form, kModifierTextRows, source);
     RunOptionCheckBoxClicks(form);
-    RestoreRows(form, kListRows);
+    RestoreRows(form, kListRows, source);
+}
+
+void RestoreSavedState(Form1& form) {
+    RestoreControls(form, StoreSource());
 }
 
 void RestoreCheatText(Form1& form) {
-    RestoreRows(form, kCheatRows);
+    RestoreRows(form, kCheatRows, StoreSource());
+}
+
+SavedValues CurrentValues(const Form1& form) {
+    SavedValues values;
+    for (const SettingKey& row : kSettingKeys)
+        if (row.read)
+            values[row.key] = CurrentText(form, row);
+    return values;
+}
+
+void ApplyValues(Form1& form, const SavedValues& values) {
+    const ValueSource source = ValuesSource(values);
+    RestoreControls(form, source);
+    RestoreRows(form, kCheatRows, source);
+}
+
+bool ControlTakes(const Form1& form, const std::string& key, const std::string& value) {
+    const auto row = std::find_if(kSettingKeys.begin(), kSettingKeys.end(),
+                                  [&](const SettingKey& r) { return r.read && key == r.key; });
+    if (row == kSettingKeys.end())
+        return false;
+    const std::optional<int> number = ParseWholeNumber(value);
+    switch (row->property) {
+        case Property::Value:
+            return number && *number >= 0 && *number <= 2;
+        case Property::ListIndex:
+            return number && *number >= -1 &&
+                   *number < (form.*std::get<ComboBox Form1::*>(row->control)).List().Count();
+        case Property::Text:
+            return !row->modifierText || ModifierBoxTakes(value);
+    }
+    return false;
 }
 
 void StoreSavedState(Form1& form) {

@@ -1,0 +1,189 @@
+#include "state/setup.h"
+
+#include <algorithm>
+#include <array>
+
+#include "files/mstring.h"
+#include "files/text_compare.h"
+#include "model/form1.h"
+
+namespace pp {
+namespace {
+
+constexpr std::string_view kHeader = "[Pitch Pilot setup]";
+constexpr int kVersion = 1;
+
+// The chosen entry of each list box with a name, and the keys of its name and of its position.
+struct NamedChoice {
+    ComboBox Form1::*box;
+    std::string MatchSetup::*name;
+    const char* nameKey;
+    const char* positionKey;
+    const char* what;
+};
+constexpr std::array kNamedChoices = {
+    NamedChoice{&Form1::Combo1, &MatchSetup::home, "home", "cb1", "home team"},
+    NamedChoice{&Form1::Combo2, &MatchSetup::away, "away", "cb2", "away team"},
+    NamedChoice{&Form1::Combo5, &MatchSetup::stadium, "stadium", "cb5", "stadium"},
+};
+
+// A value stays on its line: "%", CR, LF and NUL are written as "%" and two hex digits.
+std::string Escape(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '%' || c == '\r' || c == '\n' || c == '\0') {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            out += '%';
+            out += kHex[static_cast<unsigned char>(c) >> 4];
+            out += kHex[static_cast<unsigned char>(c) & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int HexDigit(char c) {
+    return c >= '0' && c <= '9'   ? c - '0'
+           : c >= 'A' && c <= 'F' ? c - 'A' + 10
+           : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                  : -1;
+}
+
+// A "%" that is not followed by two hex digits stands for itself.
+std::string Unescape(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The name as it is written first, else the same name in another case.
+int FindByName(const LineList& list, const std::string& name) {
+    if (name.empty())
+        return -1;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.Item(i) == name)
+            return i;
+    return FindInList(list, name, true, -1);
+}
+
+std::string Line(std::string_view key, std::string_view value) {
+    return std::string(key) + "=" + Escape(value) + "\r\n";
+}
+
+}  // namespace
+
+MatchSetup CurrentSetup(const Form1& form, const std::string& name) {
+    MatchSetup setup{name, CurrentValues(form), {}, {}, {}};
+    for (const NamedChoice& choice : kNamedChoices)
+        setup.*choice.name = (form.*choice.box).List().SelectedText();
+    return setup;
+}
+
+std::string SetupText(const MatchSetup& setup) {
+    std::string text =
+        std::string(kHeader) + "\r\n" + Line("version", std::to_string(kVersion)) + Line("name", setup.name);
+    for (const NamedChoice& choice : kNamedChoices)
+        text += Line(choice.nameKey, setup.*choice.name);
+    for (const auto& [key, value] : setup.values)
+        text += Line(key, value);
+    return text;
+}
+
+SetupFile ReadSetup(std::string_view text, const Form1& form) {
+    SetupFile file;
+    if (text.size() > kLargestSetupFile)
+        return {std::nullopt, "it is larger than 1 MB", {}};
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    const SavedValues known = CurrentValues(form);
+    MatchSetup setup;
+    bool headerSeen = false;
+    int lineNumber = 0;
+    for (std::string_view line : SplitAt(text, "\n")) {
+        ++lineNumber;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (!headerSeen) {
+            if (line != kHeader)
+                return {std::nullopt, "it is no Pitch Pilot setup", {}};
+            headerSeen = true;
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos)
+            return {std::nullopt, "it is damaged (line " + std::to_string(lineNumber) + ")", {}};
+        const std::string key(line.substr(0, equals)), value = Unescape(line.substr(equals + 1));
+        if (key == "version") {
+            const std::optional<int> version = ParseWholeNumber(value);
+            if (!version)
+                return {std::nullopt, "it is damaged (line " + std::to_string(lineNumber) + ")", {}};
+            if (*version > kVersion)
+                return {std::nullopt, "a newer Pitch Pilot made it (setup version " + value + ")", {}};
+        } else if (key == "name") {
+            setup.name = value;
+        } else if (auto named = std::find_if(kNamedChoices.begin(), kNamedChoices.end(),
+                                             [&](const NamedChoice& c) { return key == c.nameKey; });
+                   named != kNamedChoices.end()) {
+            setup.*named->name = value;
+        } else if (key == "cb1" || key == "cb2" || key == "cb5" || ControlTakes(form, key, value)) {
+            setup.values[key] = value;  // a team's or stadium's position is weighed with its name
+        } else if (known.count(key)) {
+            file.problems.push_back(key + "=" + value + " is out of range");
+        }
+    }
+    if (!headerSeen)
+        return {std::nullopt, "it is no Pitch Pilot setup", {}};
+    file.setup = std::move(setup);
+    return file;
+}
+
+void ApplySetup(Form1& form, const MatchSetup& setup, std::vector<std::string>& problems) {
+    SavedValues values = setup.values;
+    for (const NamedChoice& choice : kNamedChoices) {
+        const LineList& list = (form.*choice.box).List();
+        const std::string& name = setup.*choice.name;
+        if (const int byName = FindByName(list, name); byName >= 0) {
+            values[choice.positionKey] = std::to_string(byName);
+            continue;
+        }
+        auto position = values.find(choice.positionKey);
+        if (position != values.end() && ControlTakes(form, choice.positionKey, position->second) &&
+            position->second != "-1")
+            continue;
+        values.erase(choice.positionKey);
+        problems.push_back("the " + std::string(choice.what) + " \"" + name + "\" is not in the list");
+    }
+    ApplyValues(form, values);
+}
+
+std::string SetupFileName(std::string_view name) {
+    std::string file;
+    for (char c : name)
+        file +=
+            (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos)
+                ? '_'
+                : c;
+    while (!file.empty() && (file.back() == '.' || file.back() == ' '))
+        file.pop_back();
+    // Names the system keeps for its devices are no files.
+    static constexpr std::array<std::string_view, 22> kDevices = {
+        "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+        "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    const size_t stem = std::min(file.find('.'), file.size());
+    for (std::string_view device : kDevices)
+        if (EqualsIgnoringCase(std::string_view(file).substr(0, stem), device))
+            file.insert(stem, "_");
+    return file.empty() ? "_" : file;
+}
+
+}  // namespace pp
