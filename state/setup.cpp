@@ -179,10 +179,11 @@ std::string SetupFileName(std::string_view name) {
     static constexpr std::array<std::string_view, 22> kDevices = {
         "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
         "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
-    const size_t stem = std::min(file.find('.'), file.size());
-    for (std::string_view device : kDevices)
-        if (EqualsIgnoringCase(std::string_view(file).substr(0, stem), device))
-            file.insert(stem, "_");
+    const std::string_view stem = std::string_view(file).substr(0, file.find('.'));
+    const bool device =
+        std::any_of(kDevices.begin(), kDevices.end(), [&](std::string_view d) { return EqualsIgnoringCase(stem, d); });
+    if (device)
+        return std::string(stem) + "_" + file.substr(stem.size());
     return file.empty() ? "_" : file;
 }
 
