@@ -39,6 +39,23 @@ class FileSystem {
     // True when the file is gone afterwards because this call deleted it.
     virtual bool Delete(const std::string& path) = 0;
 
+    // True when anything is at the path (a file of any attributes, a folder), and also when that
+    // cannot be told: a name counts as free only when the system says nothing is there.
+    virtual bool Exists(const std::string& path) = 0;
+
+    // True for a file or folder marked read-only: the player keeps it from being changed.
+    virtual bool IsReadOnly(const std::string& path) = 0;
+
+    // True when another program holds the file open so that it can be neither renamed nor replaced.
+    virtual bool IsInUse(const std::string& path) = 0;
+
+    // Gives `from` the name `to` in the same folder, never replacing anything there. True when done.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
+
+    // Moves `from` to `to`, replacing `to` unless that is read-only or in use, and returns only once
+    // the move is on the disk. True when done.
+    virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
+
     // The whole file, its bytes read as text of the system's ANSI code page and returned as
     // UTF-8. Throws FileError when the file cannot be opened or read.
     virtual std::string ReadWholeText(const std::string& path) = 0;

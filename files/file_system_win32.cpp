@@ -61,6 +61,38 @@ bool WindowsFileSystem::Delete(const std::string& path) {
     return ::DeleteFileW(Widen(path).c_str()) != 0;
 }
 
+bool WindowsFileSystem::Exists(const std::string& path) {
+    if (::GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const DWORD error = ::GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME;
+}
+
+bool WindowsFileSystem::IsReadOnly(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// A rename or a replacement opens the file for deletion; whoever holds it open without sharing that
+// keeps it in place. Such an open, which reads and writes nothing, asks exactly that.
+bool WindowsFileSystem::IsInUse(const std::string& path) {
+    UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), DELETE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return !file && ::GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+bool WindowsFileSystem::Rename(const std::string& from, const std::string& to) {
+    return ::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// A read-only target is refused here, as CopyReplacing refuses it: Wine run by the superuser would
+// replace it. One that another program holds open the system refuses itself.
+bool WindowsFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    constexpr DWORD kReplaceDurably = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    return !IsReadOnly(to) && ::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), kReplaceDurably) != 0;
+}
+
 std::string WindowsFileSystem::ReadWholeText(const std::string& path) {
     UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));

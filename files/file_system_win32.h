@@ -12,6 +12,11 @@ class WindowsFileSystem : public FileSystem {
     bool CopyReplacing(const std::string& from, const std::string& to) override;
     bool MakeDurable(const std::string& path) override;
     bool Delete(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+    bool IsReadOnly(const std::string& path) override;
+    bool IsInUse(const std::string& path) override;
+    bool Rename(const std::string& from, const std::string& to) override;
+    bool MoveReplacing(const std::string& from, const std::string& to) override;
     std::string ReadWholeText(const std::string& path) override;
 };
 

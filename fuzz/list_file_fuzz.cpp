@@ -20,6 +20,11 @@ class OneFile : public pp::FileSystem {
     bool CopyReplacing(const std::string&, const std::string&) override { return false; }
     bool MakeDurable(const std::string&) override { return false; }
     bool Delete(const std::string&) override { return false; }
+    bool Exists(const std::string&) override { return true; }
+    bool IsReadOnly(const std::string&) override { return false; }
+    bool IsInUse(const std::string&) override { return false; }
+    bool Rename(const std::string&, const std::string&) override { return false; }
+    bool MoveReplacing(const std::string&, const std::string&) override { return false; }
     std::string ReadWholeText(const std::string&) override { return contents_; }
 
   private:

@@ -25,6 +25,7 @@ struct MemoryFileSystem : FileSystem {
     bool Has(const std::string& path) const { return stored.count(path) != 0; }
     const std::string& Contents(const std::string& path) const { return stored.at(path); }
     std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes, failingFlushes, hidden;
+    std::set<std::string> readOnly, inUse, failingMovesFrom;  // held open by another program: not even readable
     std::vector<std::string> lookups, deletions;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
@@ -34,7 +35,7 @@ struct MemoryFileSystem : FileSystem {
     }
     bool CopyReplacing(const std::string& from, const std::string& to) override {
         auto it = stored.find(from);
-        if (it == stored.end() || failingCopies.count(to))
+        if (it == stored.end() || failingCopies.count(to) || Fixed(to) || inUse.count(from))
             return false;
         stored[to] = it->second;
         return true;
@@ -42,10 +43,21 @@ struct MemoryFileSystem : FileSystem {
     bool MakeDurable(const std::string& path) override { return stored.count(path) && !failingFlushes.count(path); }
     bool Delete(const std::string& path) override {
         deletions.push_back(path);
-        return !failingDeletes.count(path) && stored.erase(path) != 0;
+        return !failingDeletes.count(path) && !Fixed(path) && stored.erase(path) != 0;
+    }
+    bool Fixed(const std::string& path) const { return readOnly.count(path) || inUse.count(path); }
+    bool Exists(const std::string& path) override { return stored.count(path) != 0; }
+    bool IsReadOnly(const std::string& path) override { return readOnly.count(path) != 0; }
+    bool IsInUse(const std::string& path) override { return inUse.count(path) != 0; }
+    bool Rename(const std::string& from, const std::string& to) override { return !Has(to) && MoveReplacing(from, to); }
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
+        if (!stored.count(from) || inUse.count(from) || Fixed(to) || failingMovesFrom.count(from))
+            return false;
+        stored[to] = std::move(stored.extract(from).mapped());  // extracted first, so a move onto itself keeps it
+        return true;
     }
     std::string ReadWholeText(const std::string& path) override {
-        if (failingReads.count(path))
+        if (failingReads.count(path) || inUse.count(path))
             throw FileError(5, "Access is denied.");
         if (!stored.count(path))
             throw FileError(2, "File not found");
