@@ -31,7 +31,8 @@ start_wine_session() {
     export WINEPREFIX="$build_dir/wineprefix"
     export WINEARCH=win64
     export WINEDEBUG="${WINEDEBUG:--all}"
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine would otherwise turn every shortcut a program saves into a Linux menu or desktop entry.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export PP_WINE_SESSION="$WINEPREFIX"
     trap stop_wine_session EXIT
     [ -n "${DISPLAY:-}" ] || start_private_display

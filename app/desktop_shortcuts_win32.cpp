@@ -1,0 +1,110 @@
+#include "app/desktop_shortcuts_win32.h"
+
+#include <shlobj.h>
+#include <shobjidl.h>
+
+namespace pp::win32 {
+
+namespace {
+
+// Long enough for any path the wide file functions take.
+constexpr size_t kLongestPath = 32768;
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+// A drive's root keeps its separator: "C:" alone names the drive's current folder, not its root.
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos)
+        return {};
+    return path.substr(0, separator == 2 && path[1] == L':' ? separator + 1 : separator);
+}
+
+ComOwner<IShellLinkW> NewShellLink() {
+    ComOwner<IShellLinkW> link;
+    ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(link.Put()));
+    return link;
+}
+
+// The program the shortcut file at `path` starts; empty when the file is no shortcut the shell reads.
+std::wstring LinkTarget(const std::wstring& path) {
+    ComOwner<IShellLinkW> link = NewShellLink();
+    ComOwner<IPersistFile> file;
+    std::wstring target(kLongestPath, L'\0');
+    if (!link || FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) ||
+        FAILED(file->Load(path.c_str(), STGM_READ)) ||
+        link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0) != S_OK)
+        return {};
+    target.resize(target.find(L'\0'));
+    return target;
+}
+
+bool SaveShortcut(const std::wstring& path, const std::wstring& program, const ShortcutSpec& spec) {
+    ComOwner<IShellLinkW> link = NewShellLink();
+    ComOwner<IPersistFile> file;
+    return link && SUCCEEDED(link->SetPath(program.c_str())) && SUCCEEDED(link->SetArguments(spec.arguments)) &&
+           SUCCEEDED(link->SetWorkingDirectory(FolderOf(program).c_str())) &&
+           SUCCEEDED(link->SetIconLocation(program.c_str(), 0)) && SUCCEEDED(link->SetDescription(spec.description)) &&
+           SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) && SUCCEEDED(file->Save(path.c_str(), TRUE));
+}
+
+// Only a file known to be absent is free to take: one that cannot even be looked at (no access, say)
+// may be the player's, and is left to the same test as any other file there.
+ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& program, const ShortcutSpec& spec) {
+    const bool present = ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
+                         (::GetLastError() != ERROR_FILE_NOT_FOUND && ::GetLastError() != ERROR_PATH_NOT_FOUND);
+    if (present && !SamePath(LinkTarget(path), program))
+        return ShortcutOutcome::LeftAlone;
+    if (!SaveShortcut(path, program, spec))
+        return ShortcutOutcome::Failed;
+    return present ? ShortcutOutcome::Replaced : ShortcutOutcome::Made;
+}
+
+}  // namespace
+
+std::vector<ShortcutResult> CreateShortcuts(const std::wstring& folder, const std::wstring& program) {
+    const ComScope com;
+    std::vector<ShortcutResult> results;
+    for (const ShortcutSpec& spec : kPitchPilotShortcuts) {
+        std::wstring path = folder + L"\\" + spec.name + L".lnk";
+        const ShortcutOutcome outcome = folder.empty() || program.empty() || !com.Usable()
+                                            ? ShortcutOutcome::Failed
+                                            : MakeShortcut(path, program, spec);
+        results.push_back({spec.name, std::move(path), outcome});
+    }
+    return results;
+}
+
+// The shell hands out its buffer even when it fails, and it is freed either way.
+std::wstring DesktopFolder() {
+    wchar_t* path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Desktop, KF_FLAG_DEFAULT, nullptr, &path)))
+        folder = path;
+    ::CoTaskMemFree(path);
+    return folder;
+}
+
+std::wstring DescribeShortcutResults(const std::vector<ShortcutResult>& results) {
+    static constexpr std::pair<ShortcutOutcome, const wchar_t*> kHeadings[] = {
+        {ShortcutOutcome::Made, L"Made on your desktop:"},
+        {ShortcutOutcome::Replaced, L"Already on your desktop, now brought up to date:"},
+        {ShortcutOutcome::LeftAlone, L"Not made, since your desktop has another file of the same name:"},
+        {ShortcutOutcome::Failed, L"Could not be made on your desktop:"},
+    };
+    std::wstring message;
+    for (const auto& [outcome, heading] : kHeadings) {
+        std::wstring names;
+        for (const ShortcutResult& result : results)
+            if (result.outcome == outcome)
+                names += L"\n  " + result.name;
+        if (!names.empty())
+            message += (message.empty() ? L"" : L"\n\n") + (heading + names);
+    }
+    return message;
+}
+
+}  // namespace pp::win32

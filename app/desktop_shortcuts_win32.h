@@ -1,0 +1,97 @@
+#pragma once
+
+// The shortcuts to the tool that it offers to put on the player's desktop, made through the shell's
+// own link objects so that they are the very files Explorer makes.
+
+#include <windows.h>
+
+#include <objbase.h>
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pp::win32 {
+
+// COM on the calling thread for one scope. Every successful CoInitializeEx, the one that finds COM
+// already there included, counts and is undone at the end; a thread already in the other apartment
+// keeps it, and COM is usable there all the same.
+class ComScope {
+  public:
+    ComScope() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_))
+            ::CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    bool Usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
+
+  private:
+    HRESULT result_;
+};
+
+// A COM interface pointer, released once on every path.
+template <typename Interface>
+class ComOwner {
+  public:
+    ComOwner() = default;
+    ~ComOwner() { Reset(); }
+    ComOwner(const ComOwner&) = delete;
+    ComOwner& operator=(const ComOwner&) = delete;
+    ComOwner(ComOwner&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+
+    // The slot a creating call fills (with IID_PPV_ARGS); anything held before is released first.
+    Interface** Put() {
+        Reset();
+        return &pointer_;
+    }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    void Reset() {
+        if (pointer_)
+            std::exchange(pointer_, nullptr)->Release();
+    }
+
+  private:
+    Interface* pointer_ = nullptr;
+};
+
+struct ShortcutSpec {
+    const wchar_t* name;  // the file's name without ".lnk", which is also what the desktop shows
+    const wchar_t* arguments;
+    const wchar_t* description;  // the tip Explorer shows over it
+};
+
+inline constexpr std::array<ShortcutSpec, 2> kPitchPilotShortcuts{{
+    {L"Pitch Pilot", L"", L"Starts Pitch Pilot"},
+    {L"Pitch Pilot - quick match", L"/start", L"Starts Pitch Pilot and a match at once"},
+}};
+
+enum class ShortcutOutcome {
+    Made,
+    Replaced,   // a shortcut of that name to the same program was there
+    LeftAlone,  // a file of that name that is no shortcut to the program is there, and stays as it was
+    Failed,
+};
+
+struct ShortcutResult {
+    std::wstring name;
+    std::wstring path;
+    ShortcutOutcome outcome;
+};
+
+// Makes each shortcut of kPitchPilotShortcuts in `folder`, pointing at `program` (its full path) with
+// the spec's arguments, the program's folder to work in and the program's own icon. One result per
+// shortcut, in the table's order; with an empty folder or program every one has failed.
+std::vector<ShortcutResult> CreateShortcuts(const std::wstring& folder, const std::wstring& program);
+
+// The player's desktop folder; empty when there is none.
+std::wstring DesktopFolder();
+
+// What became of the shortcuts, as one message for the player that speaks of their desktop, grouped by
+// outcome in the order of ShortcutOutcome.
+std::wstring DescribeShortcutResults(const std::vector<ShortcutResult>& results);
+
+}  // namespace pp::win32
