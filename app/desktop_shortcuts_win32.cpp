@@ -42,23 +42,24 @@ std::wstring LinkTarget(const std::wstring& path) {
     return target;
 }
 
-bool SaveShortcut(const std::wstring& path, const std::wstring& program, const ShortcutSpec& spec) {
+bool SaveShortcut(const std::wstring& path, const std::wstring& program, const Shortcut& shortcut) {
     ComOwner<IShellLinkW> link = NewShellLink();
     ComOwner<IPersistFile> file;
-    return link && SUCCEEDED(link->SetPath(program.c_str())) && SUCCEEDED(link->SetArguments(spec.arguments)) &&
+    return link && SUCCEEDED(link->SetPath(program.c_str())) && SUCCEEDED(link->SetArguments(shortcut.arguments)) &&
            SUCCEEDED(link->SetWorkingDirectory(FolderOf(program).c_str())) &&
-           SUCCEEDED(link->SetIconLocation(program.c_str(), 0)) && SUCCEEDED(link->SetDescription(spec.description)) &&
+           SUCCEEDED(link->SetIconLocation(program.c_str(), 0)) &&
+           SUCCEEDED(link->SetDescription(shortcut.description)) &&
            SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) && SUCCEEDED(file->Save(path.c_str(), TRUE));
 }
 
 // Only a file known to be absent is free to take: one that cannot even be looked at (no access, say)
 // may be the player's, and is left to the same test as any other file there.
-ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& program, const ShortcutSpec& spec) {
+ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& program, const Shortcut& shortcut) {
     const bool present = ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
                          (::GetLastError() != ERROR_FILE_NOT_FOUND && ::GetLastError() != ERROR_PATH_NOT_FOUND);
     if (present && !SamePath(LinkTarget(path), program))
         return ShortcutOutcome::LeftAlone;
-    if (!SaveShortcut(path, program, spec))
+    if (!SaveShortcut(path, program, shortcut))
         return ShortcutOutcome::Failed;
     return present ? ShortcutOutcome::Replaced : ShortcutOutcome::Made;
 }
@@ -68,12 +69,12 @@ ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& progr
 std::vector<ShortcutResult> CreateShortcuts(const std::wstring& folder, const std::wstring& program) {
     const ComScope com;
     std::vector<ShortcutResult> results;
-    for (const ShortcutSpec& spec : kPitchPilotShortcuts) {
-        std::wstring path = folder + L"\\" + spec.name + L".lnk";
+    for (const Shortcut& shortcut : kPitchPilotShortcuts) {
+        std::wstring path = folder + L"\\" + shortcut.name + L".lnk";
         const ShortcutOutcome outcome = folder.empty() || program.empty() || !com.Usable()
                                             ? ShortcutOutcome::Failed
-                                            : MakeShortcut(path, program, spec);
-        results.push_back({spec.name, std::move(path), outcome});
+                                            : MakeShortcut(path, program, shortcut);
+        results.push_back({shortcut.name, std::move(path), outcome});
     }
     return results;
 }

@@ -58,13 +58,14 @@ class ComOwner {
     Interface* pointer_ = nullptr;
 };
 
-struct ShortcutSpec {
+// One shortcut the tool offers: a row of kPitchPilotShortcuts.
+struct Shortcut {
     const wchar_t* name;  // the file's name without ".lnk", which is also what the desktop shows
     const wchar_t* arguments;
     const wchar_t* description;  // the tip Explorer shows over it
 };
 
-inline constexpr std::array<ShortcutSpec, 2> kPitchPilotShortcuts{{
+inline constexpr std::array<Shortcut, 2> kPitchPilotShortcuts{{
     {L"Pitch Pilot", L"", L"Starts Pitch Pilot"},
     {L"Pitch Pilot - quick match", L"/start", L"Starts Pitch Pilot and a match at once"},
 }};
@@ -83,7 +84,7 @@ struct ShortcutResult {
 };
 
 // Makes each shortcut of kPitchPilotShortcuts in `folder`, pointing at `program` (its full path) with
-// the spec's arguments, the program's folder to work in and the program's own icon. One result per
+// the arguments of its row, the program's folder to work in and the program's own icon. One result per
 // shortcut, in the table's order; with an empty folder or program every one has failed.
 std::vector<ShortcutResult> CreateShortcuts(const std::wstring& folder, const std::wstring& program);
 
