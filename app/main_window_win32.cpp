@@ -3,6 +3,7 @@
 #include "app/main_window_win32.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -61,7 +62,7 @@ void MainWindowHost::Close() {
 }
 
 MainWindow::MainWindow(Form1& form, MainWindowHost& host, HINSTANCE instance)
-    : form_(form), host_(host), instance_(instance) {}
+    : form_(form), host_(host), instance_(instance), commands_(form, instance) {}
 
 MainWindow::~MainWindow() {
     if (window_)
@@ -137,9 +138,27 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
         case WM_COMMAND:
+            if (HIWORD(wParam) == 1 && commands_.Run(LOWORD(wParam))) {  // a shortcut
+                SyncFromModel();
+                return 0;
+            }
             if (OnCommand(LOWORD(wParam), HIWORD(wParam)))
                 SyncFromModel();
             return 0;
+        case WM_SYSCOMMAND:
+            if (commands_.Run(static_cast<UINT>(wParam & 0xFFF0))) {
+                SyncFromModel();
+                return 0;
+            }
+            break;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lParam))  // the system menu, opened by the system (Alt+Space)
+                commands_.RefreshSetupsMenu();
+            break;
+        case WM_CONTEXTMENU:
+            if (commands_.OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, dpi_))
+                return 0;
+            break;
         case WM_TIMER:
             OnTimer(wParam);
             SyncFromModel();
@@ -172,7 +191,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintBackdrop();
             return 0;
         case WM_LBUTTONDOWN:
-            OnBackgroundPress(MouseButton::Left);
+            if (!commands_.OnIconPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, dpi_))
+                OnBackgroundPress(MouseButton::Left);
             return 0;
         case WM_RBUTTONDOWN:
             OnBackgroundPress(MouseButton::Right);
@@ -210,6 +230,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool MainWindow::OnCreate() {
     host_.Attach(window_);
+    commands_.Attach(window_);
     dpi_ = static_cast<int>(::GetDpiForWindow(window_));
     if (dpi_ <= 0)
         dpi_ = kBaseDpi;
@@ -453,7 +474,7 @@ WPARAM MainWindow::FilterKey(int id, WPARAM code) {
     return static_cast<WPARAM>(std::max(keyCode, 0));
 }
 
-int RunMessageLoop(const MainWindow& window) {
+int RunMessageLoop(MainWindow& window) {
     MSG message{};
     for (;;) {
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
@@ -462,6 +483,8 @@ int RunMessageLoop(const MainWindow& window) {
         if (got == -1)
             return 1;
         const HWND main = window.Handle();
+        if (main && window.PreTranslate(message))
+            continue;
         if (main && ::IsDialogMessageW(main, &message))
             continue;
         ::TranslateMessage(&message);

@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "app/dpi.h"
 #include "app/skin_win32.h"
+#include "app/window_commands_win32.h"
 #include "model/controls.h"
 #include "model/window_host.h"
 #include "shell/hover.h"
@@ -69,6 +70,8 @@ class MainWindow {
     void RunStartRequestSoon(CommandLineRequest request);
     // Null once the window is gone.
     HWND Handle() const { return window_; }
+    // The tool's shortcuts and its other windows' dialog keys, ahead of the main window's own.
+    bool PreTranslate(MSG& message) { return commands_.PreTranslate(message); }
 
   private:
     // One child window and what was last shown in it, where asking the window is dear.
@@ -194,10 +197,11 @@ class MainWindow {
     bool syncing_ = false;
     bool unloaded_ = false;
     const UINT handOverMessage_ = HandOverMessage();
+    WindowCommands commands_;
 };
 
 // Runs the thread's message loop until the main window has gone; returns the exit code. Tab and
 // the arrow keys move between the window's controls as in a dialog.
-int RunMessageLoop(const MainWindow& window);
+int RunMessageLoop(MainWindow& window);
 
 }  // namespace pp::win32

@@ -148,7 +148,7 @@ void DrawBall(G::Graphics& g, G::REAL cx, G::REAL cy, G::REAL r) {
 
 // The bands along the top (the title strip with the tool's name) and the bottom (the links).
 void DrawBands(G::Graphics& g, G::REAL width, G::REAL height) {
-    constexpr G::REAL kTop = 26.0f;
+    constexpr auto kTop = static_cast<G::REAL>(kTitleStripHeight);
     constexpr G::REAL kBottom = 30.0f;
     G::SolidBrush band{G::Color(kBand)};
     g.FillRectangle(&band, 0.0f, 0.0f, width, kTop);

@@ -9,6 +9,11 @@
 
 namespace pp::win32 {
 
+// The title strip along the top at 96 dpi, and the right edge of the tool's icon at its left,
+// which opens the window's system menu as a frame's icon would.
+inline constexpr int kTitleStripHeight = 26;
+inline constexpr int kTitleIconRight = 33;
+
 // The background of the whole client area at `dpi`, opaque: a striped pitch under two floodlights,
 // its faint markings, a darker band along the top and the bottom, and a thin frame. Empty when
 // GDI+ cannot draw.

@@ -89,6 +89,7 @@ void MainWindow::SyncFromModel() {
         for (Child& child : children_)
             SyncChild(child);
         SyncTimers();
+        commands_.ModelChanged();
     } catch (...) {
         syncing_ = false;
         throw;

@@ -49,6 +49,8 @@ using UniqueFindHandle = UniqueHandle<HANDLE, ::FindClose, -1LL>;
 using UniqueRegistryKey = UniqueHandle<HKEY, ::RegCloseKey, nullptr>;
 using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon, nullptr>;
 using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow, nullptr>;
+using UniqueAccelerators = UniqueHandle<HACCEL, ::DestroyAcceleratorTable, nullptr>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, ::GlobalFree, nullptr>;
 
 template <typename T>
 using UniqueGdiObject = UniqueHandle<T, ::DeleteObject, nullptr>;

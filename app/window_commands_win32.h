@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/game_view_win32.h"
+#include "app/setup_commands_win32.h"
+#include "win32/handles.h"
+
+namespace pp {
+class Form1;
+}
+
+namespace pp::win32 {
+
+// The tool's own commands, above Move, Minimize and Close in the main window's system menu, each
+// with a keyboard shortcut that works from every window of the tool. The menu opens from the
+// icon at the left of the title strip, a right click on the strip, Alt+Space and the menu key.
+class WindowCommands {
+  public:
+    WindowCommands(Form1& form, HINSTANCE instance);
+    ~WindowCommands();
+    WindowCommands(const WindowCommands&) = delete;
+    WindowCommands& operator=(const WindowCommands&) = delete;
+
+    // Adds the commands to the window's system menu and makes their shortcuts.
+    void Attach(HWND main);
+    // Runs the command of a menu item or shortcut; false when the ID is none of the tool's. The
+    // window shows the model again afterwards: a setup may have changed every control.
+    bool Run(UINT id);
+    // The saved setups, listed anew each time the menu opens.
+    void RefreshSetupsMenu();
+    // The system menu at a point of the screen.
+    void ShowSystemMenu(POINT screen);
+    // A press on the icon at the left of the title strip opens the system menu below the icon; true
+    // when it did. `client` is in the main window's client pixels.
+    bool OnIconPress(POINT client, int dpi);
+    // A right click on the title strip, or the menu key (`screen` of -1, -1), opens the system menu;
+    // true when it did.
+    bool OnContextMenu(POINT screen, int dpi);
+    // Shortcuts, and the companion window's dialog keys; true when the message was taken.
+    bool PreTranslate(MSG& message);
+    // Every window that shows the model follows a change at once.
+    void ModelChanged();
+
+  private:
+    void ShowAbout();
+    void CreateDesktopShortcuts();
+    void PutGameFilesBack();
+
+    Form1& form_;
+    HINSTANCE instance_;
+    HWND main_ = nullptr;
+    UniqueAccelerators shortcuts_;
+    SetupCommands setups_;
+    HMENU setupsMenu_ = nullptr;  // owned by the system menu
+    std::unique_ptr<GameView> gameView_;
+};
+
+}  // namespace pp::win32
