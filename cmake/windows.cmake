@@ -4,7 +4,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 # Every Windows program of the build runs through Wine, in a Wine prefix of the build's own.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run;${CMAKE_BINARY_DIR})
 
-set(PP_WIN32_LIBS user32 gdi32 gdiplus comctl32 shell32 advapi32 kernel32 ole32 uuid)
+set(PP_WIN32_LIBS user32 gdi32 gdiplus comctl32 comdlg32 shell32 advapi32 kernel32 ole32 uuid)
 
 add_library(pp_win32 STATIC ${PP_WIN32_SOURCES})
 target_link_libraries(pp_win32 PUBLIC pp_core ${PP_WIN32_LIBS})

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace pp {
+class Form1;
+}
+
+namespace pp::win32 {
+
+// The player's match setups: named ones, one file each in the player's own application data
+// folder, and setup files anywhere, through the system's file dialogs. Every command tells the
+// player in one message what went wrong, naming the file.
+class SetupCommands {
+  public:
+    SetupCommands(Form1& form, HINSTANCE instance) : form_(form), instance_(instance) {}
+    void SetOwner(HWND main) { main_ = main; }
+
+    // The saved setups' names, sorted as their files are.
+    std::vector<std::wstring> Names() const;
+    // These return true when the window's controls changed.
+    void SaveAs();
+    void Delete();
+    bool Apply(size_t index);
+    bool OpenFile();
+    void SaveToFile();
+
+  private:
+    bool Load(const std::wstring& path);
+    void Write(const std::wstring& path, const std::string& text);
+
+    Form1& form_;
+    HINSTANCE instance_;
+    HWND main_ = nullptr;
+};
+
+// The folder of the named setups, made when missing; empty when the system has none.
+std::wstring SetupsFolder();
+
+}  // namespace pp::win32
