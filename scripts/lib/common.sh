@@ -31,8 +31,13 @@ start_wine_session() {
     export WINEPREFIX="$build_dir/wineprefix"
     export WINEARCH=win64
     export WINEDEBUG="${WINEDEBUG:--all}"
-    # Wine would otherwise turn every shortcut a program saves into a Linux menu or desktop entry.
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine's menu builder turns a shortcut saved on the desktop or in the start menu into a Linux
+    # menu or desktop entry; it writes them into the session's own folders, never the user's.
+    # (Switching it off by a DLL override leaves Wine starting helper programs that keep the test's
+    # output open, so ctest waits for ever.)
+    export XDG_DATA_HOME="$WINEPREFIX/xdg/data" XDG_CONFIG_HOME="$WINEPREFIX/xdg/config"
+    export XDG_DESKTOP_DIR="$WINEPREFIX/xdg/desktop"
     export PP_WINE_SESSION="$WINEPREFIX"
     trap stop_wine_session EXIT
     [ -n "${DISPLAY:-}" ] || start_private_display

@@ -12,7 +12,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/game_view_win32.h"
 #include "app/main_window_win32.h"
+#include "app/setup_commands_win32.h"
+#include "config/launch_preview.h"
 #include "model/control_ids.h"
 #include "state/registry_settings_store_win32.h"
 #include "state/saved_state.h"
@@ -70,6 +73,32 @@ void PickWithKeyboard(HWND window, int id, const std::wstring& item) {
         test::PressKey(VK_DOWN);
     test::PressKey(VK_RETURN);
     EXPECT_TRUE(test::WaitUntil([&] { return Ask(window, id, CB_GETCURSEL) == index; }));
+}
+
+// What the tool put on the clipboard, as UTF-8.
+std::string Clipboard() {
+    std::string text;
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = win32::Narrow(wide);
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// Clicks a copy button of the companion window, and waits until what it copied is there.
+std::string CopyFrom(HWND view, int button) {
+    if (::OpenClipboard(nullptr)) {
+        ::EmptyClipboard();
+        ::CloseClipboard();
+    }
+    test::ClickOn(::GetDlgItem(view, button));
+    test::WaitUntil([] { return !Clipboard().empty(); });
+    return Clipboard();
 }
 
 class DemoGameRun : public testing::Test {
@@ -167,6 +196,73 @@ TEST_F(DemoGameRun, StartSwitchesStartTheMatchInTheToolThatRuns) {
     ASSERT_TRUE(report) << "the running tool started no game for the second copy";
     EXPECT_EQ(report->commandLine.find("DEBUG_SHOOTOUT"), std::string::npos) << report->commandLine;
     EXPECT_FALSE(run->WaitForExit(0)) << "the tool that runs goes on";
+}
+
+// The companion window, opened by its shortcut, shows exactly what the following START and PENALTY
+// clicks hand the game: its copied command line and user.ini are the stand-in game's, byte for
+// byte, and a cheat token that writes nothing to user.ini is named with its reason.
+TEST_F(DemoGameRun, WhatTheGameWillGetIsWhatItGets) {
+    ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "c2", "1"));
+    ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "YC", "[X]=1  CUSTOM/E2E=1 \xC3\x89=2"));
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    test::Shortcut('G');
+    const HWND view = test::WaitForTopWindow(run->Id(), win32::kGameViewClassName);
+    ASSERT_NE(view, nullptr) << "Ctrl+G opened no companion window";
+    EXPECT_NE(test::WindowText(::GetDlgItem(view, win32::IDC_GameView_Notes)).find(L"[X]=1   (the key would read"),
+              std::wstring::npos);
+    for (const auto& [kind, button] :
+         {std::pair{win32::IDC_GameView_Start, IDC_FBU_2}, std::pair{win32::IDC_GameView_Penalty, IDC_FBU_3}}) {
+        ASSERT_TRUE(test::BringToFront(view));
+        test::ClickOn(::GetDlgItem(view, kind));
+        ASSERT_TRUE(test::WaitUntil([&] { return ::SendDlgItemMessageW(view, kind, BM_GETCHECK, 0, 0) != 0; }));
+        const std::string commandLine = CopyFrom(view, win32::IDC_GameView_CopyCommandLine);
+        const std::string userIni = CopyFrom(view, win32::IDC_GameView_CopyUserIni);
+        ASSERT_TRUE(test::BringToFront(window));
+        test::ClickOn(::GetDlgItem(window, button));
+        const std::optional<test::GameReport> report = test::WaitForGameReport(root);
+        ASSERT_TRUE(report) << kind << " started no game";
+        EXPECT_EQ(report->commandLine, commandLine);
+        EXPECT_EQ(report->userIni, win32::Utf8ToAnsi(userIni));
+        ASSERT_TRUE(::DeleteFileW(win32::Widen(root + "\\fifa09.report.txt").c_str()));
+    }
+}
+
+// A setup saved, the boxes changed, the setup loaded by its shortcut: START hands the game what it
+// handed it before the change, byte for byte.
+TEST_F(DemoGameRun, ALoadedSetupStartsTheMatchItWasSavedFrom) {
+    const std::wstring setupFile = win32::SetupsFolder() + L"\\E2E match.ini";
+    ::DeleteFileW(setupFile.c_str());
+    ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "c2", "1"));
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    PickWithKeyboard(window, IDC_Combo1, kPicks[0].second);
+    test::ClickOn(::GetDlgItem(window, IDC_FBU_2));
+    std::optional<test::GameReport> before = test::WaitForGameReport(root);
+    ASSERT_TRUE(before);
+    before->game.reset();  // its window would cover the tool's buttons
+    ASSERT_TRUE(::DeleteFileW(win32::Widen(root + "\\fifa09.report.txt").c_str()));
+
+    ASSERT_TRUE(test::BringToFront(window));
+    test::Shortcut('S');
+    const HWND dialog = test::WaitForTopWindow(run->Id(), L"#32770");
+    ASSERT_NE(dialog, nullptr) << "Ctrl+S asked for no name";
+    test::TypeText(L"E2E match");
+    test::PressKey(VK_RETURN);
+    ASSERT_TRUE(test::WaitUntil([&] { return ::GetFileAttributesW(setupFile.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    PickWithKeyboard(window, IDC_Combo1, kPicks[1].second);
+    test::ClickOn(::GetDlgItem(window, IDC_Check10));
+    test::Shortcut('1');
+    EXPECT_TRUE(test::WaitUntil([&] {
+        return Ask(window, IDC_Combo1, CB_GETCURSEL) ==
+               Ask(window, IDC_Combo1, CB_FINDSTRINGEXACT, kPicks[0].second.c_str());
+    }));
+    test::ClickOn(::GetDlgItem(window, IDC_FBU_2));
+    const std::optional<test::GameReport> after = test::WaitForGameReport(root);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->commandLine, before->commandLine);
+    EXPECT_EQ(after->userIni, before->userIni);
+    ::DeleteFileW(setupFile.c_str());
 }
 
 }  // namespace

@@ -59,6 +59,8 @@ bool BringToFront(HWND window);
 void ClickOn(HWND control);
 void PressKey(WORD key);
 void TypeText(const std::wstring& text);
+// Ctrl and the key.
+void Shortcut(WORD key);
 
 // A key held down for one scope, released at its end whatever the test's outcome.
 class HeldKey {

@@ -141,6 +141,11 @@ void PressKey(WORD key) {
     Send({KeyInput(key, 0, 0), KeyInput(key, 0, KEYEVENTF_KEYUP)});
 }
 
+void Shortcut(WORD key) {
+    Send({KeyInput(VK_CONTROL, 0, 0), KeyInput(key, 0, 0), KeyInput(key, 0, KEYEVENTF_KEYUP),
+          KeyInput(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
+}
+
 // Character by character, whatever the keyboard layout.
 void TypeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
