@@ -115,7 +115,7 @@ bool GameView::Create() {
     ::CheckRadioButton(window_, IDC_GameView_Start, IDC_GameView_Penalty,
                        kind_ == LaunchKind::Start ? IDC_GameView_Start : IDC_GameView_Penalty);
     LayOut();
-    shownFrom_.clear();
+    shown_.reset();
     Refresh();
     return true;
 }
@@ -188,11 +188,16 @@ void GameView::LayOut() {
 void GameView::Refresh() {
     if (!window_)
         return;
-    const std::string from = std::to_string(static_cast<int>(kind_)) + form_.GameRoot() + '\0' +
-                             std::to_string(form_.Check2.Value()) + NextDirectiveLine(form_) + '\0' + form_.TX1.Text();
-    if (from == shownFrom_)
+    // Called at every tick of the window's timers: compared in place, the inputs cost no copy of a
+    // long cheat text while nothing changes.
+    std::string line = NextDirectiveLine(form_);
+    if (shown_ && shownKind_ == kind_ && shownKeep_ == form_.Check2.Value() &&
+        shown_->command.workingFolder == form_.GameRoot() && shownLine_ == line && shownCheat_ == form_.TX1.Text())
         return;
-    shownFrom_ = from;
+    shownKind_ = kind_;
+    shownKeep_ = form_.Check2.Value();
+    shownLine_ = std::move(line);
+    shownCheat_ = form_.TX1.Text();
     shown_ = PreviewLaunch(form_, kind_);
     SetText(Control(IDC_GameView_Program), shown_->command.program);
     SetText(Control(IDC_GameView_Folder), shown_->command.workingFolder);

@@ -68,8 +68,10 @@ class GameView {
     UniqueFont font_;
     LaunchKind kind_ = LaunchKind::Start;
     // What was shown last, and what it was made from.
-    std::string shownFrom_;
     std::optional<LaunchPreview> shown_;
+    LaunchKind shownKind_ = LaunchKind::Start;
+    int shownKeep_ = 0;
+    std::string shownLine_, shownCheat_;
 };
 
 }  // namespace pp::win32

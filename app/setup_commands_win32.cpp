@@ -172,16 +172,18 @@ void SetupCommands::Delete() {
                         "The setup \"" + Narrow(name) + "\" was not deleted: " + ErrorDescription(::GetLastError()));
 }
 
-bool SetupCommands::Apply(size_t index) {
+void SetupCommands::Apply(size_t index) {
     const std::vector<std::wstring> names = Names();
-    return index < names.size() && Load(SetupsFolder() + L"\\" + names[index] + kExtension);
+    if (index < names.size())
+        Load(SetupsFolder() + L"\\" + names[index] + kExtension);
 }
 
-bool SetupCommands::OpenFile() {
+void SetupCommands::OpenFile() {
     std::wstring path;
     OPENFILENAMEW dialog = FileDialog(main_, path);
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return ::GetOpenFileNameW(&dialog) && Load(path.c_str());
+    if (::GetOpenFileNameW(&dialog))
+        Load(path.c_str());
 }
 
 void SetupCommands::SaveToFile() {
@@ -194,13 +196,13 @@ void SetupCommands::SaveToFile() {
 }
 
 // Nothing changes when the file is refused whole; otherwise what could not be applied is named.
-bool SetupCommands::Load(const std::wstring& path) {
+void SetupCommands::Load(const std::wstring& path) {
     std::string why;
     const std::optional<std::string> text = ReadSetupFile(path, why);
     SetupFile file = text ? ReadSetup(*text, form_) : SetupFile{std::nullopt, why, {}};
     if (!file.setup) {
         ShowToolMessage(main_, "The setup file\n" + Narrow(path) + "\nwas not loaded: " + file.refusal + ".");
-        return false;
+        return;
     }
     ApplySetup(form_, *file.setup, file.problems);
     if (!file.problems.empty()) {
@@ -209,7 +211,6 @@ bool SetupCommands::Load(const std::wstring& path) {
             message += "\n  " + problem;
         ShowToolMessage(main_, message);
     }
-    return true;
 }
 
 void SetupCommands::Write(const std::wstring& path, const std::string& text) {

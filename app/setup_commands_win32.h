@@ -21,15 +21,15 @@ class SetupCommands {
 
     // The saved setups' names, sorted as their files are.
     std::vector<std::wstring> Names() const;
-    // These return true when the window's controls changed.
     void SaveAs();
     void Delete();
-    bool Apply(size_t index);
-    bool OpenFile();
+    // Each applies a setup to the window's controls as far as it can.
+    void Apply(size_t index);
+    void OpenFile();
     void SaveToFile();
 
   private:
-    bool Load(const std::wstring& path);
+    void Load(const std::wstring& path);
     void Write(const std::wstring& path, const std::string& text);
 
     Form1& form_;

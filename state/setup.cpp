@@ -135,7 +135,9 @@ SetupFile ReadSetup(std::string_view text, const Form1& form) {
                                              [&](const NamedChoice& c) { return key == c.nameKey; });
                    named != kNamedChoices.end()) {
             setup.*named->name = value;
-        } else if (key == "cb1" || key == "cb2" || key == "cb5" || ControlTakes(form, key, value)) {
+        } else if (std::any_of(kNamedChoices.begin(), kNamedChoices.end(),
+                               [&](const NamedChoice& c) { return key == c.positionKey; }) ||
+                   ControlTakes(form, key, value)) {
             setup.values[key] = value;  // a team's or stadium's position is weighed with its name
         } else if (known.count(key)) {
             file.problems.push_back(key + "=" + value + " is out of range");
