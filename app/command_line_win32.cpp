@@ -4,8 +4,8 @@
 
 #include <shellapi.h>
 
-#include "app/main_window_win32.h"
 #include "model/form1.h"
+#include "view/main_window_win32.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 

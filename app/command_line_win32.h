@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
+#include "shell/start_switches.h"
 
 namespace pp::win32 {
 

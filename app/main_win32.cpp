@@ -7,9 +7,7 @@
 #include <commctrl.h>
 
 #include "app/command_line_win32.h"
-#include "app/main_window_win32.h"
 #include "app/program_host_win32.h"
-#include "app/skin_win32.h"
 #include "app/wiring.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
@@ -20,6 +18,8 @@
 #include "shell/button_faces.h"
 #include "shell/shell_opener_win32.h"
 #include "state/registry_settings_store_win32.h"
+#include "view/main_window_win32.h"
+#include "view/skin_win32.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/module_path.h"
 #include "win32/text.h"
 
 namespace pp::win32 {
@@ -9,30 +10,10 @@ namespace pp::win32 {
 namespace {
 
 constexpr UINT kExitCodeOfFatalStop = 1;
-// The longest path the wide file functions take.
-constexpr DWORD kLongestPath = 32768;
 
 }  // namespace
 
 WindowsProgramHost::WindowsProgramHost(std::wstring instanceName) : instanceName_(std::move(instanceName)) {}
-
-// GetModuleFileNameW cuts the path to the buffer without saying so except by filling it, so the
-// buffer grows until the path fits.
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        if (path.size() >= kLongestPath)
-            return {};
-        path.resize(path.size() * 2);
-    }
-}
 
 std::string WindowsProgramHost::ProgramFolder() {
     std::wstring path = ModulePath();

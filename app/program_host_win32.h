@@ -27,7 +27,4 @@ class WindowsProgramHost : public ProgramHost {
     UniqueKernelHandle instanceLock_;
 };
 
-// The full path of the running program file, however long.
-std::wstring ModulePath();
-
 }  // namespace pp::win32

@@ -1,6 +1,5 @@
 #include "app/wiring.h"
 
-#include "app/startup.h"
 #include "config/catalogue.h"
 #include "config/launcher.h"
 #include "config/save_command.h"
@@ -10,6 +9,7 @@
 #include "process/termination.h"
 #include "shell/fade.h"
 #include "state/exit_sequence.h"
+#include "state/startup.h"
 
 namespace pp {
 

@@ -16,8 +16,8 @@
 
 #include <string>
 
-#include "app/form1_layout.h"
 #include "model/control_ids.h"
+#include "view/form1_layout.h"
 
 namespace {
 

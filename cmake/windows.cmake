@@ -23,7 +23,7 @@ if(EXISTS ${PP_MAIN_SOURCE})
             VERBATIM)
         # windres leaves no list of the files it read, so the build is told which they are.
         set_source_files_properties(${PP_RESOURCES} PROPERTIES OBJECT_DEPENDS
-            "${PP_GENERATED}/pitch_pilot.ico;${PP_GENERATED}/pp_version.h;${CMAKE_SOURCE_DIR}/app/pitch_pilot.manifest")
+            "${PP_GENERATED}/pitch_pilot.ico;${PP_GENERATED}/pp_version.h;${CMAKE_SOURCE_DIR}/app/pitch_pilot.manifest;${CMAKE_SOURCE_DIR}/menu/dialogs.rc;${CMAKE_SOURCE_DIR}/menu/dialog_ids.h")
     endif()
     add_executable(PitchPilot WIN32 ${PP_MAIN_SOURCE} ${PP_RESOURCES})
     target_link_libraries(PitchPilot PRIVATE pp_win32)

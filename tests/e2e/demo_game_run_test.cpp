@@ -12,15 +12,15 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/game_view_win32.h"
-#include "app/main_window_win32.h"
-#include "app/setup_commands_win32.h"
 #include "config/launch_preview.h"
+#include "menu/game_view_win32.h"
+#include "menu/setup_commands_win32.h"
 #include "model/control_ids.h"
 #include "state/registry_settings_store_win32.h"
 #include "state/saved_state.h"
 #include "tests/wine/support/files.h"
 #include "tests/wine/support/programs.h"
+#include "view/main_window_win32.h"
 #include "win32/text.h"
 
 namespace pp {

@@ -5,9 +5,10 @@
 
 #include <shobjidl.h>
 
-#include "app/desktop_shortcuts_win32.h"
-#include "app/program_host_win32.h"
+#include "menu/desktop_shortcuts_win32.h"
 #include "tests/wine/support/files.h"
+#include "win32/com.h"
+#include "win32/module_path.h"
 #include "win32/text.h"
 
 namespace pp {

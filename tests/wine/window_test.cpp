@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/form1_layout.h"
-#include "app/main_window_win32.h"
-#include "app/skin_win32.h"
 #include "model/form1.h"
 #include "tests/native/support/fakes.h"
+#include "view/form1_layout.h"
+#include "view/main_window_win32.h"
+#include "view/skin_win32.h"
 
 namespace pp {
 namespace {

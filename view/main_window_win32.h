@@ -8,22 +8,26 @@
 #include <cstdint>
 #include <future>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/dpi.h"
-#include "app/skin_win32.h"
-#include "app/window_commands_win32.h"
 #include "model/controls.h"
 #include "model/window_host.h"
 #include "shell/hover.h"
+#include "shell/start_switches.h"
+#include "view/dpi.h"
+#include "view/skin_win32.h"
 #include "win32/handles.h"
 
 namespace pp {
 class Form1;
 struct ControlPlace;
 }  // namespace pp
+
+namespace pp::win32 {
+class WindowCommands;
+}
 
 namespace pp::win32 {
 
@@ -71,7 +75,7 @@ class MainWindow {
     // Null once the window is gone.
     HWND Handle() const { return window_; }
     // The tool's shortcuts and its other windows' dialog keys, ahead of the main window's own.
-    bool PreTranslate(MSG& message) { return commands_.PreTranslate(message); }
+    bool PreTranslate(MSG& message);
 
   private:
     // One child window and what was last shown in it, where asking the window is dear.
@@ -99,7 +103,9 @@ class MainWindow {
     static constexpr UINT kRunStartRequest = WM_APP + 2;
 
     // Children and input (main_window_win32.cpp).
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void AttachWindow(HWND window) { window_ = window; }
     static LRESULT CALLBACK
     TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK
@@ -114,6 +120,12 @@ class MainWindow {
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnHandOver(WPARAM request);
     bool OnSetCursor(HWND over, UINT mouseMessage);
+    // A press on the icon at the left of the title strip opens the system menu below the icon; true
+    // when it did.
+    bool OnIconPress(POINT client);
+    // A right click on the title strip, or the menu key (`screen` of -1, -1), opens the system menu;
+    // true when it did.
+    bool OnContextMenu(POINT screen);
     void OnBackgroundPress(MouseButton button);
     void OnBackgroundMouseMove();
     void RunUnloadOnce();
@@ -197,7 +209,8 @@ class MainWindow {
     bool syncing_ = false;
     bool unloaded_ = false;
     const UINT handOverMessage_ = HandOverMessage();
-    WindowCommands commands_;
+    // The system menu and all it opens.
+    std::unique_ptr<WindowCommands> commands_;
 };
 
 // Runs the thread's message loop until the main window has gone; returns the exit code. Tab and

@@ -1,17 +1,17 @@
 // The main window's painting: the backdrop, the image buttons, the links, the drawn check boxes
 // and option buttons, and the colours of the system's own controls.
-#include "app/main_window_win32.h"
+#include "view/main_window_win32.h"
 
 #include <algorithm>
 #include <string>
 #include <variant>
 
-#include "app/form1_layout.h"
 #include "model/form1.h"
 #include "model/image_buttons.h"
 #include "model/palette.h"
 #include "model/pixels.h"
 #include "shell/button_faces.h"
+#include "view/form1_layout.h"
 #include "win32/text.h"
 
 namespace pp::win32 {

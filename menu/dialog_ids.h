@@ -1,9 +1,7 @@
 #pragma once
 
-// The IDs of PitchPilot.exe's own resources. Macros, since the resource compiler reads this file
-// as well as the compiler.
-
-#define IDI_PitchPilot 1
+// The IDs of the menu's dialogs and their controls. Macros, since the resource compiler reads this
+// file as well as the compiler.
 
 // The dialog that asks for a setup's name (typed, or one of the saved), and the one that picks a
 // saved setup.

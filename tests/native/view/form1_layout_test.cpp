@@ -2,9 +2,9 @@
 #include <set>
 #include <variant>
 
-#include "app/form1_layout.h"
 #include "model/form1.h"
 #include "tests/native/support/fakes.h"
+#include "view/form1_layout.h"
 
 namespace pp {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "shell/start_switches.h"
 
 #include <array>
 #include <string_view>

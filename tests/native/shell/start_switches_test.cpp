@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
+#include "shell/start_switches.h"
 
 namespace pp {
 namespace {

@@ -49,7 +49,9 @@ class GameView {
     bool IsDialogMessage(MSG& message) const;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void AttachWindow(HWND window) { window_ = window; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Create();
     void CreateControls();
@@ -57,7 +59,6 @@ class GameView {
     void MakeFont();
     RECT PlaceToOpen() const;
     void StorePlace() const;
-    void CopyToClipboard(const std::string& text) const;
     HWND Control(int id) const { return ::GetDlgItem(window_, id); }
 
     Form1& form_;

@@ -1,6 +1,6 @@
 // The main window's children: one per row of the layout table, each of the system's class for
 // its kind, with its font and its place at the window's dpi.
-#include "app/main_window_win32.h"
+#include "view/main_window_win32.h"
 
 #include <commctrl.h>
 
@@ -8,9 +8,9 @@
 #include <string>
 #include <variant>
 
-#include "app/form1_layout.h"
 #include "model/form1.h"
 #include "model/image_buttons.h"
+#include "view/form1_layout.h"
 #include "win32/text.h"
 
 namespace pp::win32 {

@@ -1,4 +1,4 @@
-#include "app/skin_win32.h"
+#include "view/skin_win32.h"
 
 #include <array>
 #include <cmath>
@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/dpi.h"
-#include "app/form1_layout.h"
 #include "model/control_ids.h"
 #include "model/image_buttons.h"
 #include "model/palette.h"
+#include "view/dpi.h"
+#include "view/form1_layout.h"
 #include "win32/gdiplus_session.h"
 #include "win32/text.h"
 

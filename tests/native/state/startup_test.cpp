@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
+#include "state/startup.h"
 #include "tests/native/support/game_folder.h"
 
 namespace pp {

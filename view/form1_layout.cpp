@@ -1,4 +1,4 @@
-#include "app/form1_layout.h"
+#include "view/form1_layout.h"
 
 #include <array>
 

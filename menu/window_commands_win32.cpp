@@ -1,16 +1,15 @@
-#include "app/window_commands_win32.h"
+#include "menu/window_commands_win32.h"
 
 #include <string>
 
-#include "app/desktop_shortcuts_win32.h"
-#include "app/messages_win32.h"
-#include "app/program_host_win32.h"
-#include "app/resource_ids.h"
-#include "app/skin_win32.h"
 #include "config/game_files_back.h"
+#include "menu/desktop_shortcuts_win32.h"
+#include "menu/tool_message_win32.h"
 #include "model/form1.h"
+#include "model/resource_ids.h"
 #include "pp_version.h"
 #include "state/saved_state.h"
+#include "win32/module_path.h"
 #include "win32/text.h"
 
 namespace pp::win32 {
@@ -161,29 +160,6 @@ void WindowCommands::ShowSystemMenu(POINT screen) {
     const BOOL chosen = ::TrackPopupMenu(menu, flags, screen.x, screen.y, 0, main_, nullptr);
     if (chosen)
         ::PostMessageW(main_, WM_SYSCOMMAND, static_cast<WPARAM>(chosen), 0);
-}
-
-bool WindowCommands::OnIconPress(POINT client, int dpi) {
-    if (client.x >= ::MulDiv(kTitleIconRight, dpi, 96) || client.y >= ::MulDiv(kTitleStripHeight, dpi, 96))
-        return false;
-    POINT below{0, ::MulDiv(kTitleStripHeight, dpi, 96)};
-    ::ClientToScreen(main_, &below);
-    ShowSystemMenu(below);
-    return true;
-}
-
-bool WindowCommands::OnContextMenu(POINT screen, int dpi) {
-    POINT client = screen;
-    if (screen.x == -1 && screen.y == -1) {
-        screen = {0, ::MulDiv(kTitleStripHeight, dpi, 96)};
-        ::ClientToScreen(main_, &screen);
-    } else {
-        ::ScreenToClient(main_, &client);
-        if (client.y < 0 || client.y >= ::MulDiv(kTitleStripHeight, dpi, 96))
-            return false;
-    }
-    ShowSystemMenu(screen);
-    return true;
 }
 
 bool WindowCommands::PreTranslate(MSG& message) {

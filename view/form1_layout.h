@@ -3,7 +3,7 @@
 #include <span>
 #include <variant>
 
-#include "app/dpi.h"
+#include "view/dpi.h"
 
 namespace pp {
 

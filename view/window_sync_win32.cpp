@@ -1,13 +1,14 @@
 // The model shown in the main window's children, and the model's timers mirrored by the system's.
-#include "app/main_window_win32.h"
+#include "view/main_window_win32.h"
 
 #include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "app/form1_layout.h"
+#include "menu/window_commands_win32.h"
 #include "model/form1.h"
+#include "view/form1_layout.h"
 #include "win32/text.h"
 
 namespace pp::win32 {
@@ -89,7 +90,7 @@ void MainWindow::SyncFromModel() {
         for (Child& child : children_)
             SyncChild(child);
         SyncTimers();
-        commands_.ModelChanged();
+        commands_->ModelChanged();
     } catch (...) {
         syncing_ = false;
         throw;

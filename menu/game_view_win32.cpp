@@ -1,13 +1,14 @@
-#include "app/game_view_win32.h"
+#include "menu/game_view_win32.h"
 
 #include <algorithm>
-#include <cstring>
 #include <sstream>
 
 #include "model/form1.h"
 #include "model/settings_store.h"
 #include "state/saved_state.h"
+#include "win32/clipboard.h"
 #include "win32/text.h"
+#include "win32/window_proc.h"
 
 namespace pp::win32 {
 namespace {
@@ -94,7 +95,7 @@ bool GameView::Create() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (!::GetClassInfoExW(instance_, kGameViewClassName, &wc)) {
-        wc.lpfnWndProc = WindowProc;
+        wc.lpfnWndProc = WindowProcOf<GameView>;
         wc.hInstance = instance_;
         wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -256,39 +257,6 @@ void GameView::StorePlace() const {
     }
 }
 
-void GameView::CopyToClipboard(const std::string& text) const {
-    const std::wstring wide = Widen(text);
-    const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
-    void* target = memory ? ::GlobalLock(memory.Get()) : nullptr;
-    if (!target)
-        return;
-    std::memcpy(target, wide.c_str(), bytes);
-    ::GlobalUnlock(memory.Get());
-    if (!::OpenClipboard(window_))
-        return;
-    ::EmptyClipboard();
-    if (::SetClipboardData(CF_UNICODETEXT, memory.Get()))
-        memory.Release();  // the clipboard owns it now
-    ::CloseClipboard();
-}
-
-LRESULT CALLBACK GameView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<GameView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<GameView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        return 0;  // nothing may unwind into the system
-    }
-}
-
 LRESULT GameView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
     switch (message) {
@@ -299,9 +267,9 @@ LRESULT GameView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 kind_ = LOWORD(wParam) == IDC_GameView_Start ? LaunchKind::Start : LaunchKind::PenaltyStart;
                 Refresh();
             } else if (LOWORD(wParam) == IDC_GameView_CopyCommandLine && shown_) {
-                CopyToClipboard(CommandLineOf(shown_->command));
+                WriteClipboardText(window_, Widen(CommandLineOf(shown_->command)));
             } else if (LOWORD(wParam) == IDC_GameView_CopyUserIni && shown_ && shown_->userIni) {
-                CopyToClipboard(WithCrLf(*shown_->userIni));
+                WriteClipboardText(window_, Widen(WithCrLf(*shown_->userIni)));
             }
             return 0;
         case WM_SIZE:

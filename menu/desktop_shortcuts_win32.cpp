@@ -1,7 +1,9 @@
-#include "app/desktop_shortcuts_win32.h"
+#include "menu/desktop_shortcuts_win32.h"
 
 #include <shlobj.h>
 #include <shobjidl.h>
+
+#include "win32/com.h"
 
 namespace pp::win32 {
 

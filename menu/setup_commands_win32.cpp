@@ -1,4 +1,4 @@
-#include "app/setup_commands_win32.h"
+#include "menu/setup_commands_win32.h"
 
 #include <windows.h>
 
@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/messages_win32.h"
-#include "app/resource_ids.h"
+#include "menu/dialog_ids.h"
+#include "menu/setup_name_dialog_win32.h"
+#include "menu/tool_message_win32.h"
 #include "state/setup.h"
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -19,47 +20,6 @@ namespace {
 
 constexpr wchar_t kExtension[] = L".ini";
 constexpr wchar_t kFileFilter[] = L"Pitch Pilot setups (*.ini)\0*.ini\0All files (*.*)\0*.*\0";
-
-// What the name dialog shows and gives back.
-struct NameRequest {
-    std::wstring prompt;
-    std::vector<std::wstring> names;
-    std::wstring chosen;
-};
-
-INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* request = reinterpret_cast<NameRequest*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG: {
-            request = reinterpret_cast<NameRequest*>(lParam);
-            ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            ::SetDlgItemTextW(dialog, IDC_SetupPrompt, request->prompt.c_str());
-            for (const std::wstring& name : request->names)
-                ::SendDlgItemMessageW(dialog, IDC_SetupName, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-            ::SendDlgItemMessageW(dialog, IDC_SetupName, CB_SETCURSEL, 0, 0);
-            return TRUE;
-        }
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                wchar_t text[MAX_PATH] = L"";
-                ::GetDlgItemTextW(dialog, IDC_SetupName, text, MAX_PATH);
-                if (request)
-                    request->chosen = LOWORD(wParam) == IDOK ? text : L"";
-                ::EndDialog(dialog, LOWORD(wParam));
-                return TRUE;
-            }
-            break;
-    }
-    return FALSE;
-}
-
-// The name the player typed or chose; empty when the dialog was cancelled.
-std::wstring AskForName(HINSTANCE instance, HWND owner, int dialog, NameRequest request) {
-    if (::DialogBoxParamW(instance, MAKEINTRESOURCEW(dialog), owner, NameDialogProc,
-                          reinterpret_cast<LPARAM>(&request)) != IDOK)
-        return {};
-    return request.chosen;
-}
 
 std::wstring PathOfSetup(const std::wstring& name) {
     return SetupsFolder() + L"\\" + Widen(SetupFileName(Narrow(name))) + kExtension;
@@ -150,7 +110,7 @@ std::vector<std::wstring> SetupCommands::Names() const {
 
 void SetupCommands::SaveAs() {
     const std::wstring name =
-        AskForName(instance_, main_, IDD_SetupName, {L"Save the boxes as the setup named:", Names(), {}});
+        AskForName(instance_, main_, IDD_SetupName, {L"Save the boxes as the setup named:", Names()});
     if (name.empty())
         return;
     const std::wstring path = PathOfSetup(name);
@@ -166,7 +126,7 @@ void SetupCommands::Delete() {
         ShowToolMessage(main_, "There is no saved setup to delete.");
         return;
     }
-    const std::wstring name = AskForName(instance_, main_, IDD_SetupChoice, {L"Delete the setup:", names, {}});
+    const std::wstring name = AskForName(instance_, main_, IDD_SetupChoice, {L"Delete the setup:", names});
     if (!name.empty() && !::DeleteFileW(PathOfSetup(name).c_str()))
         ShowToolMessage(main_,
                         "The setup \"" + Narrow(name) + "\" was not deleted: " + ErrorDescription(::GetLastError()));

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "app/game_view_win32.h"
-#include "app/setup_commands_win32.h"
+#include "menu/game_view_win32.h"
+#include "menu/setup_commands_win32.h"
 #include "win32/handles.h"
 
 namespace pp {
@@ -33,12 +33,6 @@ class WindowCommands {
     void RefreshSetupsMenu();
     // The system menu at a point of the screen.
     void ShowSystemMenu(POINT screen);
-    // A press on the icon at the left of the title strip opens the system menu below the icon; true
-    // when it did. `client` is in the main window's client pixels.
-    bool OnIconPress(POINT client, int dpi);
-    // A right click on the title strip, or the menu key (`screen` of -1, -1), opens the system menu;
-    // true when it did.
-    bool OnContextMenu(POINT screen, int dpi);
     // Shortcuts, and the companion window's dialog keys; true when the message was taken.
     bool PreTranslate(MSG& message);
     // Every window that shows the model follows a change at once.

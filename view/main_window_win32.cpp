@@ -1,6 +1,6 @@
 // The main window itself and the user's input: the window and its messages, and the clicks, keys
 // and pastes handed to the model.
-#include "app/main_window_win32.h"
+#include "view/main_window_win32.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -9,34 +9,19 @@
 #include <string>
 #include <variant>
 
-#include "app/form1_layout.h"
-#include "app/resource_ids.h"
-#include "app/skin_win32.h"
+#include "menu/window_commands_win32.h"
 #include "model/form1.h"
 #include "model/ignore_errors.h"
+#include "model/resource_ids.h"
 #include "shell/commands.h"
 #include "shell/hover.h"
+#include "view/form1_layout.h"
+#include "view/skin_win32.h"
+#include "win32/clipboard.h"
 #include "win32/text.h"
+#include "win32/window_proc.h"
 
 namespace pp::win32 {
-namespace {
-
-// The text on the clipboard; empty when there is none.
-std::wstring ClipboardText(HWND owner) {
-    OpenedClipboard clipboard(owner);
-    if (!clipboard.IsOpen())
-        return {};
-    LockedGlobalMemory memory(::GetClipboardData(CF_UNICODETEXT));
-    const auto* text = static_cast<const wchar_t*>(memory.Data());
-    if (!text)
-        return {};
-    // The block may be larger than its text, and a foreign one may lack the final null.
-    const size_t capacity = memory.Size() / sizeof(wchar_t);
-    return std::wstring(text, std::find(text, text + capacity, L'\0'));
-}
-
-}  // namespace
-
 UINT HandOverMessage() {
     return ::RegisterWindowMessageW(L"PitchPilot.Form1.HandOver");
 }
@@ -62,7 +47,7 @@ void MainWindowHost::Close() {
 }
 
 MainWindow::MainWindow(Form1& form, MainWindowHost& host, HINSTANCE instance)
-    : form_(form), host_(host), instance_(instance), commands_(form, instance) {}
+    : form_(form), host_(host), instance_(instance), commands_(std::make_unique<WindowCommands>(form, instance)) {}
 
 MainWindow::~MainWindow() {
     if (window_)
@@ -72,7 +57,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcOf<MainWindow>;
     windowClass.hInstance = instance_;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_PitchPilot));
@@ -109,25 +94,35 @@ void MainWindow::Show(int showCommand) {
     ::UpdateWindow(window_);
 }
 
-void MainWindow::RunStartRequestSoon(CommandLineRequest request) {
-    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), 0);
+bool MainWindow::PreTranslate(MSG& message) {
+    return commands_->PreTranslate(message);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
+bool MainWindow::OnIconPress(POINT client) {
+    if (client.x >= ScaleToDpi(kTitleIconRight, dpi_) || client.y >= ScaleToDpi(kTitleStripHeight, dpi_))
+        return false;
+    POINT below{0, ScaleToDpi(kTitleStripHeight, dpi_)};
+    ::ClientToScreen(window_, &below);
+    commands_->ShowSystemMenu(below);
+    return true;
+}
+
+bool MainWindow::OnContextMenu(POINT screen) {
+    POINT client = screen;
+    if (screen.x == -1 && screen.y == -1) {
+        screen = {0, ScaleToDpi(kTitleStripHeight, dpi_)};
+        ::ClientToScreen(window_, &screen);
+    } else {
+        ::ScreenToClient(window_, &client);
+        if (client.y < 0 || client.y >= ScaleToDpi(kTitleStripHeight, dpi_))
+            return false;
     }
-    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    // Nothing may unwind into the system.
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        return message == WM_CREATE ? -1 : 0;
-    }
+    commands_->ShowSystemMenu(screen);
+    return true;
+}
+
+void MainWindow::RunStartRequestSoon(CommandLineRequest request) {
+    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), 0);
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,7 +133,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
         case WM_COMMAND:
-            if (HIWORD(wParam) == 1 && commands_.Run(LOWORD(wParam))) {  // a shortcut
+            if (HIWORD(wParam) == 1 && commands_->Run(LOWORD(wParam))) {  // a shortcut
                 SyncFromModel();
                 return 0;
             }
@@ -146,17 +141,17 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 SyncFromModel();
             return 0;
         case WM_SYSCOMMAND:
-            if (commands_.Run(static_cast<UINT>(wParam & 0xFFF0))) {
+            if (commands_->Run(static_cast<UINT>(wParam & 0xFFF0))) {
                 SyncFromModel();
                 return 0;
             }
             break;
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam))  // the system menu, opened by the system (Alt+Space)
-                commands_.RefreshSetupsMenu();
+                commands_->RefreshSetupsMenu();
             break;
         case WM_CONTEXTMENU:
-            if (commands_.OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, dpi_))
+            if (OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
                 return 0;
             break;
         case WM_TIMER:
@@ -191,7 +186,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintBackdrop();
             return 0;
         case WM_LBUTTONDOWN:
-            if (!commands_.OnIconPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, dpi_))
+            if (!OnIconPress({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
                 OnBackgroundPress(MouseButton::Left);
             return 0;
         case WM_RBUTTONDOWN:
@@ -230,7 +225,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool MainWindow::OnCreate() {
     host_.Attach(window_);
-    commands_.Attach(window_);
+    commands_->Attach(window_);
     dpi_ = static_cast<int>(::GetDpiForWindow(window_));
     if (dpi_ <= 0)
         dpi_ = kBaseDpi;
@@ -456,7 +451,7 @@ bool MainWindow::HasKeyFilter(int id) {
 // cannot put into a box what typing could not.
 void MainWindow::PasteThroughKeyFilter(int id, HWND edit) {
     std::wstring accepted;
-    for (wchar_t c : ClipboardText(window_)) {
+    for (wchar_t c : ReadClipboardText(window_)) {
         if (c < L' ')  // line ends and other control characters are no keys typed into a box
             continue;
         if (const WPARAM code = FilterKey(id, c))

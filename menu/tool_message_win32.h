@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/resource_ids.h"
 #include "model/form1.h"
+#include "model/resource_ids.h"
 #include "win32/text.h"
 
 namespace pp::win32 {
