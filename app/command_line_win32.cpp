@@ -42,7 +42,7 @@ std::vector<std::string> CommandLineArguments() {
 }
 
 void ShowUsage() {
-    ::MessageBoxW(nullptr, Widen(kUsageMessage).c_str(), Widen(kApplicationTitle).c_str(),
+    ::MessageBoxW(nullptr, Widen(UsageMessage()).c_str(), Widen(kApplicationTitle).c_str(),
                   MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 

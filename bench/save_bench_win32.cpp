@@ -13,6 +13,7 @@
 
 #include "app/program_host_win32.h"
 #include "app/wiring.h"
+#include "config/game_files.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
 #include "config/save_command.h"
@@ -52,8 +53,7 @@ std::string MakeGameFolder() {
         pp::win32::Narrow(temp) + "pp save bench " + std::to_string(::GetCurrentProcessId()) + "\\";
     for (const char* folder : {"", "KWTR", "data", "data\\cmn"})
         ::CreateDirectoryW(pp::win32::Widen(root + folder).c_str(), nullptr);
-    for (const char* file :
-         {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db"})
+    for (const char* file : pp::kRequiredFiles)
         pp::win32::UniqueFileHandle(::CreateFileW(pp::win32::Widen(root + file).c_str(), GENERIC_WRITE, 0, nullptr,
                                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return root;
@@ -105,7 +105,7 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::sort(times.begin(), times.end());
         WIN32_FILE_ATTRIBUTE_DATA data{};
-        ::GetFileAttributesExW(pp::win32::Widen(root + "user.ini").c_str(), GetFileExInfoStandard, &data);
+        ::GetFileAttributesExW(pp::win32::Widen(root + pp::kUserIni).c_str(), GetFileExInfoStandard, &data);
         std::printf("  %-40s %9.1f ms   user.ini %7.0f KB\n", shape.what, times[times.size() / 2],
                     data.nFileSizeLow / 1024.0);
         std::fflush(stdout);

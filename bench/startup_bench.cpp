@@ -69,10 +69,10 @@ std::string ListFile(int count, const char* stem) {
 void BM_StartUp(benchmark::State& state) {
     const int teams = static_cast<int>(state.range(0));
     FakeOs fake;
-    fake.files.Put(kRoot + "KWTR\\teams.ini", ListFile(teams, "Town"));
-    fake.files.Put(kRoot + "KWTR\\stads.ini", ListFile(teams, "Park"));
-    for (const char* f : {"data\\fifa.fat", "fifa09.exe", "data\\cmn\\fifa.db"})
+    for (const char* f : kRequiredFiles)
         fake.files.Put(kRoot + f, "");
+    fake.files.Put(kRoot + kTeamListFile, ListFile(teams, "Town"));
+    fake.files.Put(kRoot + kStadiumListFile, ListFile(teams, "Park"));
     // A stored selection near the end of the lists, so the restore looks up real records.
     for (const char* key : {"cb1", "cb2", "cb5"})
         fake.settings.values[MemorySettingsStore::Address("KWTR", "09PP", key)] = std::to_string(teams - 1);

@@ -2,12 +2,21 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
+
+#include "config/game_files.h"
 
 namespace pp {
 namespace {
 
-constexpr std::array<const char*, 5> kGameFiles = {"common.ini", "locale.ini", "sku.ini", "situation.ini", "user.ini"};
-const std::string kCopyPrefix = "bak_";
+// The configuration files, then user.ini.
+constexpr std::array<const char*, kConfigurationFiles.size() + 1> kGameFiles = [] {
+    std::array<const char*, kConfigurationFiles.size() + 1> all{};
+    for (size_t i = 0; i < kConfigurationFiles.size(); ++i)
+        all[i] = kConfigurationFiles[i];
+    all.back() = kUserIni;
+    return all;
+}();
 
 // `base` when nothing is there, else the first free one of "base-2", "base-3", ... A folder so
 // crowded that none of the first hundred is free gives none, and nothing is done.
@@ -105,14 +114,14 @@ std::vector<std::string> CopiesToPutBack(FileSystem& files, const std::string& g
         return copies;
     for (const char* name : kGameFiles)
         if (files.Exists(gameRoot + kCopyPrefix + name))
-            copies.push_back(kCopyPrefix + name);
+            copies.push_back(std::string(kCopyPrefix) + name);
     return copies;
 }
 
 std::string PutBackQuestion(const std::vector<std::string>& copies) {
     std::string text = "Put the game's files back from the copies Pitch Pilot moved aside?\n\n";
     for (const std::string& copy : copies)
-        text += "    " + copy + "  back to  " + copy.substr(kCopyPrefix.size()) + "\n";
+        text += "    " + copy + "  back to  " + copy.substr(std::string_view(kCopyPrefix).size()) + "\n";
     return text +
            "\nA different file in the way is kept as <name>.before-restore, and the copies stay.\n\n"
            "Pitch Pilot moves common.ini, locale.ini, sku.ini and situation.ini aside again the next time it starts, "
@@ -123,7 +132,7 @@ std::string PutBackQuestion(const std::vector<std::string>& copies) {
 std::vector<PutBack> PutGameFilesBack(FileSystem& files, const std::string& gameRoot) {
     std::vector<PutBack> results;
     for (const std::string& copy : CopiesToPutBack(files, gameRoot))
-        results.push_back(PutOneBack(files, gameRoot, copy.substr(kCopyPrefix.size())));
+        results.push_back(PutOneBack(files, gameRoot, copy.substr(std::string_view(kCopyPrefix).size())));
     return results;
 }
 

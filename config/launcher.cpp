@@ -3,14 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "config/game_files.h"
 #include "config/save_command.h"
 #include "model/form1.h"
 #include "model/ignore_errors.h"
 
 namespace pp {
 namespace {
-
-constexpr const char* kGameProgram = "fifa09.exe";
 
 // What goes ahead of the directive line. The line itself begins with a blank, so the start
 // command's parameters begin with two.

@@ -1,6 +1,7 @@
 #include "config/save_command.h"
 
 #include "config/catalogue.h"
+#include "config/game_files.h"
 #include "config/required_files.h"
 #include "config/user_ini.h"
 #include "model/form1.h"
@@ -8,8 +9,6 @@
 
 namespace pp {
 namespace {
-
-constexpr const char* kOverrideFile = "user.ini";
 
 // user.ini is replaced, never added to: the file is deleted and written afresh, so it holds the
 // current entries alone. One that stays in place (read-only, held open by another program, of any
@@ -20,7 +19,7 @@ void WriteOverrideFile(Form1& form) {
     const std::string& root = form.GameRoot();
     if (root.empty() || root.back() != '\\')
         return;
-    const std::string path = root + kOverrideFile;
+    const std::string path = root + kUserIni;
     IgnoreErrors([&] { form.os.files.Delete(path); });
     IgnoreErrors([&] {
         form.Tva.SetText(form.TX1.Text() + " " + form.Tx2.Text());

@@ -2,9 +2,7 @@
 
 namespace pp {
 
-bool MoveAside(FileSystem& files, const std::string& folder, const std::string& name) {
-    const std::string path = folder + name;
-    const std::string copy = folder + "bak_" + name;
+bool MoveAside(FileSystem& files, const std::string& path, const std::string& copy) {
     return files.CopyReplacing(path, copy) && files.MakeDurable(copy) && files.Delete(path);
 }
 

@@ -61,9 +61,9 @@ class FileSystem {
     virtual std::string ReadWholeText(const std::string& path) = 0;
 };
 
-// Moves the file `name` of `folder` aside as "bak_<name>" in the same folder, replacing an older
-// copy unless that is read-only. The original goes only once its copy is complete and on the disk,
-// so a failed copy or a power cut in between never loses it. True when the original was moved.
-bool MoveAside(FileSystem& files, const std::string& folder, const std::string& name);
+// Moves the file `path` aside as `copy`, replacing an older copy unless that is read-only. The
+// original goes only once its copy is complete and on the disk, so a failed copy or a power cut in
+// between never loses it. True when the original was moved.
+bool MoveAside(FileSystem& files, const std::string& path, const std::string& copy);
 
 }  // namespace pp

@@ -14,7 +14,6 @@ namespace pp::win32 {
 namespace {
 
 constexpr wchar_t kTitle[] = L"What the game will get";
-constexpr char kPlaceKey[] = "GameViewPlace";
 constexpr char kNoUserIni[] = "no user.ini: Save USER.INI is not checked";
 // Lengths at 96 dpi.
 constexpr int kMargin = 10, kLabel = 16, kLine = 22, kGap = 6, kButton = 28, kNotes = 52;
@@ -212,7 +211,7 @@ void GameView::Refresh() {
 RECT GameView::PlaceToOpen() const {
     try {
         if (const std::optional<std::string> stored =
-                form_.os.settings.Get(kSettingsApplication, form_.settingsSection, kPlaceKey)) {
+                form_.os.settings.Get(kSettingsApplication, form_.settingsSection, kGameViewPlaceKey)) {
             std::istringstream numbers(*stored);
             RECT r{};
             if (numbers >> r.left >> r.top >> r.right >> r.bottom && r.right > r.left && r.bottom > r.top &&
@@ -249,7 +248,7 @@ void GameView::StorePlace() const {
         return;
     const RECT& r = placement.rcNormalPosition;
     try {
-        form_.os.settings.Save(kSettingsApplication, form_.settingsSection, kPlaceKey,
+        form_.os.settings.Save(kSettingsApplication, form_.settingsSection, kGameViewPlaceKey,
                                std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
                                    " " + std::to_string(r.bottom));
     } catch (const std::exception&) {

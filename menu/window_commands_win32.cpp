@@ -17,44 +17,50 @@ namespace {
 
 // IDs of the system menu: below 0xF000, where the system's own begin, with the low four bits clear,
 // which the system uses. The saved setups take kFirstSetup onwards, one step of 0x10 each.
-enum WindowCommandId : UINT {
-    kSeparator = 0,
-    kSetupsMenu = 1,
-    kShowGameView = 0x100,
-    kSaveSetupAs = 0x110,
-    kDeleteSetup = 0x120,
-    kOpenSetupFile = 0x130,
-    kSaveSetupToFile = 0x140,
-    kPutFilesBack = 0x150,
-    kCreateShortcuts = 0x160,
-    kAbout = 0x170,
-    kFirstSetup = 0x1000,
-};
-constexpr UINT kSetupStep = 0x10, kShortcutSetups = 9;
+constexpr UINT kSeparator = 0, kSetupsMenu = 1, kFirstSetup = 0x1000, kSetupStep = 0x10, kShortcutSetups = 9;
 
 struct WindowCommandRow {
     UINT id;
     const wchar_t* text;  // "&" marks the letter that picks it in the open menu
     BYTE modifiers;       // FCONTROL, FSHIFT, FALT, or none
-    WORD key;             // a virtual key
-    const wchar_t* keyName;
+    WORD key;             // a virtual key; 0 for none
+    void (WindowCommands::*run)();
 };
 
-// The menu from the top; the system's Restore, Move, Minimize and Close follow.
+// The menu from the top; the system's Restore, Move, Minimize and Close follow. The text a menu
+// item shows for its shortcut is made from its key, never typed a second time.
 constexpr WindowCommandRow kWindowCommands[] = {
-    {kShowGameView, L"&What the game will get\u2026", FCONTROL, 'G', L"Ctrl+G"},
+    {0x100, L"&What the game will get\u2026", FCONTROL, 'G', &WindowCommands::ShowGameView},
     {kSeparator, nullptr, 0, 0, nullptr},
-    {kSaveSetupAs, L"&Save setup as\u2026", FCONTROL, 'S', L"Ctrl+S"},
+    {0x110, L"&Save setup as\u2026", FCONTROL, 'S', &WindowCommands::SaveSetupAs},
     {kSetupsMenu, L"Se&tups", 0, 0, nullptr},
-    {kDeleteSetup, L"&Delete setup\u2026", FCONTROL | FSHIFT, 'D', L"Ctrl+Shift+D"},
-    {kOpenSetupFile, L"&Open setup file\u2026", FCONTROL, 'O', L"Ctrl+O"},
-    {kSaveSetupToFile, L"Save setup to &file\u2026", FCONTROL | FSHIFT, 'S', L"Ctrl+Shift+S"},
+    {0x120, L"&Delete setup\u2026", FCONTROL | FSHIFT, 'D', &WindowCommands::DeleteSetup},
+    {0x130, L"&Open setup file\u2026", FCONTROL, 'O', &WindowCommands::OpenSetupFile},
+    {0x140, L"Save setup to &file\u2026", FCONTROL | FSHIFT, 'S', &WindowCommands::SaveSetupToFile},
     {kSeparator, nullptr, 0, 0, nullptr},
-    {kPutFilesBack, L"Put the game's files &back\u2026", FCONTROL | FSHIFT, 'B', L"Ctrl+Shift+B"},
-    {kCreateShortcuts, L"Create desktop s&hortcuts", FCONTROL, 'D', L"Ctrl+D"},
-    {kAbout, L"&About Pitch Pilot", 0, VK_F1, L"F1"},
+    {0x150, L"Put the game's files &back\u2026", FCONTROL | FSHIFT, 'B', &WindowCommands::PutGameFilesBack},
+    {0x160, L"Create desktop s&hortcuts", FCONTROL, 'D', &WindowCommands::CreateDesktopShortcuts},
+    {0x170, L"&About Pitch Pilot", 0, VK_F1, &WindowCommands::ShowAbout},
     {kSeparator, nullptr, 0, 0, nullptr},
 };
+
+// The name of a key as menus show it: "Ctrl+Shift+D", "F1".
+std::wstring ShortcutText(BYTE modifiers, WORD key) {
+    std::wstring text;
+    if (modifiers & FCONTROL)
+        text += L"Ctrl+";
+    if (modifiers & FSHIFT)
+        text += L"Shift+";
+    if (modifiers & FALT)
+        text += L"Alt+";
+    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+        return text + static_cast<wchar_t>(key);
+    if (key >= VK_F1 && key <= VK_F24)
+        return text + L"F" + std::to_wstring(key - VK_F1 + 1);
+    wchar_t name[64] = L"";
+    ::GetKeyNameTextW(static_cast<LONG>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16, name, 64);
+    return text + name;
+}
 
 }  // namespace
 
@@ -81,7 +87,7 @@ void WindowCommands::Attach(HWND main) {
             ::InsertMenuW(menu, position++, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(setupsMenu_),
                           row.text);
         } else {
-            const std::wstring item = std::wstring(row.text) + L"\t" + row.keyName;
+            const std::wstring item = std::wstring(row.text) + L"\t" + ShortcutText(row.modifiers, row.key);
             ::InsertMenuW(menu, position++, MF_BYPOSITION | MF_STRING, row.id, item.c_str());
             keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | row.modifiers), row.key, static_cast<WORD>(row.id)});
         }
@@ -104,7 +110,7 @@ void WindowCommands::RefreshSetupsMenu() {
         for (size_t at = item.find(L'&'); at != std::wstring::npos; at = item.find(L'&', at + 2))
             item.insert(at, 1, L'&');  // a "&" of the name is shown, not taken as a menu letter
         if (i < kShortcutSetups)
-            item += L"\tCtrl+" + std::to_wstring(i + 1);
+            item += L"\t" + ShortcutText(FCONTROL, static_cast<WORD>('1' + i));
         ::AppendMenuW(setupsMenu_, MF_STRING, kFirstSetup + i * kSetupStep, item.c_str());
     }
     if (names.empty())
@@ -112,34 +118,11 @@ void WindowCommands::RefreshSetupsMenu() {
 }
 
 bool WindowCommands::Run(UINT id) {
-    switch (id) {
-        case kShowGameView:
-            if (!gameView_)
-                gameView_ = std::make_unique<GameView>(form_, instance_, main_);
-            gameView_->Show();
+    for (const WindowCommandRow& row : kWindowCommands)
+        if (row.id == id && row.run) {
+            (this->*row.run)();
             return true;
-        case kSaveSetupAs:
-            setups_.SaveAs();
-            return true;
-        case kDeleteSetup:
-            setups_.Delete();
-            return true;
-        case kOpenSetupFile:
-            setups_.OpenFile();
-            return true;
-        case kSaveSetupToFile:
-            setups_.SaveToFile();
-            return true;
-        case kPutFilesBack:
-            PutGameFilesBack();
-            return true;
-        case kCreateShortcuts:
-            CreateDesktopShortcuts();
-            return true;
-        case kAbout:
-            ShowAbout();
-            return true;
-    }
+        }
     if (id >= kFirstSetup && id < 0xF000 && (id - kFirstSetup) % kSetupStep == 0) {
         setups_.Apply((id - kFirstSetup) / kSetupStep);
         return true;
@@ -173,6 +156,28 @@ void WindowCommands::ModelChanged() {
         gameView_->Refresh();
 }
 
+void WindowCommands::ShowGameView() {
+    if (!gameView_)
+        gameView_ = std::make_unique<GameView>(form_, instance_, main_);
+    gameView_->Show();
+}
+
+void WindowCommands::SaveSetupAs() {
+    setups_.SaveAs();
+}
+
+void WindowCommands::DeleteSetup() {
+    setups_.Delete();
+}
+
+void WindowCommands::OpenSetupFile() {
+    setups_.OpenFile();
+}
+
+void WindowCommands::SaveSetupToFile() {
+    setups_.SaveToFile();
+}
+
 void WindowCommands::ShowAbout() {
     ShowToolMessage(main_, std::string("Pitch Pilot ") + kVersionText + "\n\nThe game folder:\n" + form_.GameRoot() +
                                "\n\nYour settings are kept in the registry, under\nHKEY_CURRENT_USER\\Software\\" +
@@ -188,7 +193,6 @@ void WindowCommands::CreateDesktopShortcuts() {
     ShowToolMessage(main_, Narrow(DescribeShortcutResults(CreateShortcuts(desktop, ModulePath()))));
 }
 
-// Asked once, naming every copy; nothing happens without a yes.
 // Asked once, naming every copy; nothing happens without a yes.
 void WindowCommands::PutGameFilesBack() {
     const std::vector<std::string> copies = CopiesToPutBack(form_.os.files, form_.GameRoot());

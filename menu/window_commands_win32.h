@@ -38,11 +38,17 @@ class WindowCommands {
     // Every window that shows the model follows a change at once.
     void ModelChanged();
 
-  private:
-    void ShowAbout();
-    void CreateDesktopShortcuts();
+    // The commands of the menu's rows.
+    void ShowGameView();
+    void SaveSetupAs();
+    void DeleteSetup();
+    void OpenSetupFile();
+    void SaveSetupToFile();
     void PutGameFilesBack();
+    void CreateDesktopShortcuts();
+    void ShowAbout();
 
+  private:
     Form1& form_;
     HINSTANCE instance_;
     HWND main_ = nullptr;

@@ -1,6 +1,5 @@
 #include "shell/start_switches.h"
 
-#include <array>
 #include <string_view>
 
 #include "files/text_compare.h"
@@ -10,19 +9,6 @@
 namespace pp {
 namespace {
 
-struct Switch {
-    const char* name;
-    CommandLineRequest request;
-};
-
-constexpr std::array<Switch, 5> kSwitches = {{
-    {"start", CommandLineRequest::Start},
-    {"penalty", CommandLineRequest::PenaltyStart},
-    {"?", CommandLineRequest::Help},
-    {"h", CommandLineRequest::Help},
-    {"help", CommandLineRequest::Help},
-}};
-
 CommandLineRequest ParseSwitch(std::string_view argument) {
     if (argument.starts_with("--"))
         argument.remove_prefix(2);
@@ -30,9 +16,10 @@ CommandLineRequest ParseSwitch(std::string_view argument) {
         argument.remove_prefix(1);
     else
         return CommandLineRequest::Unknown;
-    for (const Switch& known : kSwitches)
-        if (EqualsIgnoringCase(argument, known.name))
-            return known.request;
+    for (const StartSwitch& known : kStartSwitches)
+        for (const char* name : known.names)
+            if (name && EqualsIgnoringCase(argument, name))
+                return known.request;
     return CommandLineRequest::Unknown;
 }
 
@@ -52,6 +39,21 @@ void RunStartRequest(Form1& form, CommandLineRequest request) {
     for (const ImageButtonRow& button : kImageButtons)
         if (button.action == action)
             ClickImageButton(form, button.index);
+}
+
+std::string UsageMessage() {
+    std::string synopsis, lines;
+    for (const StartSwitch& each : kStartSwitches) {
+        const std::string name = std::string("/") + each.names.front();
+        synopsis += (synopsis.empty() ? "" : " | ") + name;
+        lines += name + ": " + each.help + "\n";
+    }
+    const std::string first = kStartSwitches.front().names.front();
+    std::string shouted = first;
+    for (char& c : shouted)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return "PitchPilot.exe [" + synopsis + "]\n\n" + lines + "\nAlso -" + first + " or --" + shouted +
+           ", in any case. When the tool\nis open already, it starts the match there.";
 }
 
 }  // namespace pp

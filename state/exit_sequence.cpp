@@ -1,5 +1,6 @@
 #include "state/exit_sequence.h"
 
+#include "config/game_files.h"
 #include "files/file_system.h"
 #include "model/form1.h"
 #include "model/ignore_errors.h"
@@ -18,7 +19,7 @@ void MoveOverrideFileAsideUnlessKept(Form1& form) {
     const std::string& root = form.GameRoot();
     if (root.empty() || root.back() != '\\')
         return;
-    MoveAside(form.os.files, root, "user.ini");
+    MoveAside(form.os.files, root + kUserIni, root + kCopyPrefix + kUserIni);
 }
 
 }  // namespace

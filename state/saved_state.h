@@ -9,7 +9,12 @@ namespace pp {
 
 class Form1;
 
+// Where the tool keeps its state per user: HKEY_CURRENT_USER\Software\KWTR\09PP.
 inline constexpr const char* kSettingsApplication = "KWTR";
+inline constexpr const char* kSettingsSection = "09PP";
+// Kept there beside the controls' keys of the settings key table: the place and size of the
+// "What the game will get" window, as "left top right bottom" in screen pixels.
+inline constexpr const char* kGameViewPlaceKey = "GameViewPlace";
 
 // The restore sequence: check boxes, the camera modifier switch and its texts, the forced Click
 // runs and the lists, from the per-user settings store. Every restored value goes through its

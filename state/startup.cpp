@@ -1,7 +1,6 @@
 #include "state/startup.h"
 
-#include <array>
-
+#include "config/game_files.h"
 #include "config/required_files.h"
 #include "model/form1.h"
 #include "model/ignore_errors.h"
@@ -10,8 +9,6 @@
 
 namespace pp {
 namespace {
-
-constexpr std::array<const char*, 4> kConfigurationFiles = {"common.ini", "locale.ini", "sku.ini", "situation.ini"};
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
@@ -35,7 +32,7 @@ size_t RootLength(const std::string& path) {
 // Only an ordinary file is moved, as the required-files check counts files.
 void MoveConfigurationFileAside(FileSystem& fs, const std::string& root, const std::string& name) {
     if (fs.LookUpOrdinaryFile(root + name) == FileLookup::Found)
-        MoveAside(fs, root, name);
+        MoveAside(fs, root + name, root + kCopyPrefix + name);
 }
 
 void FillChoiceLists(Form1& form) {
@@ -82,8 +79,8 @@ void RunStartup(Form1& form) {
     chk(form);
 
     const std::string root = form.GameRoot();
-    IgnoreErrors([&] { LoadLinesIntoList(form.List1.List(), fs, root + "KWTR\\teams.ini"); });
-    IgnoreErrors([&] { LoadLinesIntoList(form.List2.List(), fs, root + "KWTR\\stads.ini"); });
+    IgnoreErrors([&] { LoadLinesIntoList(form.List1.List(), fs, root + kTeamListFile); });
+    IgnoreErrors([&] { LoadLinesIntoList(form.List2.List(), fs, root + kStadiumListFile); });
     for (const char* name : kConfigurationFiles)
         IgnoreErrors([&] { MoveConfigurationFileAside(fs, root, name); });
     IgnoreErrors([&] { FillChoiceLists(form); });

@@ -7,7 +7,6 @@ namespace pp {
 
 class Form1;
 
-inline constexpr const char* kSettingsSection = "09PP";
 inline constexpr const char* kAlreadyRunningMessage = "Already running !";
 
 // The game root for a tool folder (without a trailing separator): the folder two levels above

@@ -9,7 +9,7 @@ using RequiredFiles = GameFolder;
 
 // Any missing required file ends the program with one message; a failed search skips the check.
 TEST_F(RequiredFiles, EachMissingFileEndsTheProgram) {
-    for (const std::string& required : kRequiredFiles) {
+    for (const std::string required : kRequiredFiles) {
         fake.files.Delete(kGameRoot + required);
         EXPECT_FALSE(Runs([&] { chk(form); })) << required;
         EXPECT_EQ(fake.files.lookups.back(), kGameRoot + required);

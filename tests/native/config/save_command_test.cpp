@@ -59,7 +59,7 @@ TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
 // and when it cannot be deleted (held open), also when it is hidden and so no ordinary file, rather
 // than mixing new entries into old ones. The game gets its line all the same.
 TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
-    for (const std::string& file : kRequiredFiles)  // the save checks the game is there first
+    for (const std::string file : kRequiredFiles)  // the save checks the game is there first
         fake.files.Put("Label2" + file, "");
     for (int setup = 0; setup < 4; ++setup) {
         fake.files.Put(kGameRoot + "user.ini", "[OLD]\r\nX=1\r\n");

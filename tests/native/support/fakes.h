@@ -9,12 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "config/game_files.h"
 #include "model/os.h"
 
 namespace pp {
 inline const std::string kGameRoot = "C:\\Games\\FIFA 09 Demo\\";
-inline const std::vector<std::string> kRequiredFiles = {"KWTR\\teams.ini", "KWTR\\stads.ini", "data\\fifa.fat",
-                                                        "fifa09.exe", "data\\cmn\\fifa.db"};
 
 // Thrown where the real program would end at once; no std::exception, so error-ignoring code lets it through.
 struct ProgramEnded {};
@@ -177,7 +176,7 @@ struct FakeOs {
     Os os{files, host, settings, profile, shell, processes, keys, pictures, window};
 
     void InstallGame() {
-        for (const std::string& file : kRequiredFiles)
+        for (const char* file : kRequiredFiles)
             files.Put(kGameRoot + file, "");
         files.Put(kGameRoot + "KWTR\\teams.ini", "Zeta,1\r\nalpha,2\r\nBeta,3\r\n");
         files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nAcre Park\r\n");
