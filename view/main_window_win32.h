@@ -89,6 +89,9 @@ class MainWindow {
         int shownSelection = -1;
         Rgb color = 0;
         uint64_t surfaceRevision = 0;
+        // The background under a control that fills its own background with a brush, made when it
+        // first asks and again after the skin or the layout changed.
+        UniqueBrush backdrop{};
     };
 
     struct Fonts {
@@ -165,15 +168,14 @@ class MainWindow {
 
     // Painting (window_paint_win32.cpp).
     void MakeBrushes();
-    // The skin at the window's dpi: the background, its brush for the controls that show it through,
-    // and the image buttons' faces when the model's do not fit this dpi.
+    // The skin at the window's dpi: the background, and the image buttons' faces when the model's do
+    // not fit this dpi.
     void MakeSkin();
     Picture BackdropFor(int dpi);
     bool FacesFit() const;
     // The background under a rectangle of a control, as a picture to draw the control on.
     Picture BackdropUnder(HWND control, const RECT& rect) const;
-    // Lines the background brush up with the window, for a control that fills with it.
-    void AlignBackdropBrush(HDC dc, HWND control) const;
+    HBRUSH BackdropBrushFor(Child& child);
     void PaintBackdrop();
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
@@ -200,8 +202,8 @@ class MainWindow {
     int backdropAheadDpi_ = 0;
     std::future<Picture> backdropAhead_;
     UniqueBitmap backdropBitmap_;
-    // Made from backdropBitmap_, so it goes first.
-    UniqueBrush backdropBrush_;
+    // The background's colour, where no drawing of it is at hand.
+    UniqueBrush plainBackground_;
     std::map<uint32_t, Picture> toggleGlyphs_;
     UniqueBrush cheatBackground_;
     UniqueBrush line_;

@@ -156,7 +156,8 @@ PixelRect MainWindow::ChildRect(const ControlPlace& place) const {
 
 // Places every child from the table at the window's dpi, and gives it its font at that dpi.
 void MainWindow::LayOut() {
-    for (const Child& child : children_) {
+    for (Child& child : children_) {
+        child.backdrop.Reset();  // what lies under it moves with it
         const PixelRect r = ChildRect(*child.place);
         ::SetWindowPos(child.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
