@@ -89,6 +89,9 @@ class MainWindow {
         int shownSelection = -1;
         Rgb color = 0;
         uint64_t surfaceRevision = 0;
+        // The control's own window procedure, for a control whose messages pass the main window's
+        // first.
+        WNDPROC systemProc = nullptr;
         // The background under a control that fills its own background with a brush, made when it
         // first asks and again after the skin or the layout changed.
         UniqueBrush backdrop{};
@@ -109,10 +112,17 @@ class MainWindow {
     template <typename Owner>
     friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void AttachWindow(HWND window) { window_ = window; }
-    static LRESULT CALLBACK
-    TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK
-    ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    void Subclass(Child& child, WNDPROC proc);
+    // What a subclassed control's messages need: the main window, the control's child, and the
+    // control's own procedure (the class's, should the control not be among the children).
+    struct Subclassed {
+        MainWindow* self = nullptr;
+        Child* child = nullptr;
+        WNDPROC systemProc = nullptr;
+    };
+    static Subclassed FindSubclassed(HWND control);
+    static LRESULT CALLBACK TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     bool OnCommand(int id, int code);

@@ -26,9 +26,8 @@ void SetCheck(HWND button, WPARAM state) {
 
 // Puts the model's items into a combo box in one go: its own sorting is off (the model has
 // sorted them already), drawing waits for the end, and the storage is taken at once. The items go
-// straight to the box's own window procedure, past the main window's subclass: a subclassed window
-// looks up its subclasses in a window property at every message, which under Wine is a call to
-// its server, and 100,000 items took 5 to 14 s that way against 0.3 s without.
+// straight to the box's own window procedure, past the message dispatch and the main window's
+// subclass, which saves a fifth to a quarter of the time 100,000 items take under Wine.
 void FillComboBox(HWND combo, const LineList& list) {
     ::SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
     ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
