@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 #include "model/form1.h"
@@ -192,6 +194,97 @@ bool ModifierKeyPasses(int keyCode) {
     return (keyCode >= '0' && keyCode <= '9') || keyCode == kBackspace || keyCode == '-' || keyCode == '.';
 }
 
+// The half length is written by snprintf rather than by std::to_chars, which brings some 170 KB of
+// tables into the program. snprintf rounds correctly and writes a "." in the C locale, which the
+// program never leaves. Whether digits read back is asked of std::from_chars: the system's strtod
+// is not correctly rounded next to a power of two.
+namespace {
+
+// A positive number as significant digits and the power of ten of the first: 1.25 is "125", 0.
+struct Significant {
+    std::string digits;
+    int exponent = 0;
+};
+
+double ValueOf(const Significant& number) {
+    const int last = number.exponent - static_cast<int>(number.digits.size()) + 1;
+    const std::string text = number.digits + "e" + std::to_string(last);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+Significant RoundedTo(double magnitude, int digitsAfterTheFirst) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.*e", digitsAfterTheFirst, magnitude);
+    Significant number;
+    const char* c = text;
+    for (; *c != 'e'; ++c)
+        if (*c != '.')
+            number.digits += *c;
+    number.exponent = std::atoi(c + 1);
+    return number;
+}
+
+// The next number up with as many digits: 1.29 to 1.30, 9.99 to 10.0.
+Significant OneUp(Significant number) {
+    size_t i = number.digits.size();
+    while (i > 0 && number.digits[i - 1] == '9')
+        number.digits[--i] = '0';
+    if (i == 0) {
+        number.digits.front() = '1';
+        ++number.exponent;
+    } else {
+        ++number.digits[i - 1];
+    }
+    return number;
+}
+
+// The fewest digits that read back as `magnitude` (positive), and of those the nearest, as
+// std::to_chars chooses them. The correctly rounded digits are the nearest of their length; the
+// next ones up can read back where they do not only at a power of two, whose neighbour below is
+// twice as near as its neighbour above. 17 digits always read back.
+Significant ShortestDigits(double magnitude) {
+    int binaryExponent = 0;
+    const bool powerOfTwo = std::frexp(magnitude, &binaryExponent) == 0.5;
+    for (int after = 0; after < 16; ++after) {
+        const Significant rounded = RoundedTo(magnitude, after);
+        const double back = ValueOf(rounded);
+        if (back == magnitude)
+            return rounded;
+        if (powerOfTwo && back < magnitude) {
+            const Significant up = OneUp(rounded);
+            if (ValueOf(up) == magnitude)
+                return up;
+        }
+    }
+    return RoundedTo(magnitude, 16);
+}
+
+// The shortest text without an exponent that reads back as `value` (finite), as std::to_chars
+// writes it in fixed notation: a whole number with all its digits exact (1e23 as
+// "99999999999999991611392"), any other with the fewest digits.
+std::string ShortestFixedText(double value) {
+    if (value == std::trunc(value)) {
+        char whole[320];  // the largest double has 309 digits
+        std::snprintf(whole, sizeof(whole), "%.0f", value);
+        return whole;
+    }
+    // Not whole, so below 2^52, and so are its shortest digits: the point falls among them or
+    // before them.
+    const Significant number = ShortestDigits(std::fabs(value));
+    std::string text = value < 0 ? "-" : "";
+    if (number.exponent >= 0) {
+        const size_t point = static_cast<size_t>(number.exponent) + 1;
+        text += number.digits.substr(0, point) + "." + number.digits.substr(point);
+    } else {
+        text += "0." + std::string(static_cast<size_t>(-number.exponent - 1), '0') + number.digits;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::optional<std::string> HalfLengthSeconds(std::string_view minutes) {
     double value = 0;
     const char* first = minutes.data();
@@ -202,14 +295,8 @@ std::optional<std::string> HalfLengthSeconds(std::string_view minutes) {
     const double seconds = value * 60.0;
     if (!std::isfinite(seconds))
         return std::nullopt;
-    // Fixed notation: the game reads a plain decimal number, never an exponent. The widest
-    // fixed text of a double is a little over 1000 characters.
-    std::array<char, 1100> text{};
-    auto [textEnd, textError] =
-        std::to_chars(text.data(), text.data() + text.size(), seconds == 0 ? 0.0 : seconds, std::chars_format::fixed);
-    if (textError != std::errc())
-        return std::nullopt;
-    return std::string(text.data(), textEnd);
+    // Fixed notation: the game reads a plain decimal number, never an exponent.
+    return ShortestFixedText(seconds == 0 ? 0.0 : seconds);
 }
 
 }  // namespace pp

@@ -1,7 +1,7 @@
 #include "menu/game_view_win32.h"
 
 #include <algorithm>
-#include <sstream>
+#include <string_view>
 
 #include "model/form1.h"
 #include "model/settings_store.h"
@@ -47,6 +47,24 @@ bool HasLabel(const ControlRow& row) {
 }
 
 // Edit boxes want CR LF between lines.
+// The place as StorePlace keeps it: four whole numbers, one blank apart. A text with more, fewer
+// or other words is no place.
+std::optional<RECT> ParsePlace(std::string_view text) {
+    LONG numbers[4]{};
+    for (int i = 0; i < 4; ++i) {
+        const bool last = i == 3;
+        const size_t blank = text.find(' ');
+        if (last != (blank == std::string_view::npos))
+            return std::nullopt;
+        const std::optional<int> number = ParseWholeNumber(text.substr(0, blank));
+        if (!number)
+            return std::nullopt;
+        numbers[i] = *number;
+        text.remove_prefix(last ? text.size() : blank + 1);
+    }
+    return RECT{numbers[0], numbers[1], numbers[2], numbers[3]};
+}
+
 std::string WithCrLf(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -212,11 +230,9 @@ RECT GameView::PlaceToOpen() const {
     try {
         if (const std::optional<std::string> stored =
                 form_.os.settings.Get(kSettingsApplication, form_.settingsSection, kGameViewPlaceKey)) {
-            std::istringstream numbers(*stored);
-            RECT r{};
-            if (numbers >> r.left >> r.top >> r.right >> r.bottom && r.right > r.left && r.bottom > r.top &&
-                ::MonitorFromRect(&r, MONITOR_DEFAULTTONULL))
-                return r;
+            const std::optional<RECT> r = ParsePlace(*stored);
+            if (r && r->right > r->left && r->bottom > r->top && ::MonitorFromRect(&*r, MONITOR_DEFAULTTONULL))
+                return *r;
         }
     } catch (const std::exception&) {
         // An unreadable place is no place: the window opens beside the main window.

@@ -424,24 +424,30 @@ bool MainWindow::OnSetCursor(HWND over, UINT mouseMessage) {
     return true;
 }
 
-LRESULT CALLBACK
-MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<MainWindow*>(selfData);
+MainWindow::Subclassed MainWindow::FindSubclassed(HWND control) {
+    Subclassed found;
+    found.self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(control, GWLP_USERDATA));
+    found.child = found.self ? found.self->FindChild(::GetDlgCtrlID(control)) : nullptr;
+    found.systemProc =
+        found.child ? found.child->systemProc : reinterpret_cast<WNDPROC>(::GetClassLongPtrW(control, GCLP_WNDPROC));
+    return found;
+}
+
+LRESULT CALLBACK MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclassed box = FindSubclassed(window);
     try {
-        if (message == WM_CHAR) {
-            const WPARAM code = self->FilterKey(static_cast<int>(id), wParam);
-            const LRESULT result = code == 0 ? 0 : ::DefSubclassProc(window, message, code, lParam);
-            self->SyncFromModel();
+        if (box.child && message == WM_CHAR) {
+            const WPARAM code = box.self->FilterKey(box.child->place->id, wParam);
+            const LRESULT result = code == 0 ? 0 : ::CallWindowProcW(box.systemProc, window, message, code, lParam);
+            box.self->SyncFromModel();
             return result;
         }
-        if (message == WM_PASTE && self->HasKeyFilter(static_cast<int>(id))) {
-            self->PasteThroughKeyFilter(static_cast<int>(id), window);
-            self->SyncFromModel();
+        if (box.child && message == WM_PASTE && box.self->HasKeyFilter(box.child->place->id)) {
+            box.self->PasteThroughKeyFilter(box.child->place->id, window);
+            box.self->SyncFromModel();
             return 0;
         }
-        if (message == WM_NCDESTROY)
-            ::RemoveWindowSubclass(window, &MainWindow::TextBoxProc, id);
-        return ::DefSubclassProc(window, message, wParam, lParam);
+        return ::CallWindowProcW(box.systemProc, window, message, wParam, lParam);
     } catch (...) {
         return 0;
     }
@@ -449,19 +455,15 @@ MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
 
 // The wheel turns a closed box's selection without focusing it, so a long list waiting for its
 // first use is put in first.
-LRESULT CALLBACK
-MainWindow::ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<MainWindow*>(selfData);
+LRESULT CALLBACK MainWindow::ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Subclassed box = FindSubclassed(window);
     try {
-        if (message == WM_MOUSEWHEEL) {
-            Child* child = self->FindChild(static_cast<int>(id));
-            const auto* combo = child ? std::get_if<ComboBoxView>(&child->place->shows) : nullptr;
-            if (combo && child->list == Child::List::SelectionOnly)
-                self->ShowWholeList(*child, combo->Model(self->form_));
+        if (box.child && message == WM_MOUSEWHEEL) {
+            const auto* combo = std::get_if<ComboBoxView>(&box.child->place->shows);
+            if (combo && box.child->list == Child::List::SelectionOnly)
+                box.self->ShowWholeList(*box.child, combo->Model(box.self->form_));
         }
-        if (message == WM_NCDESTROY)
-            ::RemoveWindowSubclass(window, &MainWindow::ComboBoxProc, id);
-        return ::DefSubclassProc(window, message, wParam, lParam);
+        return ::CallWindowProcW(box.systemProc, window, message, wParam, lParam);
     } catch (...) {
         return 0;
     }

@@ -91,6 +91,12 @@ class MainWindow {
         int shownSelection = -1;
         Rgb color = 0;
         uint64_t surfaceRevision = 0;
+        // The control's own window procedure, for a control whose messages pass the main window's
+        // first.
+        WNDPROC systemProc = nullptr;
+        // The background under a control that fills its own background with a brush, made when it
+        // first asks and again after the skin or the layout changed.
+        UniqueBrush backdrop{};
     };
 
     struct Fonts {
@@ -108,10 +114,17 @@ class MainWindow {
     template <typename Owner>
     friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void AttachWindow(HWND window) { window_ = window; }
-    static LRESULT CALLBACK
-    TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK
-    ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    void Subclass(Child& child, WNDPROC proc);
+    // What a subclassed control's messages need: the main window, the control's child, and the
+    // control's own procedure (the class's, should the control not be among the children).
+    struct Subclassed {
+        MainWindow* self = nullptr;
+        Child* child = nullptr;
+        WNDPROC systemProc = nullptr;
+    };
+    static Subclassed FindSubclassed(HWND control);
+    static LRESULT CALLBACK TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     bool OnCommand(int id, int code);
@@ -168,15 +181,14 @@ class MainWindow {
 
     // Painting (window_paint_win32.cpp).
     void MakeBrushes();
-    // The skin at the window's dpi: the background, its brush for the controls that show it through,
-    // and the image buttons' faces when the model's do not fit this dpi.
+    // The skin at the window's dpi: the background, and the image buttons' faces when the model's do
+    // not fit this dpi.
     void MakeSkin();
     Picture BackdropFor(int dpi);
     bool FacesFit() const;
     // The background under a rectangle of a control, as a picture to draw the control on.
     Picture BackdropUnder(HWND control, const RECT& rect) const;
-    // Lines the background brush up with the window, for a control that fills with it.
-    void AlignBackdropBrush(HDC dc, HWND control) const;
+    HBRUSH BackdropBrushFor(Child& child);
     void PaintBackdrop();
     LRESULT OnControlColor(HDC dc, HWND control, UINT message);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
@@ -203,8 +215,8 @@ class MainWindow {
     int backdropAheadDpi_ = 0;
     std::future<Picture> backdropAhead_;
     UniqueBitmap backdropBitmap_;
-    // Made from backdropBitmap_, so it goes first.
-    UniqueBrush backdropBrush_;
+    // The background's colour, where no drawing of it is at hand.
+    UniqueBrush plainBackground_;
     std::map<uint32_t, Picture> toggleGlyphs_;
     UniqueBrush cheatBackground_;
     UniqueBrush line_;

@@ -51,6 +51,7 @@ using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon, nullptr>;
 using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow, nullptr>;
 using UniqueAccelerators = UniqueHandle<HACCEL, ::DestroyAcceleratorTable, nullptr>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, ::GlobalFree, nullptr>;
+using UniqueModule = UniqueHandle<HMODULE, ::FreeLibrary, nullptr>;
 
 template <typename T>
 using UniqueGdiObject = UniqueHandle<T, ::DeleteObject, nullptr>;

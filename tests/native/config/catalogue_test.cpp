@@ -11,7 +11,16 @@ using Catalogue = GameFolder;
 
 TEST(HalfLengthSeconds, MinutesTimesSixtyAsShortestDecimalTextOrNothing) {
     const std::vector<std::pair<std::string, std::string>> halves = {
-        {"0.05", "3"}, {"0.01", "0.6"}, {"-0", "0"}, {"1e3", "60000"}, {"0.3", "18"}};
+        {"0.05", "3"},
+        {"0.01", "0.6"},
+        {"-0", "0"},
+        {"1e3", "60000"},
+        {"0.3", "18"},
+        // 17 digits; and two powers of two (2^-24, 2^-97) whose shortest digits are not the
+        // correctly rounded ones of their length, which do not read back
+        {"0.03", "1.7999999999999998"},
+        {"9.934107462565104e-10", "0.00000005960464477539063"},
+        {"1.0518145402946824e-31", "0.000000000000000000000000000006310887241768095"}};
     for (const auto& [minutes, seconds] : halves)
         EXPECT_EQ(HalfLengthSeconds(minutes), seconds) << minutes;
     for (const std::string minutes : {"", "abc", "1,5", " 2", "nan", "1e400", "0x10"})
