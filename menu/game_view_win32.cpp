@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "menu/tool_message_win32.h"
 #include "model/form1.h"
 #include "model/settings_store.h"
 #include "state/saved_state.h"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr wchar_t kTitle[] = L"What the game will get";
 constexpr char kNoUserIni[] = "no user.ini: Save USER.INI is not checked";
+constexpr char kNotCopied[] = "Nothing was copied: another program is holding the clipboard. Try again in a moment.";
 // Lengths at 96 dpi.
 constexpr int kMargin = 10, kLabel = 16, kLine = 22, kGap = 6, kButton = 28, kNotes = 52;
 constexpr int kWidth = 520, kMinWidth = 360, kMinHeight = 420;
@@ -82,6 +84,12 @@ std::string NotesOf(const LaunchPreview& preview) {
     if (!preview.command.fits)
         notes += "The game would not start: the command line is longer than Windows takes.\r\n";
     return notes.empty() ? "None." : notes;
+}
+
+// A copy that did not happen is told: the player would paste what was there before.
+void Copy(HWND window, const std::string& text) {
+    if (!WriteClipboardText(window, Widen(text)))
+        ShowToolMessage(window, kNotCopied);
 }
 
 void SetText(HWND control, const std::string& text) {
@@ -282,9 +290,9 @@ LRESULT GameView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 kind_ = LOWORD(wParam) == IDC_GameView_Start ? LaunchKind::Start : LaunchKind::PenaltyStart;
                 Refresh();
             } else if (LOWORD(wParam) == IDC_GameView_CopyCommandLine && shown_) {
-                WriteClipboardText(window_, Widen(CommandLineOf(shown_->command)));
+                Copy(window, CommandLineOf(shown_->command));
             } else if (LOWORD(wParam) == IDC_GameView_CopyUserIni && shown_ && shown_->userIni) {
-                WriteClipboardText(window_, Widen(WithCrLf(*shown_->userIni)));
+                Copy(window, WithCrLf(*shown_->userIni));
             }
             return 0;
         case WM_SIZE:

@@ -2,14 +2,34 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "win32/handles.h"
 
 namespace pp::win32 {
+namespace {
+
+// The clipboard is one for the whole desktop, and a program that reads or watches it (a clipboard
+// manager, a remote desktop, a test) holds it open for a moment at a time; OpenClipboard then fails
+// at once rather than wait. So it is tried again for a moment before the read or write gives up.
+constexpr int kOpenAttempts = 25;
+constexpr DWORD kOpenPauseMs = 20;
+
+void OpenWhenFree(std::optional<OpenedClipboard>& clipboard, HWND owner) {
+    for (int attempt = 1;; ++attempt) {
+        clipboard.emplace(owner);
+        if (clipboard->IsOpen() || attempt == kOpenAttempts)
+            return;
+        ::Sleep(kOpenPauseMs);
+    }
+}
+
+}  // namespace
 
 std::wstring ReadClipboardText(HWND owner) {
-    OpenedClipboard clipboard(owner);
-    if (!clipboard.IsOpen())
+    std::optional<OpenedClipboard> clipboard;
+    OpenWhenFree(clipboard, owner);
+    if (!clipboard->IsOpen())
         return {};
     LockedGlobalMemory memory(::GetClipboardData(CF_UNICODETEXT));
     const auto* text = static_cast<const wchar_t*>(memory.Data());
@@ -28,8 +48,9 @@ bool WriteClipboardText(HWND owner, const std::wstring& text) {
         return false;
     std::memcpy(target, text.c_str(), bytes);
     ::GlobalUnlock(memory.Get());
-    OpenedClipboard clipboard(owner);
-    if (!clipboard.IsOpen() || !::EmptyClipboard())
+    std::optional<OpenedClipboard> clipboard;
+    OpenWhenFree(clipboard, owner);
+    if (!clipboard->IsOpen() || !::EmptyClipboard())
         return false;
     if (!::SetClipboardData(CF_UNICODETEXT, memory.Get()))
         return false;

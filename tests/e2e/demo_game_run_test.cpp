@@ -93,15 +93,21 @@ std::string Clipboard() {
     return text;
 }
 
-// Clicks a copy button of the companion window, and waits until what it copied is there.
+// Clicks a copy button of the companion window and reads what it copied once the clipboard
+// changed. Watching the sequence number rather than opening the clipboard again and again leaves
+// it free for the tool to write.
 std::string CopyFrom(HWND view, int button) {
     if (::OpenClipboard(nullptr)) {
         ::EmptyClipboard();
         ::CloseClipboard();
     }
+    const DWORD emptied = ::GetClipboardSequenceNumber();
     test::ClickOn(::GetDlgItem(view, button));
-    test::WaitUntil([] { return !Clipboard().empty(); });
-    return Clipboard();
+    std::string text;
+    EXPECT_TRUE(test::WaitUntil([&] {
+        return ::GetClipboardSequenceNumber() != emptied && !(text = Clipboard()).empty();
+    })) << "the copy button copied nothing";
+    return text;
 }
 
 class DemoGameRun : public testing::Test {
@@ -247,8 +253,9 @@ TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatch) {
 }
 
 // The companion window, opened by its shortcut, shows exactly what the following START and PENALTY
-// clicks hand the game: its copied command line and user.ini are the stand-in game's, byte for
-// byte, and a cheat token that writes nothing to user.ini is named with its reason.
+// clicks hand the game, after a change in the main window too: its copied command line and user.ini
+// are the stand-in game's, byte for byte, and a cheat token that writes nothing to user.ini is named
+// with its reason.
 TEST_F(DemoGameRun, WhatTheGameWillGetIsWhatItGets) {
     ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "c2", "1"));
     ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "YC", "[X]=1  CUSTOM/E2E=1 \xC3\x89=2"));
@@ -259,6 +266,13 @@ TEST_F(DemoGameRun, WhatTheGameWillGetIsWhatItGets) {
     ASSERT_NE(view, nullptr) << "Ctrl+G opened no companion window";
     EXPECT_NE(test::WindowText(::GetDlgItem(view, win32::IDC_GameView_Notes)).find(L"[X]=1   (the key would read"),
               std::wstring::npos);
+    // It follows a box checked in the main window.
+    const HWND parameters = ::GetDlgItem(view, win32::IDC_GameView_Parameters);
+    EXPECT_EQ(test::WindowText(parameters).find(L"BOOKINGS=1"), std::wstring::npos);
+    ASSERT_TRUE(test::BringToFront(window));
+    test::ClickOn(::GetDlgItem(window, IDC_Check10));
+    EXPECT_TRUE(
+        test::WaitUntil([&] { return test::WindowText(parameters).find(L"BOOKINGS=1") != std::wstring::npos; }));
     for (const auto& [kind, button] :
          {std::pair{win32::IDC_GameView_Start, IDC_FBU_2}, std::pair{win32::IDC_GameView_Penalty, IDC_FBU_3}}) {
         ASSERT_TRUE(test::BringToFront(view));

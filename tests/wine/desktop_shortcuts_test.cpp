@@ -5,6 +5,8 @@
 
 #include <shobjidl.h>
 
+#include <regex>
+
 #include "menu/desktop_shortcuts_win32.h"
 #include "tests/wine/support/files.h"
 #include "win32/com.h"
@@ -85,11 +87,15 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
     test::WriteFile(Narrow(path[0]), "not a shortcut");
     const std::optional<std::string> before[2] = {test::ReadFile(Narrow(path[0])), test::ReadFile(Narrow(path[1]))};
     const std::vector<win32::ShortcutResult> results = win32::CreateShortcuts(folder, program);
-    for (size_t i = 0; i < 2; ++i)
+    for (size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(test::ReadFile(Narrow(path[i])), before[i]);
-    EXPECT_EQ(win32::DescribeShortcutResults({results[0], {L"A", L"", Made}, results[1], {L"B", L"", Failed}}),
-              L"Made on your desktop:\n  A\n\nNot made, since your desktop has another file of the same name:\n  Pitch "
-              L"Pilot\n  Pitch Pilot - quick match\n\nCould not be made on your desktop:\n  B");
+        EXPECT_EQ(results[i].outcome, LeftAlone);
+    }
+    // The message groups the names by outcome, each group under a heading of its own ("...:").
+    const std::wstring told =
+        win32::DescribeShortcutResults({results[0], {L"A", L"", Made}, results[1], {L"B", L"", Failed}});
+    EXPECT_EQ(std::regex_replace(told, std::wregex(L".*:\n"), L""),
+              L"  A\n\n  Pitch Pilot\n  Pitch Pilot - quick match\n\n  B");
     EXPECT_EQ(win32::CreateShortcuts(folder + L"\\absent", program)[1].outcome, Failed);
 
     // The player's own shortcut to the program, with a switch of theirs, stays; the tool's own, made

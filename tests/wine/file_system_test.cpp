@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "config/game_files_back.h"
 #include "files/file_system_win32.h"
 #include "tests/wine/support/files.h"
 #include "win32/text.h"
@@ -91,35 +90,6 @@ TEST_F(FileSystem, RenameNeverReplacesAndMovesSpareReadOnlyAndHeldOpenFiles) {
         }
         EXPECT_EQ(test::ReadFile(b), target == "ordinary" ? "a" : "b") << target;
     }
-}
-
-// On the real file system: a differing file is kept, a read-only one and one the game holds open
-// stay as they were, and no temporary copy is left.
-TEST_F(FileSystem, PutGameFilesBackKeepsWhatIsInTheWay) {
-    const std::string root = dir / "";
-    for (const std::string name : {"common.ini", "locale.ini", "sku.ini", "situation.ini"}) {
-        test::WriteFile(root + "bak_" + name, "copy");
-        test::WriteFile(root + name, name == "common.ini" ? "copy" : "mine");
-    }
-    SetAttributes(root + "sku.ini", FILE_ATTRIBUTE_READONLY);
-    std::string message;
-    {
-        const auto game = test::HoldOpen(root + "situation.ini");
-        message = DescribePutBack(PutGameFilesBack(fs, root));
-    }
-    SetAttributes(root + "sku.ini", FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(
-        message.substr(0, message.find("\n\n")),
-        "common.ini: already the same as its copy, left as it is.\n"
-        "locale.ini: put back; the file that was there is now locale.ini.before-restore.\n"
-        "sku.ini: not put back: the file there is read-only, and stays as it is.\n"
-        "situation.ini: not put back: another program, perhaps the game, has the file open. Close it and try again.");
-    for (const auto& [name, contents] : {std::pair{"locale.ini", "copy"},
-                                         {"locale.ini.before-restore", "mine"},
-                                         {"sku.ini", "mine"},
-                                         {"situation.ini", "mine"}})
-        EXPECT_EQ(test::ReadFile(root + name), contents) << name;
-    EXPECT_FALSE(fs.Exists(root + "sku.ini.restoring") || fs.Exists(root + "situation.ini.restoring"));
 }
 
 TEST_F(FileSystem, ReadWholeTextConvertsTheAnsiCodePageOrThrowsTheSystemsError) {

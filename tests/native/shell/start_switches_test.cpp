@@ -167,5 +167,24 @@ TEST_F(StartSwitchRun, CloseAfterClosesOnceTheGameThatRanHasEnded) {
     EXPECT_EQ(ticks(100), 1);
 }
 
+using StartRequest = GameFolder;
+
+// A start switch starts its match as a click on its button does, the save first; any other
+// request, or a number that is none (as one from another copy could be), saves and starts nothing.
+TEST_F(StartRequest, StartsTheMatchOfItsSwitchAfterTheSave) {
+    form.Check2.SetValue(1);
+    for (const CommandLineRequest request : {None, Help, Unknown, static_cast<CommandLineRequest>(99)})
+        RunStartRequest(form, request);
+    EXPECT_TRUE(fake.shell.calls.empty());
+    EXPECT_EQ(UserIni(), "(none)");
+    RunStartRequest(form, CommandLineRequest::Start);
+    ASSERT_FALSE(form.Tx2.Text().empty()) << "the save made the line";
+    RunStartRequest(form, PenaltyStart);
+    const std::string game = kGameRoot + "fifa09.exe| ";
+    EXPECT_EQ(fake.shell.calls,
+              (std::vector<std::string>{game + form.Tx2.Text() + " |" + kGameRoot,
+                                        game + "DEBUG_SHOOTOUT=1 " + form.Tx2.Text() + " |" + kGameRoot}));
+}
+
 }  // namespace
 }  // namespace pp

@@ -123,18 +123,21 @@ bool BringToFront(HWND window) {
     return WaitUntil([&] { return ::GetForegroundWindow() == window; });
 }
 
-// Pointer positions go to the system in 65536ths of the screen.
+// Pointer positions go to the system in 65536ths of the screen. The release carries the point
+// too: under Wine every injected move also moves the X pointer, and the program under the pointer
+// hands that move back as input of its own, at times only after the next press. A release without
+// a point would then come where the pointer was before, outside the control, and no click happen.
 void ClickOn(HWND control) {
     RECT r{};
     ::GetWindowRect(control, &r);
-    INPUT click{};
-    click.type = INPUT_MOUSE;
-    click.mi.dx = MulDiv((r.left + r.right) / 2, 65536, ::GetSystemMetrics(SM_CXSCREEN));
-    click.mi.dy = MulDiv((r.top + r.bottom) / 2, 65536, ::GetSystemMetrics(SM_CYSCREEN));
-    click.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    INPUT release = click;
-    release.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-    Send({click, release});
+    INPUT press{};
+    press.type = INPUT_MOUSE;
+    press.mi.dx = MulDiv((r.left + r.right) / 2, 65536, ::GetSystemMetrics(SM_CXSCREEN));
+    press.mi.dy = MulDiv((r.top + r.bottom) / 2, 65536, ::GetSystemMetrics(SM_CYSCREEN));
+    press.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    INPUT release = press;
+    release.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    Send({press, release});
 }
 
 void PressKey(WORD key) {

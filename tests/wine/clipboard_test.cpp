@@ -1,0 +1,61 @@
+// The clipboard service against the system's clipboard, which another program may hold open for a
+// moment; a window of another thread stands for that program.
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+
+#include "win32/clipboard.h"
+
+namespace pp {
+namespace {
+
+HWND MessageWindow() {
+    return ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+}
+
+// The clipboard held open by another window for `milliseconds` from the moment this returns.
+class HeldClipboard {
+  public:
+    explicit HeldClipboard(DWORD milliseconds)
+        : holder_([this, milliseconds] {
+              const HWND window = MessageWindow();
+              const bool open = ::OpenClipboard(window);
+              held_.set_value(open);
+              ::Sleep(milliseconds);
+              if (open)
+                  ::CloseClipboard();
+              ::DestroyWindow(window);
+          }) {
+        EXPECT_TRUE(held_.get_future().get()) << "the other window could not open the clipboard";
+    }
+    ~HeldClipboard() { holder_.join(); }
+
+  private:
+    std::promise<bool> held_;
+    std::thread holder_;
+};
+
+// A moment's hold is waited out; a hold of seconds makes a write fail, and what was there stays.
+TEST(Clipboard, WaitsOutAMomentsHoldOfAnotherProgramAndTellsWhenItWaitedInVain) {
+    const HWND tool = MessageWindow();
+    const std::wstring text = L"\u00C9quipe  A=1\r\n\u65E5";
+    {
+        HeldClipboard other(100);
+        EXPECT_TRUE(win32::WriteClipboardText(tool, text));
+    }
+    {
+        HeldClipboard other(100);
+        EXPECT_EQ(win32::ReadClipboardText(tool), text);
+    }
+    {
+        HeldClipboard other(2000);
+        EXPECT_FALSE(win32::WriteClipboardText(tool, L"lost"));
+    }
+    EXPECT_EQ(win32::ReadClipboardText(tool), text);
+    ::DestroyWindow(tool);
+}
+
+}  // namespace
+}  // namespace pp
