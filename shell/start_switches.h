@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pp {
@@ -9,25 +12,43 @@ namespace pp {
 class Form1;
 
 // What the program's arguments ask for. The start switches let a shortcut start a match at once.
-enum class CommandLineRequest { None, Start, PenaltyStart, Help, Unknown };
+// GrantFolderAccess is the errand of the copy that the tool runs with an administrator's rights
+// when the player may not change the game folder; no player types it.
+enum class CommandLineRequest { None, Start, PenaltyStart, Help, Unknown, GrantFolderAccess };
 
 // One switch the program takes: its names (the first is the one the help shows), what it asks for
-// and the line of help that tells it.
+// and the line of help that tells it; a switch without help is left out of the help.
 struct StartSwitch {
     std::array<const char*, 3> names;
     CommandLineRequest request;
     const char* help;
 };
 
-inline constexpr std::array<StartSwitch, 3> kStartSwitches = {{
+inline constexpr const char* kGrantSwitch = "grant-folder-access";
+
+inline constexpr std::array<StartSwitch, 4> kStartSwitches = {{
     {{"start"}, CommandLineRequest::Start, "starts the match, as the START button does."},
     {{"penalty"}, CommandLineRequest::PenaltyStart, "the same with a penalty shoot-out."},
     {{"?", "h", "help"}, CommandLineRequest::Help, "shows this message."},
+    {{kGrantSwitch}, CommandLineRequest::GrantFolderAccess, nullptr},
 }};
 
 // The request of the arguments that follow the program's name. A switch is "/name", "-name" or
-// "--name", in any case; more than one argument, or one that is no switch, is Unknown.
+// "--name", in any case; more than one argument, or one that is no switch, is Unknown, but for
+// the grant switch, which is GrantFolderAccess whatever follows it (AccountToGrant judges that).
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& arguments);
+
+// How the elevated copy ends, which the copy that ran it reads.
+enum class GrantExit : uint32_t { Granted = 0, Refused = 2, NotAGameFolder = 3, Failed = 4 };
+
+// True for the SID of a person's account, local or of a domain ("S-1-5-21-a-b-c-rid") or of an
+// Azure AD ("S-1-12-1-a-b-c-d"): never a group, a service or a well-known account such as
+// Everyone or the Administrators, and nothing but the SID's digits and dashes.
+bool IsAccountSid(std::string_view text);
+
+// The account the grant switch hands over: exactly the switch and one account SID. Nothing for
+// anything else: no path, no further argument, no other kind of SID.
+std::optional<std::string> AccountToGrant(const std::vector<std::string>& arguments);
 
 // Runs the command of a start switch as a click on its image button would, so the save runs
 // first; any other request runs nothing.
