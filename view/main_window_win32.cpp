@@ -89,9 +89,19 @@ bool MainWindow::Create() {
     return true;
 }
 
-void MainWindow::Show(int showCommand) {
+void MainWindow::Show(int showCommand, CommandLineRequest request) {
     ::ShowWindow(window_, showCommand);
     ::UpdateWindow(window_);
+    ::PostMessageW(window_, kShown, static_cast<WPARAM>(request), 0);
+}
+
+// The start switch's command waits for what Shown tells: a message box's own loop would otherwise
+// run a posted command under it.
+void MainWindow::OnShown(CommandLineRequest request) {
+    IgnoreErrors([&] { form_.Shown(); });
+    SyncFromModel();
+    if (request != CommandLineRequest::None)
+        RunStartRequest(form_, request);
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
@@ -164,6 +174,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kRunStartRequest:
             RunStartRequest(form_, static_cast<CommandLineRequest>(wParam));
+            SyncFromModel();
+            return 0;
+        case kShown:
+            OnShown(static_cast<CommandLineRequest>(wParam));
             SyncFromModel();
             return 0;
         case WM_CTLCOLORSTATIC:

@@ -69,7 +69,9 @@ class MainWindow {
     // Makes the window and its controls, hidden, centred on the primary monitor. False when the
     // system refused.
     bool Create();
-    void Show(int showCommand);
+    // Shows the window; from the message loop, once what is queued has been drawn, raises the model's
+    // Shown (which may hold a message for the player) and then runs the start switch's command.
+    void Show(int showCommand, CommandLineRequest request = CommandLineRequest::None);
     // Runs the command of a start switch from the message loop, after the messages already queued.
     void RunStartRequestSoon(CommandLineRequest request);
     // Null once the window is gone.
@@ -101,6 +103,8 @@ class MainWindow {
     static constexpr UINT kTickTerminatorNow = WM_APP + 1;
     // Posted with a start switch's request as wParam.
     static constexpr UINT kRunStartRequest = WM_APP + 2;
+    // Posted once the window shows, with the start switch's request as wParam.
+    static constexpr UINT kShown = WM_APP + 3;
 
     // Children and input (main_window_win32.cpp).
     template <typename Owner>
@@ -119,6 +123,7 @@ class MainWindow {
     void OnDestroy();
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnHandOver(WPARAM request);
+    void OnShown(CommandLineRequest request);
     bool OnSetCursor(HWND over, UINT mouseMessage);
     // A press on the icon at the left of the title strip opens the system menu below the icon; true
     // when it did.
