@@ -27,7 +27,8 @@ inline int ShowToolMessage(HWND owner, const std::string& text, UINT buttons = M
 }
 
 // A question of the tool's with two buttons of its own texts, the second the default; true when the
-// first was chosen. Escape and the close box choose neither.
+// first was chosen. Escape and the close box choose neither. Where the system has no task dialog the
+// question comes as a message with Yes and No that name the two.
 inline bool ShowToolChoice(HWND owner, const std::string& text, const std::string& first, const std::string& second) {
     const std::wstring wide = Widen(text), title = Widen(kApplicationTitle), yes = Widen(first), no = Widen(second);
     const TASKDIALOG_BUTTON buttons[] = {{IDYES, yes.c_str()}, {IDNO, no.c_str()}};
@@ -43,7 +44,10 @@ inline bool ShowToolChoice(HWND owner, const std::string& text, const std::strin
     dialog.pButtons = buttons;
     dialog.nDefaultButton = IDNO;
     int chosen = 0;
-    return SUCCEEDED(::TaskDialogIndirect(&dialog, &chosen, nullptr, nullptr)) && chosen == IDYES;
+    if (SUCCEEDED(::TaskDialogIndirect(&dialog, &chosen, nullptr, nullptr)))
+        return chosen == IDYES;
+    return ShowToolMessage(owner, text + "\n\nYes: " + first + ".\nNo: " + second + ".", MB_YESNO | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 }  // namespace pp::win32

@@ -44,10 +44,21 @@ TEST_F(ReadOnlyGameFolder, StartUpChangesNothingAndTellsOnceWhatWillNotHappen) {
         ASSERT_EQ(fake.host.messages.size(), 1u);
         const std::string& told = fake.host.messages[0];
         EXPECT_TRUE(told.starts_with(windows ? "ask: " : "tell: ")) << told;
-        EXPECT_NE(told.find("\n    " + kGameRoot + "\n"), std::string::npos) << told;
-        EXPECT_NE(told.find("cannot write user.ini"), std::string::npos) << told;
-        EXPECT_EQ(told.find(kAllowButton) != std::string::npos, windows) << told;
-        EXPECT_EQ(told.find("permissions must change") != std::string::npos, !windows) << told;
+        const std::string whatWillNotHappen =
+            "Your account may not change the game folder\n\n    " + kGameRoot +
+            "\n\nUntil it may, Pitch Pilot cannot write user.ini there (the game still gets every choice on its "
+            "command "
+            "line), cannot move common.ini, locale.ini, sku.ini and situation.ini aside, and cannot put the game's "
+            "files back.\n\n";
+        if (windows) {
+            EXPECT_TRUE(told.starts_with("ask: " + whatWillNotHappen + "\"Allow my account to change this folder\" "))
+                << told;
+            EXPECT_TRUE(told.ends_with("[Allow my account to change this folder|Not now]")) << told;
+        } else {
+            EXPECT_EQ(told, "tell: " + whatWillNotHappen +
+                                "Its permissions must change so that your account may write to it (on Linux, for "
+                                "example, make your user its owner), or move the game folder to a place of your own.");
+        }
         EXPECT_TRUE(fake.host.elevatedRuns.empty()) << "Not now is the default, and changes nothing";
         run->Unload();
     }
@@ -136,7 +147,8 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
     } cases[] = {
         {"writable", UserIniObstacle::None, nullptr},
         {"read-only", UserIniObstacle::ReadOnly, "is read-only"},
-        {"held open", UserIniObstacle::HeldOpen, "has the user.ini in the game folder open"},
+        {"held open", UserIniObstacle::HeldOpen,
+         "has the user.ini in the game folder open. Close it, and Save or START"},
         {"not writable", UserIniObstacle::FolderNotWritable, "may not change the game folder"},
         {"shadow", UserIniObstacle::ShadowCopy, nullptr},
     };
@@ -152,7 +164,8 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
         fake.host.answers = {false};  // leave the shadow copy where it is
         form.gameFolder.writable = setUp != "not writable";
         EXPECT_EQ(WhyUserIniWouldNotReachTheGame(form), each.why) << setUp;
-        EXPECT_EQ(UserIniWillNotReachTheGame(each.why).empty(), each.why == UserIniObstacle::None) << setUp;
+        const std::string shown = UserIniWillNotReachTheGame(each.why);
+        EXPECT_TRUE(each.why == UserIniObstacle::None ? shown.empty() : shown.ends_with(".")) << setUp;
         for (int save = 0; save < 2; ++save) {
             fake.host.messages.clear();
             RunSaveCommand(form);
@@ -163,6 +176,9 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
             }
         }
     }
+    form.LP.SetCaption("Label2");  // no game root found: nothing to tell of
+    EXPECT_EQ(WhyUserIniWouldNotReachTheGame(form), UserIniObstacle::None);
+    form.LP.SetCaption(kGameRoot);
     fake.files.failingDeletes.insert(userIni);  // refused for no reason the file system tells
     fake.files.Put(userIni, "");
     RunSaveCommand(form);

@@ -19,7 +19,10 @@ TEST(CommandLine, OneSwitchOfAnyPrefixAndCaseOrElseUnknown) {
     EXPECT_EQ(ParseCommandLine({}), None);
     EXPECT_EQ(ParseCommandLine({"/start", "/penalty"}), Unknown) << "one switch at a time";
     EXPECT_EQ(ParseCommandLine({"/grant-folder-access", "S-1-1-0", "C:\\"}), GrantFolderAccess);
-    EXPECT_EQ(UsageMessage().find("grant"), std::string::npos) << "no player's switch";
+    const std::string usage = UsageMessage();
+    EXPECT_EQ(usage.find("grant"), std::string::npos) << "no player's switch";
+    EXPECT_NE(usage.find("\n/start: starts the match, as the START button does.\n"), std::string::npos) << usage;
+    EXPECT_NE(usage.find("--START,"), std::string::npos) << usage;
 }
 
 // The elevated copy's switch does one thing for one person's account: anything else is refused,
@@ -41,7 +44,7 @@ TEST(CommandLine, TheGrantSwitchTakesExactlyOnePersonsAccount) {
         {"/grant-folder-access", "S-1-5-21-1-2-3"},  // a machine, no account
         {"/grant-folder-access", "S-1-5-21-1-2-3-4-5"},
         {"/grant-folder-access", "S-1-5-21-1-2-3-4294967296"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-01001"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-01"},
         {"/grant-folder-access", "S-1-5-21-1-2--3"},
         {"/grant-folder-access", "S-1-5-21-1-2-3-"},
         {"/grant-folder-access", "S-1-5-21-1-2-3-+1"},
