@@ -67,7 +67,7 @@ int RunPitchPilot(HINSTANCE instance, int showCommand, pp::CommandLineRequest re
         return kExitCodeOfFailure;
     shell.SetOwner(window.Handle());
     host.SetOwner(window.Handle());
-    window.Show(showCommand, request);
+    window.Show(showCommand, request, pp::win32::ThisCopyStartedAt());
     return pp::win32::RunMessageLoop(window);
 }
 

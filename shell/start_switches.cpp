@@ -1,6 +1,7 @@
 #include "shell/start_switches.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
 
 #include "files/text_compare.h"
@@ -51,14 +52,22 @@ std::optional<std::vector<uint64_t>> SidNumbers(std::string_view text) {
     return numbers;
 }
 
+bool IsStart(CommandLineRequest request) {
+    return request == CommandLineRequest::Start || request == CommandLineRequest::PenaltyStart;
+}
+
 }  // namespace
 
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& arguments) {
-    if (arguments.empty())
-        return CommandLineRequest::None;
-    const CommandLineRequest first = ParseSwitch(arguments.front());
-    return arguments.size() == 1 || first == CommandLineRequest::GrantFolderAccess ? first
-                                                                                   : CommandLineRequest::Unknown;
+    CommandLineRequest request = CommandLineRequest::None;
+    for (const std::string& argument : arguments) {
+        if (!argument.starts_with('/') && !argument.starts_with('-'))
+            continue;
+        if (request != CommandLineRequest::None)
+            return CommandLineRequest::Unknown;
+        request = ParseSwitch(argument);
+    }
+    return request;
 }
 
 // A person's account is S-1-5-21 (NT authority, a machine's or a domain's accounts) or S-1-12-1
@@ -82,13 +91,38 @@ std::optional<std::string> AccountToGrant(const std::vector<std::string>& argume
 }
 
 void RunStartRequest(Form1& form, CommandLineRequest request) {
-    if (request != CommandLineRequest::Start && request != CommandLineRequest::PenaltyStart)
+    if (!IsStart(request))
         return;
     const ImageButtonAction action =
         request == CommandLineRequest::Start ? ImageButtonAction::Start : ImageButtonAction::PenaltyStart;
     for (const ImageButtonRow& button : kImageButtons)
         if (button.action == action)
             ClickImageButton(form, button.index);
+}
+
+size_t EndOfProgramName(std::string_view commandLine, const std::function<bool(std::string_view)>& namesAFile) {
+    if (commandLine.starts_with('"')) {
+        const size_t quote = commandLine.find('"', 1);
+        return quote == std::string_view::npos ? commandLine.size() : quote + 1;
+    }
+    const size_t first = commandLine.find_first_of(" \t");
+    for (size_t end = first;; end = commandLine.find_first_of(" \t", end + 1)) {
+        if (end == std::string_view::npos)
+            end = commandLine.size();
+        if (namesAFile(commandLine.substr(0, end)))
+            return end;
+        if (end == commandLine.size())
+            break;
+    }
+    return first == std::string_view::npos ? commandLine.size() : first;
+}
+
+bool StartSwitchRuns::Run(Form1& form, CommandLineRequest request, uint64_t askedAt, uint64_t now) {
+    if (!IsStart(request) || (lastRun_ && askedAt <= *lastRun_))
+        return false;
+    lastRun_ = now;
+    RunStartRequest(form, request);
+    return true;
 }
 
 std::string UsageMessage() {
@@ -103,7 +137,7 @@ std::string UsageMessage() {
     const std::string first = kStartSwitches.front().names.front();
     std::string shouted = first;
     for (char& c : shouted)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return "PitchPilot.exe [" + synopsis + "]\n\n" + lines + "\nAlso -" + first + " or --" + shouted +
            ", in any case. When the tool\nis open already, it starts the match there.";
 }

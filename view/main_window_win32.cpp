@@ -22,6 +22,17 @@
 #include "win32/window_proc.h"
 
 namespace pp::win32 {
+namespace {
+
+// The clock of process start times.
+uint64_t SystemTimeNow() {
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    return (static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+}  // namespace
+
 UINT HandOverMessage() {
     return ::RegisterWindowMessageW(L"PitchPilot.Form1.HandOver");
 }
@@ -89,19 +100,18 @@ bool MainWindow::Create() {
     return true;
 }
 
-void MainWindow::Show(int showCommand, CommandLineRequest request) {
+void MainWindow::Show(int showCommand, CommandLineRequest request, uint64_t askedAt) {
     ::ShowWindow(window_, showCommand);
     ::UpdateWindow(window_);
-    ::PostMessageW(window_, kShown, static_cast<WPARAM>(request), 0);
+    ::PostMessageW(window_, kShown, static_cast<WPARAM>(request), static_cast<LPARAM>(askedAt));
 }
 
-// The start switch's command waits for what Shown tells: a message box's own loop would otherwise
-// run a posted command under it.
-void MainWindow::OnShown(CommandLineRequest request) {
+// The start switch's command is posted only once Shown has told what it tells: a message box's own
+// loop would otherwise run it under the message.
+void MainWindow::OnShown(CommandLineRequest request, uint64_t askedAt) {
     IgnoreErrors([&] { form_.Shown(); });
-    SyncFromModel();
     if (request != CommandLineRequest::None)
-        RunStartRequest(form_, request);
+        RunStartRequestSoon(request, askedAt);
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
@@ -131,14 +141,14 @@ bool MainWindow::OnContextMenu(POINT screen) {
     return true;
 }
 
-void MainWindow::RunStartRequestSoon(CommandLineRequest request) {
-    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), 0);
+void MainWindow::RunStartRequestSoon(CommandLineRequest request, uint64_t askedAt) {
+    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), static_cast<LPARAM>(askedAt));
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
     if (message == handOverMessage_ && handOverMessage_ != 0)
-        return OnHandOver(wParam);
+        return OnHandOver(wParam, lParam);
     switch (message) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
@@ -173,11 +183,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SyncFromModel();
             return 0;
         case kRunStartRequest:
-            RunStartRequest(form_, static_cast<CommandLineRequest>(wParam));
+            startSwitchRuns_.Run(form_, static_cast<CommandLineRequest>(wParam), static_cast<uint64_t>(lParam),
+                                 SystemTimeNow());
             SyncFromModel();
             return 0;
         case kShown:
-            OnShown(static_cast<CommandLineRequest>(wParam));
+            OnShown(static_cast<CommandLineRequest>(wParam), static_cast<uint64_t>(lParam));
             SyncFromModel();
             return 0;
         case WM_CTLCOLORSTATIC:
@@ -378,11 +389,11 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 // Another copy was started with a start switch. Its command runs later, so that the sender, which
 // waits for this answer, does not wait for the launch as well; the window comes to the front first,
 // where the player looks.
-LRESULT MainWindow::OnHandOver(WPARAM request) {
+LRESULT MainWindow::OnHandOver(WPARAM request, LPARAM askedAt) {
     if (::IsIconic(window_))
         ::ShowWindow(window_, SW_RESTORE);
     ::SetForegroundWindow(window_);
-    RunStartRequestSoon(static_cast<CommandLineRequest>(request));
+    RunStartRequestSoon(static_cast<CommandLineRequest>(request), static_cast<uint64_t>(askedAt));
     return TRUE;
 }
 
