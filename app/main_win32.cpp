@@ -11,12 +11,14 @@
 #include "app/wiring.h"
 #include "config/picture_loader_win32.h"
 #include "config/profile_writer_win32.h"
+#include "files/access_list_win32.h"
 #include "files/file_system_win32.h"
 #include "model/form1.h"
 #include "process/key_state_win32.h"
 #include "process/mmshut_win32.h"
 #include "shell/button_faces.h"
 #include "shell/shell_opener_win32.h"
+#include "state/grant_errand.h"
 #include "state/registry_settings_store_win32.h"
 #include "view/main_window_win32.h"
 #include "view/skin_win32.h"
@@ -67,10 +69,19 @@ int RunPitchPilot(HINSTANCE instance,
     if (!window.Create())
         return kExitCodeOfFailure;
     shell.SetOwner(window.Handle());
+    host.SetOwner(window.Handle());
     window.Show(showCommand);
     if (options != pp::StartOptions{})
         window.RunStartOptionsSoon(options, pp::win32::ThisCopyStartedAt());
     return pp::win32::RunMessageLoop(window);
+}
+
+// The copy the tool runs with an administrator's rights: no window, no lock, one job, its outcome
+// as the exit code.
+int GrantFolderAccess(const std::vector<std::string>& arguments) {
+    pp::win32::WindowsFileSystem files;
+    pp::win32::WindowsProgramHost host;
+    return static_cast<int>(pp::RunGrantErrand(arguments, host, files, &pp::win32::GrantModify));
 }
 
 // Help, or a switch the tool does not know, opens no window: a shortcut with a mistyped switch
@@ -86,6 +97,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     try {
         const std::vector<std::string> arguments = pp::win32::CommandLineArguments();
         const pp::StartOptions options = pp::ParseCommandLine(arguments);
+        if (options.request == pp::CommandLineRequest::GrantFolderAccess)
+            return GrantFolderAccess(arguments);
         if (options.request == pp::CommandLineRequest::Help || options.request == pp::CommandLineRequest::Unknown)
             return ShowUsageInstead(options.request);
         return RunPitchPilot(instance, showCommand, arguments, options);

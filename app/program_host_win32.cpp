@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include "files/access_list_win32.h"
+#include "menu/tool_message_win32.h"
 #include "win32/module_path.h"
 #include "win32/text.h"
 
@@ -10,6 +14,51 @@ namespace pp::win32 {
 namespace {
 
 constexpr UINT kExitCodeOfFatalStop = 1;
+
+// An argument as the program's command line reader takes it back: in quotes when it holds a blank or
+// a quote, with each quote and the backslashes before one doubled as that reader undoes.
+std::wstring Quoted(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
+        return argument;
+    std::wstring quoted = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    return quoted.append(backslashes * 2, L'\\') + L"\"";
+}
+
+// Waits for the process, keeping the thread's windows painted; the owner takes no input meanwhile,
+// as under a dialog of its own. A quit asked for in between is passed on to the message loop.
+DWORD WaitForExitCode(HANDLE process, HWND owner) {
+    const bool disabled = owner && !::EnableWindow(owner, FALSE);
+    bool quit = false;
+    WPARAM quitCode = 0;
+    while (::MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quit = true;
+                quitCode = message.wParam;
+                continue;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    if (disabled)
+        ::EnableWindow(owner, TRUE);
+    if (quit)
+        ::PostQuitMessage(static_cast<int>(quitCode));
+    DWORD code = 0;
+    return ::GetExitCodeProcess(process, &code) ? code : STILL_ACTIVE;
+}
 
 }  // namespace
 
@@ -48,6 +97,43 @@ void WindowsProgramHost::ShowStopMessage(const std::string& text, const std::str
 
 void WindowsProgramHost::EndNow() {
     ::ExitProcess(kExitCodeOfFatalStop);
+}
+
+void WindowsProgramHost::Tell(const std::string& text) {
+    ShowToolMessage(owner_, text);
+}
+
+bool WindowsProgramHost::Ask(const std::string& text, const std::string& yes, const std::string& no) {
+    return ShowToolChoice(owner_, text, yes, no);
+}
+
+std::string WindowsProgramHost::AccountId() {
+    return CurrentAccountSid();
+}
+
+bool WindowsProgramHost::CanRunElevated() {
+    return !::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+}
+
+ElevatedRun WindowsProgramHost::RunElevated(const std::vector<std::string>& arguments) {
+    const std::wstring program = ModulePath();
+    std::wstring parameters;
+    for (const std::string& argument : arguments)
+        parameters += (parameters.empty() ? L"" : L" ") + Quoted(Widen(argument));
+    SHELLEXECUTEINFOW run{};
+    run.cbSize = sizeof(run);
+    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    run.hwnd = owner_;
+    run.lpVerb = L"runas";
+    run.lpFile = program.c_str();
+    run.lpParameters = parameters.c_str();
+    run.nShow = SW_HIDE;
+    if (!::ShellExecuteExW(&run))
+        return {::GetLastError() == ERROR_CANCELLED ? ElevatedRun::Start::Declined : ElevatedRun::Start::Failed, 0};
+    const UniqueKernelHandle process(run.hProcess);
+    if (!process)
+        return {ElevatedRun::Start::Failed, 0};
+    return {ElevatedRun::Start::Ran, WaitForExitCode(process.Get(), owner_)};
 }
 
 }  // namespace pp::win32

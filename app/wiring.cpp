@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "config/catalogue.h"
+#include "config/game_folder.h"
 #include "config/launcher.h"
 #include "config/save_command.h"
 #include "config/team_choice.h"
@@ -23,6 +24,7 @@ void WireHandlers(Form1& form) {
     form.CM3.onClick = [&form] { RunPenaltyStartCommand(form); };
     form.Command2.onClick = [&form] { form.ListSlots(); };
     form.onLoad = [&form] { RunStartup(form); };
+    form.onShown = [&form] { TellAboutGameFolder(form); };
     form.onUnload = [&form] { RunExitSequence(form); };
     form.onTerminatorTimer = [&form] { RunTerminationPass(form); };
 }

@@ -68,6 +68,10 @@ file(GLOB PP_WINE_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/
 set(PP_WINE_WINDOW_TESTS ${CMAKE_SOURCE_DIR}/tests/wine/window_test.cpp)
 file(GLOB PP_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
 list(REMOVE_ITEM PP_WINE_TESTS ${PP_WINE_WINDOW_TESTS})
+# The journey of a player who may not change the game folder runs as a user made for it, by the
+# script tests/e2e/run-as-player, which ctest runs instead of the program.
+set(PP_PLAYER_TEST ${CMAKE_SOURCE_DIR}/tests/e2e/read_only_game_folder_test.cpp)
+list(REMOVE_ITEM PP_E2E_TESTS ${PP_PLAYER_TEST})
 add_library(pp_wine_test_support STATIC ${PP_WINE_TEST_SUPPORT})
 target_link_libraries(pp_wine_test_support PUBLIC pp_win32 GTest::gtest)
 
@@ -89,6 +93,12 @@ foreach(file IN LISTS PP_E2E_TESTS)
     get_filename_component(name ${file} NAME_WE)
     pp_add_wine_test(${name} "wine;e2e" ${file})
 endforeach()
+add_executable(read_only_game_folder_test ${PP_PLAYER_TEST})
+target_link_libraries(read_only_game_folder_test PRIVATE pp_win32 pp_wine_test_support GTest::gtest_main)
+add_dependencies(read_only_game_folder_test PitchPilot fifa09 demo_game)
+add_test(NAME wine.read_only_game_folder COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run-as-player ${CMAKE_BINARY_DIR})
+# Skipped (77) only where no user can be made: without root and without sudo.
+set_tests_properties(wine.read_only_game_folder PROPERTIES LABELS "wine;e2e" TIMEOUT 600 SKIP_RETURN_CODE 77)
 
 # Benchmarks of the whole program under Wine: bench/<name>_win32.cpp becomes bin/<name>.exe.
 file(GLOB PP_WINE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win32.cpp)

@@ -17,7 +17,9 @@
 //   fifa09.report.<pid>.txt  this copy's own report; several copies may run at once
 //   fifa09.report.txt        the report of the copy that started last
 // Each file is written under a temporary name first and then renamed over the old one, so a
-// reader sees either no report, the previous one, or the whole new one, never half of one.
+// reader sees either no report, the previous one, or the whole new one, never half of one. When
+// PP_GAME_REPORT_FOLDER names a folder, the reports go there instead: a test that runs the game
+// from a folder its user may not write to.
 
 #include <windows.h>
 
@@ -66,6 +68,16 @@ std::wstring OwnFolder() {
     path.resize(length);
     size_t slash = path.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+}
+
+std::wstring ReportFolder() {
+    std::wstring folder(32768, L'\0');
+    const DWORD length =
+        ::GetEnvironmentVariableW(L"PP_GAME_REPORT_FOLDER", folder.data(), static_cast<DWORD>(folder.size()));
+    if (length == 0 || length >= folder.size())
+        return OwnFolder();
+    folder.resize(length);
+    return folder;
 }
 
 // False when the file is missing or cannot be read.
@@ -189,7 +201,7 @@ HWND CreateMainWindow(HINSTANCE instance, const std::wstring& text) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     Report report = Gather();
     std::string text = ReportText(report);
-    std::wstring folder = OwnFolder();
+    std::wstring folder = ReportFolder();
     WriteByRenaming(folder + L"\\fifa09.report." + std::to_wstring(report.pid) + L".txt", text);
     WriteByRenaming(folder + L"\\fifa09.report.txt", text);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -59,11 +60,25 @@ class FileSystem {
     // The whole file, its bytes read as text of the system's ANSI code page and returned as
     // UTF-8. Throws FileError when the file cannot be opened or read.
     virtual std::string ReadWholeText(const std::string& path) = 0;
+
+    // True when a file of a fresh name could be made in the folder and removed again, as every write
+    // of the tool's there needs. A real try, not a reading of the folder's rights: only the system
+    // knows every rule that applies (access lists, a read-only drive, a share's own rights).
+    virtual bool CanCreateAndDeleteIn(const std::string& folder) = 0;
+
+    // The folder in which the system keeps this user's copies of files that older programs wrote
+    // into folders they may not change ("...\AppData\Local\VirtualStore"), without a trailing "\";
+    // empty when the system names none.
+    virtual std::string VirtualStoreFolder() = 0;
 };
 
 // Moves the file `path` aside as `copy`, replacing an older copy unless that is read-only. The
 // original goes only once its copy is complete and on the disk, so a failed copy or a power cut in
 // between never loses it. True when the original was moved.
 bool MoveAside(FileSystem& files, const std::string& path, const std::string& copy);
+
+// `base` when nothing is there, else the first free one of "base-2", "base-3", ... A folder so
+// crowded that none of the first hundred is free gives none.
+std::optional<std::string> FreeName(FileSystem& files, const std::string& base);
 
 }  // namespace pp

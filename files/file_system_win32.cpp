@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -116,6 +118,46 @@ std::string WindowsFileSystem::ReadWholeText(const std::string& path) {
     }
     bytes.resize(read);
     return AnsiToUtf8(bytes);
+}
+
+// The name is this process's and a count of its own, so two copies of the tool, or two probes of
+// one, never meet; one that is taken all the same is passed by. The file is opened for deletion on
+// close, so it goes even when the tool stops between making and closing it; whether it went is
+// asked afterwards, since a right to make files is not always one to remove them.
+bool WindowsFileSystem::CanCreateAndDeleteIn(const std::string& folder) {
+    std::wstring base = Widen(folder);
+    if (base.empty())
+        return false;
+    if (base.back() != L'\\')
+        base += L'\\';
+    base += L"PitchPilot.probe." + std::to_wstring(::GetCurrentProcessId()) + L".";
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::wstring probe = base + std::to_wstring(++probes_) + L".tmp";
+        UniqueFileHandle file(::CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        if (!file) {
+            if (::GetLastError() == ERROR_FILE_EXISTS)
+                continue;
+            return false;
+        }
+        file.Reset();
+        if (::GetFileAttributesW(probe.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return true;
+        ::DeleteFileW(probe.c_str());
+        return false;
+    }
+    return false;
+}
+
+std::string WindowsFileSystem::VirtualStoreFolder() {
+    PWSTR local = nullptr;
+    if (FAILED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &local)) || !local) {
+        ::CoTaskMemFree(local);
+        return {};
+    }
+    const std::string folder = Narrow(local) + "\\VirtualStore";
+    ::CoTaskMemFree(local);
+    return folder;
 }
 
 }  // namespace pp::win32

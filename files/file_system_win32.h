@@ -18,6 +18,11 @@ class WindowsFileSystem : public FileSystem {
     bool Rename(const std::string& from, const std::string& to) override;
     bool MoveReplacing(const std::string& from, const std::string& to) override;
     std::string ReadWholeText(const std::string& path) override;
+    bool CanCreateAndDeleteIn(const std::string& folder) override;
+    std::string VirtualStoreFolder() override;
+
+  private:
+    unsigned probes_ = 0;
 };
 
 }  // namespace pp::win32

@@ -217,8 +217,15 @@ void GameView::Refresh() {
     // Called at every tick of the window's timers: compared in place, the inputs cost no copy of a
     // long cheat text while nothing changes.
     std::string line = NextDirectiveLine(form_);
+    // Whether user.ini would reach the game asks the file system, so it is looked at once a second.
+    const UserIniObstacle before = obstacle_;
+    if (const ULONGLONG now = ::GetTickCount64(); !shown_ || now - obstacleLookedAt_ >= 1000) {
+        obstacle_ = WhyUserIniWouldNotReachTheGame(form_);
+        obstacleLookedAt_ = now;
+    }
     if (shown_ && shownKind_ == kind_ && shownKeep_ == form_.Check2.Value() &&
-        shown_->command.workingFolder == form_.GameRoot() && shownLine_ == line && shownCheat_ == form_.TX1.Text())
+        shown_->command.workingFolder == form_.GameRoot() && shownLine_ == line && shownCheat_ == form_.TX1.Text() &&
+        before == obstacle_)
         return;
     shownKind_ = kind_;
     shownKeep_ = form_.Check2.Value();
@@ -229,8 +236,11 @@ void GameView::Refresh() {
     SetText(Control(IDC_GameView_Folder), shown_->command.workingFolder);
     SetText(Control(IDC_GameView_Parameters), MarkBlankRuns(shown_->command.parameters));
     SetText(Control(IDC_GameView_Notes), NotesOf(*shown_));
-    SetText(Control(IDC_GameView_UserIni), shown_->userIni ? WithCrLf(*shown_->userIni) : kNoUserIni);
-    ::EnableWindow(Control(IDC_GameView_CopyUserIni), shown_->userIni.has_value());
+    const bool reaches = shown_->userIni && obstacle_ == UserIniObstacle::None;
+    SetText(Control(IDC_GameView_UserIni), reaches           ? WithCrLf(*shown_->userIni)
+                                           : shown_->userIni ? UserIniWillNotReachTheGame(obstacle_)
+                                                             : kNoUserIni);
+    ::EnableWindow(Control(IDC_GameView_CopyUserIni), reaches);
 }
 
 // Where it was last, if that is still on a screen; else beside the main window.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "config/game_folder.h"
 #include "config/launch_preview.h"
 #include "win32/handles.h"
 
@@ -73,6 +74,9 @@ class GameView {
     LaunchKind shownKind_ = LaunchKind::Start;
     int shownKeep_ = 0;
     std::string shownLine_, shownCheat_;
+    // Why the user.ini would not reach the game, and when that was last looked at.
+    UserIniObstacle obstacle_ = UserIniObstacle::None;
+    ULONGLONG obstacleLookedAt_ = 0;
 };
 
 }  // namespace pp::win32

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "config/game_files_back.h"
+#include "config/game_folder.h"
 #include "menu/desktop_shortcuts_win32.h"
 #include "menu/dialog_ids.h"
 #include "menu/setup_name_dialog_win32.h"
@@ -234,8 +235,16 @@ void WindowCommands::CreateSetupShortcut() {
     ShowToolMessage(main_, Narrow(DescribeShortcutResults(CreateShortcuts(desktop, ModulePath(), {&row, 1}))));
 }
 
-// Asked once, naming every copy; nothing happens without a yes.
+// Asked once, naming every copy; nothing happens without a yes, nor in a folder the player may not
+// change.
 void WindowCommands::PutGameFilesBack() {
+    if (!ProbeGameFolder(form_)) {
+        ShowToolMessage(
+            main_, "Nothing can be put back: your account may not change the game folder\n\n    " + form_.GameRoot());
+        return;
+    }
+    // What is put back stays until the next start, even where the start-up could not move it aside.
+    form_.gameFolder.moveAsidePending = false;
     const std::vector<std::string> copies = CopiesToPutBack(form_.os.files, form_.GameRoot());
     if (copies.empty()) {
         ShowToolMessage(main_, "There are no bak_ copies of the game's files to put back.");

@@ -37,6 +37,9 @@ inline constexpr int IDC_Label2_1 = 1031;
 inline constexpr int IDC_Label2_2 = 1032;
 inline constexpr int IDC_Label2_3 = 1033;
 
+// The quiet line about a game folder the player may not change.
+inline constexpr int IDC_FolderNote = 1035;
+
 // Link labels FLB: 1040 + element.
 inline constexpr int IDC_FLB_0 = 1040;
 inline constexpr int IDC_FLB_1 = 1041;

@@ -94,6 +94,11 @@ void Form1::Load() {
         onLoad();
 }
 
+void Form1::Shown() {
+    if (onShown)
+        onShown();
+}
+
 void Form1::Unload() {
     if (onUnload)
         onUnload();

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/controls.h"
 #include "model/fshut.h"
@@ -18,6 +19,21 @@
 namespace pp {
 
 inline constexpr const char* kApplicationTitle = "09 Demo Pitch Pilot";
+
+// What this run found out about the game folder beyond its files, and what it told the player.
+struct GameFolderState {
+    // The last probe's answer: may the player make and remove files in the game root. Until a probe
+    // says otherwise it is taken that they may.
+    bool writable = true;
+    // The start-up found the folder not writable and left the configuration files where they are;
+    // they are moved aside once a later probe finds it writable.
+    bool moveAsidePending = false;
+    // One bit per reason user.ini was not written that the player has been told of, so that each
+    // is told once a run.
+    unsigned toldWhyUnwritten = 0;
+    // Shadow copies the player has been told of, by path, so that each is told of once a run.
+    std::vector<std::string> toldShadows;
+};
 
 // The main window as a model: every control with its name, caption, items and design-time state,
 // the directive slots and the few fields of the window. It is driven by its controls' events and
@@ -32,12 +48,15 @@ class Form1 {
     // Raises Load, the start-up sequence, run before the window shows. It may end the program (a
     // second copy, a missing game file).
     void Load();
+    // Raises Shown, once the window shows: what the player must be told before playing.
+    void Shown();
     // Raises Unload, the exit sequence, run while the window closes.
     void Unload();
 
     // The window's own events and the terminator window's timer. The model raises them; what they
     // do is wired from outside (WireHandlers), like every control's handler.
     std::function<void()> onLoad;
+    std::function<void()> onShown;
     std::function<void()> onUnload;
     std::function<void()> onTerminatorTimer;
 
@@ -58,6 +77,7 @@ class Form1 {
     SlotTable slots;
     GameWatch gameWatch;
     int16_t fadeCounter = 0;
+    GameFolderState gameFolder;
 
     CheckBox Check1{"Check1", "Quick Match"};
     CheckBox Check2{"Check2", "Save USER.INI"};
@@ -152,6 +172,8 @@ class Form1 {
     CommandButton Command1{"Command1", "BAK"};
 
     Label LP{"LP", "Label2"};
+    // A quiet line in the window while the player may not change the game folder; empty otherwise.
+    Label FolderNote{"FolderNote", ""};
     std::array<Label, 22> Label1;
     std::array<Label, 4> Label2;
     std::array<Label, 5> FLB;

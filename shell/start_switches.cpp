@@ -1,5 +1,6 @@
 #include "shell/start_switches.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 
@@ -29,6 +30,33 @@ const StartSwitch* FindSwitch(std::string_view name) {
             if (each && EqualsIgnoringCase(name, each))
                 return &known;
     return nullptr;
+}
+
+// The subauthorities of a SID, each a whole number of 32 bits written without a sign or a
+// needless leading zero; nothing when the text is anything else.
+std::optional<std::vector<uint64_t>> SidNumbers(std::string_view text) {
+    std::vector<uint64_t> numbers;
+    while (!text.empty()) {
+        const size_t dash = std::min(text.find('-'), text.size());
+        const std::string_view digits = text.substr(0, dash);
+        if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits.front() == '0'))
+            return std::nullopt;
+        uint64_t number = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            number = number * 10 + static_cast<uint64_t>(c - '0');
+        }
+        if (number > 0xFFFFFFFFu)
+            return std::nullopt;
+        numbers.push_back(number);
+        if (dash == text.size())
+            break;
+        text.remove_prefix(dash + 1);
+        if (text.empty())
+            return std::nullopt;
+    }
+    return numbers;
 }
 
 bool IsStart(CommandLineRequest request) {
@@ -82,6 +110,26 @@ StartOptions ParseCommandLine(const std::vector<std::string>& arguments) {
     if (unknown || (options.closeAfter && !IsStart(options.request)))
         return {CommandLineRequest::Unknown};
     return options;
+}
+
+// A person's account is S-1-5-21 (NT authority, a machine's or a domain's accounts) or S-1-12-1
+// (Azure AD), then three numbers of the machine or directory and one of the account: five
+// subauthorities in all.
+bool IsAccountSid(std::string_view text) {
+    for (const std::string_view prefix : {std::string_view("S-1-5-21-"), std::string_view("S-1-12-1-")}) {
+        if (!text.starts_with(prefix))
+            continue;
+        const auto numbers = SidNumbers(text.substr(prefix.size()));
+        return numbers && numbers->size() == 4;
+    }
+    return false;
+}
+
+std::optional<std::string> AccountToGrant(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 2 || ParseCommandLine({arguments[0]}).request != CommandLineRequest::GrantFolderAccess ||
+        !IsAccountSid(arguments[1]))
+        return std::nullopt;
+    return arguments[1];
 }
 
 void RunStartRequest(Form1& form, CommandLineRequest request) {
@@ -151,6 +199,8 @@ std::optional<HandOver> ReadHandOver(std::string_view bytes) {
 std::string UsageMessage() {
     std::string synopsis, lines;
     for (const StartSwitch& each : kStartSwitches) {
+        if (!each.help)
+            continue;
         std::string shown = std::string("/") + each.names.front();
         if (each.value)
             shown += std::string(" ") + each.value;

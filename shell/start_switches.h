@@ -13,7 +13,9 @@ namespace pp {
 class Form1;
 
 // What the program's arguments ask for. The start switches let a shortcut start a match at once.
-enum class CommandLineRequest { None, Start, PenaltyStart, Help, Unknown };
+// GrantFolderAccess is the errand of the copy that the tool runs with an administrator's rights
+// when the player may not change the game folder; no player types it.
+enum class CommandLineRequest { None, Start, PenaltyStart, Help, Unknown, GrantFolderAccess };
 
 // What a switch of the table does.
 enum class SwitchRole {
@@ -23,7 +25,8 @@ enum class SwitchRole {
 };
 
 // One switch the program takes: its names (the first is the one the help shows), what it does, the
-// value it takes (shown in the help; null for none) and the line of help that tells it.
+// value it takes (shown in the help; null for none) and the line of help that tells it; a switch
+// without help is no player's and is left out of the help.
 struct StartSwitch {
     std::array<const char*, 3> names;
     SwitchRole role;
@@ -32,7 +35,9 @@ struct StartSwitch {
     const char* help;
 };
 
-inline constexpr std::array<StartSwitch, 5> kStartSwitches = {{
+inline constexpr const char* kGrantSwitch = "grant-folder-access";
+
+inline constexpr std::array<StartSwitch, 6> kStartSwitches = {{
     {{"start"}, SwitchRole::Request, CommandLineRequest::Start, nullptr, "starts the match, as the START button does."},
     {{"penalty"}, SwitchRole::Request, CommandLineRequest::PenaltyStart, nullptr, "the same with a penalty shoot-out."},
     {{"setup"}, SwitchRole::Setup, CommandLineRequest::None, "<name>", "applies your saved setup of that name first."},
@@ -42,6 +47,7 @@ inline constexpr std::array<StartSwitch, 5> kStartSwitches = {{
      nullptr,
      "with /start or /penalty: closes the tool when the game ends."},
     {{"?", "h", "help"}, SwitchRole::Request, CommandLineRequest::Help, nullptr, "shows this message."},
+    {{kGrantSwitch}, SwitchRole::Request, CommandLineRequest::GrantFolderAccess, nullptr, nullptr},
 }};
 
 // Everything the arguments ask for.
@@ -60,7 +66,8 @@ struct StartOptions {
 // "--name", in any case; a value follows as the next argument or after "=" ("--setup=Cup final").
 // A switch the tool does not know, one given twice, two starts, a setup without a name or
 // /close-after without a start ask for Unknown; help asks for Help. An argument that is no switch
-// asks for nothing: launchers add words of their own, and the tool opens.
+// asks for nothing: launchers add words of their own, and the tool opens. (The grant switch is
+// followed by the account it hands over, which AccountToGrant judges.)
 StartOptions ParseCommandLine(const std::vector<std::string>& arguments);
 
 // Where the program's own name ends in a command line, as the system found the program: a quoted
@@ -68,6 +75,18 @@ StartOptions ParseCommandLine(const std::vector<std::string>& arguments);
 // by its bare path), at the first blank before which `namesAFile` finds the program, else at the
 // first blank. What follows is the arguments, still to be split by the system's rules.
 size_t EndOfProgramName(std::string_view commandLine, const std::function<bool(std::string_view)>& namesAFile);
+
+// How the elevated copy ends, which the copy that ran it reads.
+enum class GrantExit : uint32_t { Granted = 0, Refused = 2, NotAGameFolder = 3, Failed = 4 };
+
+// True for the SID of a person's account, local or of a domain ("S-1-5-21-a-b-c-rid") or of an
+// Azure AD ("S-1-12-1-a-b-c-d"): never a group, a service or a well-known account such as
+// Everyone or the Administrators, and nothing but the SID's digits and dashes.
+bool IsAccountSid(std::string_view text);
+
+// The account the grant switch hands over: exactly the switch and one account SID. Nothing for
+// anything else: no path, no further argument, no other kind of SID.
+std::optional<std::string> AccountToGrant(const std::vector<std::string>& arguments);
 
 // Runs the command of a start switch as a click on its image button would, so the save runs
 // first; any other request runs nothing.

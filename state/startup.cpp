@@ -1,6 +1,7 @@
 #include "state/startup.h"
 
 #include "config/game_files.h"
+#include "config/game_folder.h"
 #include "config/required_files.h"
 #include "model/form1.h"
 #include "model/ignore_errors.h"
@@ -27,12 +28,6 @@ size_t RootLength(const std::string& path) {
         return share == std::string::npos ? path.size() : share;
     }
     return 0;
-}
-
-// Only an ordinary file is moved, as the required-files check counts files.
-void MoveConfigurationFileAside(FileSystem& fs, const std::string& root, const std::string& name) {
-    if (fs.LookUpOrdinaryFile(root + name) == FileLookup::Found)
-        MoveAside(fs, root + name, root + kCopyPrefix + name);
 }
 
 void FillChoiceLists(Form1& form) {
@@ -81,8 +76,14 @@ void RunStartup(Form1& form) {
     const std::string root = form.GameRoot();
     IgnoreErrors([&] { LoadLinesIntoList(form.List1.List(), fs, root + kTeamListFile); });
     IgnoreErrors([&] { LoadLinesIntoList(form.List2.List(), fs, root + kStadiumListFile); });
-    for (const char* name : kConfigurationFiles)
-        IgnoreErrors([&] { MoveConfigurationFileAside(fs, root, name); });
+    // A folder the player may not change is left exactly as it is; the files are moved aside once a
+    // later look finds it writable.
+    IgnoreErrors([&] {
+        if (ProbeGameFolder(form))
+            MoveConfigurationFilesAside(form);
+        else
+            form.gameFolder.moveAsidePending = true;
+    });
     IgnoreErrors([&] { FillChoiceLists(form); });
     IgnoreErrors([&] { RestoreSavedState(form); });
     IgnoreErrors([&] { SetUpHover(form); });

@@ -17,6 +17,10 @@ Label& ArrayElement(Form1& form) {
 
 using L = ViewLook;
 
+Label& FolderNote(Form1& form) {
+    return form.FolderNote;
+}
+
 // The grid of the option area: three columns of captioned combo boxes on the left, two columns
 // of check boxes on the right.
 constexpr int kMargin = 16;
@@ -193,6 +197,7 @@ const std::array kLayout = {
                  IDC_Label2_0,
                  {kMargin + 18, 519, 120, kCaptionHeight},
                  L::Caption},
+    ControlPlace{CaptionView{&FolderNote}, IDC_FolderNote, {160, 519, kForm1Width - kMargin - 160, kCaptionHeight}},
 
     // The links along the bottom left.
     LinkAt(0, kMargin, 30),

@@ -99,6 +99,16 @@ bool MainWindow::Create() {
 void MainWindow::Show(int showCommand) {
     ::ShowWindow(window_, showCommand);
     ::UpdateWindow(window_);
+    ::PostMessageW(window_, kShown, 0, 0);
+}
+
+// Switches wait until Shown has told what it tells: a message box's own loop would otherwise run
+// them under the message.
+void MainWindow::OnShown() {
+    IgnoreErrors([&] { form_.Shown(); });
+    shown_ = true;
+    if (!startOptions_.empty())
+        ::PostMessageW(window_, kRunStartOptions, 0, 0);
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
@@ -130,7 +140,8 @@ bool MainWindow::OnContextMenu(POINT screen) {
 
 void MainWindow::RunStartOptionsSoon(StartOptions options, uint64_t askedAt) {
     startOptions_.emplace_back(std::move(options), askedAt);
-    ::PostMessageW(window_, kRunStartOptions, 0, 0);
+    if (shown_)
+        ::PostMessageW(window_, kRunStartOptions, 0, 0);
 }
 
 // A setup named by a switch comes first; when it cannot be applied (the menu names what is wrong),
@@ -188,6 +199,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COPYDATA:
             return OnHandOver(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case kShown:
+            OnShown();
+            SyncFromModel();
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:

@@ -70,9 +70,11 @@ class MainWindow {
     // Makes the window and its controls, hidden, centred on the primary monitor. False when the
     // system refused.
     bool Create();
+    // Shows the window; from the message loop, once what is queued has been drawn, raises the model's
+    // Shown (which may hold a message for the player), after which switches run.
     void Show(int showCommand);
-    // Carries out the switches from the message loop, after the messages already queued; `askedAt`
-    // is when the copy that asked for them started (ThisCopyStartedAt).
+    // Carries out the switches from the message loop, after the messages already queued and once the
+    // window has shown; `askedAt` is when the copy that asked for them started (ThisCopyStartedAt).
     void RunStartOptionsSoon(StartOptions options, uint64_t askedAt);
     // Null once the window is gone.
     HWND Handle() const { return window_; }
@@ -109,6 +111,8 @@ class MainWindow {
     static constexpr UINT kTickTerminatorNow = WM_APP + 1;
     // Posted for the oldest of startOptions_.
     static constexpr UINT kRunStartOptions = WM_APP + 2;
+    // Posted once the window shows.
+    static constexpr UINT kShown = WM_APP + 3;
 
     // Children and input (main_window_win32.cpp).
     template <typename Owner>
@@ -135,6 +139,7 @@ class MainWindow {
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnHandOver(const COPYDATASTRUCT& data);
     void RunStartOptions();
+    void OnShown();
     bool OnSetCursor(HWND over, UINT mouseMessage);
     // A press on the icon at the left of the title strip opens the system menu below the icon; true
     // when it did.
@@ -225,6 +230,7 @@ class MainWindow {
     bool unloaded_ = false;
     // Switches to carry out, with when their copies started, oldest first.
     std::deque<std::pair<StartOptions, uint64_t>> startOptions_;
+    bool shown_ = false;
     StartSwitchRuns startSwitchRuns_;
     // The system menu and all it opens.
     std::unique_ptr<WindowCommands> commands_;

@@ -27,7 +27,7 @@ TEST(CommandLine, ArgumentsFollowTheProgramWhereverItsNameEnds) {
     };
     for (const auto& [line, arguments] : lines)
         EXPECT_EQ(win32::ArgumentsOf(win32::Widen(line)), arguments) << line;
-    EXPECT_EQ(ParseCommandLine(win32::ArgumentsOf(win32::Widen(tool + " /start"))), CommandLineRequest::Start);
+    EXPECT_EQ(ParseCommandLine(win32::ArgumentsOf(win32::Widen(tool + " /start"))).request, CommandLineRequest::Start);
 }
 
 }  // namespace

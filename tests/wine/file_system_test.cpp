@@ -92,6 +92,19 @@ TEST_F(FileSystem, RenameNeverReplacesAndMovesSpareReadOnlyAndHeldOpenFiles) {
     }
 }
 
+// A real try that leaves nothing behind; a folder that is not there, or is a file, takes nothing.
+// (That the try fails where the player may not write is shown by tests/e2e/run-as-player, which
+// runs the tool as a user without that right: here the tests run as whoever may write anywhere.)
+TEST_F(FileSystem, CanCreateAndDeleteInTriesAndLeavesNothing) {
+    test::WriteFile(dir / "file.ini", "x");
+    EXPECT_TRUE(fs.CanCreateAndDeleteIn(dir / "") && fs.CanCreateAndDeleteIn(dir / ".."));
+    EXPECT_FALSE(fs.CanCreateAndDeleteIn(dir / "absent") || fs.CanCreateAndDeleteIn(dir / "file.ini"));
+    WIN32_FIND_DATAW found{};
+    const win32::UniqueFindHandle find(::FindFirstFileW(win32::Widen(dir / "*.tmp").c_str(), &found));
+    EXPECT_FALSE(find) << "left behind: " << win32::Narrow(found.cFileName);
+    EXPECT_TRUE(fs.VirtualStoreFolder().ends_with("\\AppData\\Local\\VirtualStore")) << fs.VirtualStoreFolder();
+}
+
 TEST_F(FileSystem, ReadWholeTextConvertsTheAnsiCodePageOrThrowsTheSystemsError) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
     // 0xC9 is "É" in code page 1252; a NUL byte stays a character of the text.

@@ -45,5 +45,28 @@ TEST(ProgramHost, TheStopMessageWaitsForItsOkButton) {
     EXPECT_EQ(shown.wait_for(std::chrono::seconds(30)), std::future_status::ready);
 }
 
+// A question names its two choices on its buttons, and the second is the default. (Escape, which
+// Windows takes for neither, Wine 8's task dialog ignores.)
+TEST(ProgramHost, AQuestionHasTheTwoButtonsItNames) {
+    win32::WindowsProgramHost host(TestLockName(L"question"));
+    for (const WORD key : {WORD{0}, WORD{VK_RETURN}}) {
+        auto answer = std::async(std::launch::async, [&] { return host.Ask("Allow?", "Allow \xC3\xA9", "Not now"); });
+        const HWND box = test::WaitForTopWindow(::GetCurrentProcessId(), L"#32770", L"09 Demo Pitch Pilot");
+        ASSERT_NE(box, nullptr) << "no question";
+        EXPECT_EQ(test::WindowText(::GetDlgItem(box, IDYES)), L"Allow \u00E9");
+        EXPECT_EQ(test::WindowText(::GetDlgItem(box, IDNO)), L"Not now");
+        ASSERT_TRUE(test::BringToFront(box));
+        if (key)
+            test::PressKey(key);
+        else
+            test::ClickOn(::GetDlgItem(box, IDYES));
+        const bool answered = answer.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+        if (!answered)
+            ::PostMessageW(box, WM_COMMAND, IDNO, 0);
+        ASSERT_TRUE(answered) << key;
+        EXPECT_EQ(answer.get(), key == 0) << key;
+    }
+}
+
 }  // namespace
 }  // namespace pp

@@ -34,6 +34,7 @@ TEST(CommandLine, SwitchesOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
           {"/start", "/close-after", "/close-after"},
           {"/start", "/close-after=1"}}},
         {none, {{}, {"start"}, {""}, {"09", "Demo\\KWTR\\PP09\\PitchPilot.exe"}}},
+        {{GrantFolderAccess}, {{"/grant-folder-access", "S-1-1-0", "C:\\"}}},  // what follows is AccountToGrant's
     };
     for (const auto& [options, each] : lines)
         for (const Line& line : each)
@@ -64,6 +65,8 @@ TEST(CommandLine, TheProgramsNameEndsWhereTheSystemFoundTheProgram) {
 TEST(CommandLine, TheUsageShowsSwitchesThatWork) {
     const std::string usage = UsageMessage();
     for (const StartSwitch& each : kStartSwitches) {
+        if (!each.help)
+            continue;  // no player's switch
         const std::string shown = std::string("/") + each.names.front();
         const std::string value = each.value ? std::string(" ") + each.value : "";
         EXPECT_NE(usage.find(shown + value + ": " + each.help + "\n"), std::string::npos) << shown;
@@ -74,6 +77,7 @@ TEST(CommandLine, TheUsageShowsSwitchesThatWork) {
     EXPECT_EQ(usage.rfind("PitchPilot.exe [/start | /penalty | /setup <name> | /close-after | /?]\n\n", 0), 0u)
         << usage;
     EXPECT_NE(usage.find("Also -start or --START, in any case"), std::string::npos) << usage;
+    EXPECT_EQ(usage.find("grant"), std::string::npos) << "the elevated copy's switch is no player's";
 }
 
 // What a second copy hands over comes back as it was sent; bytes that are no hand-over give none.
@@ -93,20 +97,6 @@ TEST(CommandLine, AHandOverReadsBackWholeOrNotAtAll) {
 struct StartSwitchRun : GameFolder {
     size_t Starts() const { return fake.shell.calls.size(); }
 };
-
-TEST_F(StartSwitchRun, ASwitchStartsTheMatchOfItsButtonAfterTheSave) {
-    form.Check2.SetValue(1);
-    RunStartRequest(form, PenaltyStart);
-    ASSERT_EQ(Starts(), 1u);
-    EXPECT_NE(fake.shell.calls[0].find("DEBUG_SHOOTOUT=1"), std::string::npos) << fake.shell.calls[0];
-    EXPECT_NE(UserIni(), "(none)") << "the save ran first";
-    for (CommandLineRequest other : {None, Help, Unknown})
-        RunStartRequest(form, other);
-    EXPECT_EQ(Starts(), 1u);
-    RunStartRequest(form, CommandLineRequest::Start);
-    ASSERT_EQ(Starts(), 2u);
-    EXPECT_EQ(fake.shell.calls[1].find("DEBUG_SHOOTOUT"), std::string::npos) << fake.shell.calls[1];
-}
 
 // A double click on the quick-match shortcut: two copies started at 100 and 101, whichever request
 // reaches the window first, start one match; a copy started after that match asks for its own.
@@ -184,6 +174,38 @@ TEST_F(StartRequest, StartsTheMatchOfItsSwitchAfterTheSave) {
     EXPECT_EQ(fake.shell.calls,
               (std::vector<std::string>{game + form.Tx2.Text() + " |" + kGameRoot,
                                         game + "DEBUG_SHOOTOUT=1 " + form.Tx2.Text() + " |" + kGameRoot}));
+}
+
+// The elevated copy's switch does one thing for one person's account: anything else is refused,
+// a group, a well-known account, a malformed SID, a path, a further argument.
+TEST(CommandLine, TheGrantSwitchTakesExactlyOnePersonsAccount) {
+    const std::string sid = "S-1-5-21-1004336348-1177238915-682003330-1001";
+    for (const std::string& account :
+         {sid, std::string("S-1-12-1-3570411327-1246547654-2473652897-4294967295"), std::string("S-1-5-21-0-0-0-1000")})
+        EXPECT_EQ(AccountToGrant({"--GRANT-FOLDER-ACCESS", account}), account) << account;
+    const std::vector<std::vector<std::string>> refused = {
+        {"/grant-folder-access"},
+        {"/grant-folder-access", sid, "C:\\Program Files"},
+        {"/grant-folder-access", "C:\\Program Files (x86)\\EA"},
+        {"/start", sid},
+        {sid, "/grant-folder-access"},
+        {"/grant-folder-access", "S-1-1-0"},         // Everyone
+        {"/grant-folder-access", "S-1-5-32-544"},    // the Administrators
+        {"/grant-folder-access", "S-1-5-18"},        // the system itself
+        {"/grant-folder-access", "S-1-5-21-1-2-3"},  // a machine, no account
+        {"/grant-folder-access", "S-1-5-21-1-2-3-4-5"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-4294967296"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-01"},
+        {"/grant-folder-access", "S-1-5-21-1-2--3"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-+1"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-1001 "},
+        {"/grant-folder-access", "s-1-5-21-1-2-3-1001"},
+        {"/grant-folder-access", "S-1-5-21-1-2-3-1001\\..\\x"},
+        {"/grant-folder-access", ""},
+    };
+    for (const auto& arguments : refused)
+        EXPECT_EQ(AccountToGrant(arguments), std::nullopt) << arguments.back();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // Stand-ins for the operating system: they record what the core asked and fail on request.
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -25,7 +26,10 @@ struct MemoryFileSystem : FileSystem {
     const std::string& Contents(const std::string& path) const { return stored.at(path); }
     std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes, failingFlushes, hidden;
     std::set<std::string> readOnly, inUse, failingMovesFrom;  // held open by another program: not even readable
+    std::set<std::string> unwritableFolders;  // "C:\\x\\": nothing in them can be made, replaced or removed
+    std::string virtualStore = "C:\\Users\\Player\\AppData\\Local\\VirtualStore";
     std::vector<std::string> lookups, deletions;
+    int probes = 0;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
@@ -44,13 +48,19 @@ struct MemoryFileSystem : FileSystem {
         deletions.push_back(path);
         return !failingDeletes.count(path) && !Fixed(path) && stored.erase(path) != 0;
     }
-    bool Fixed(const std::string& path) const { return readOnly.count(path) || inUse.count(path); }
+    bool InUnwritableFolder(const std::string& path) const {
+        return unwritableFolders.count(path.substr(0, path.find_last_of('\\') + 1)) != 0;
+    }
+    bool Fixed(const std::string& path) const {
+        return readOnly.count(path) || inUse.count(path) || InUnwritableFolder(path);
+    }
     bool Exists(const std::string& path) override { return stored.count(path) != 0; }
     bool IsReadOnly(const std::string& path) override { return readOnly.count(path) != 0; }
     bool IsInUse(const std::string& path) override { return inUse.count(path) != 0; }
     bool Rename(const std::string& from, const std::string& to) override { return !Has(to) && MoveReplacing(from, to); }
     bool MoveReplacing(const std::string& from, const std::string& to) override {
-        if (!stored.count(from) || inUse.count(from) || Fixed(to) || failingMovesFrom.count(from))
+        if (!stored.count(from) || inUse.count(from) || InUnwritableFolder(from) || Fixed(to) ||
+            failingMovesFrom.count(from))
             return false;
         stored[to] = std::move(stored.extract(from).mapped());  // extracted first, so a move onto itself keeps it
         return true;
@@ -62,18 +72,45 @@ struct MemoryFileSystem : FileSystem {
             throw FileError(2, "File not found");
         return stored.at(path);
     }
+    bool CanCreateAndDeleteIn(const std::string& folder) override {
+        ++probes;
+        return !unwritableFolders.count(folder);
+    }
+    std::string VirtualStoreFolder() override { return virtualStore; }
 };
 
 struct FakeHost : ProgramHost {
     std::string programFolder = kGameRoot + "KWTR\\PP09";
     bool anotherCopy = false;
-    std::vector<std::string> messages;
+    std::vector<std::string> messages;  // "title: text" of a stop message, "tell: text", "ask: text"
+    std::vector<bool> answers;          // to the questions, in turn; no when they run out
+    std::string account = "S-1-5-21-1-2-3-1001";
+    bool canRunElevated = true;
+    ElevatedRun elevatedRun{ElevatedRun::Start::Ran, 0};
+    std::function<void()> whileElevated;  // what the elevated copy does
+    std::vector<std::vector<std::string>> elevatedRuns;
     std::string ProgramFolder() override { return programFolder; }
     bool AnotherCopyRunning() override { return anotherCopy; }
     void ShowStopMessage(const std::string& text, const std::string& title) override {
         messages.push_back(title + ": " + text);
     }
     [[noreturn]] void EndNow() override { throw ProgramEnded{}; }
+    void Tell(const std::string& text) override { messages.push_back("tell: " + text); }
+    bool Ask(const std::string& text, const std::string& yes, const std::string& no) override {
+        messages.push_back("ask: " + text + " [" + yes + "|" + no + "]");
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.erase(answers.begin());
+        return answer;
+    }
+    std::string AccountId() override { return account; }
+    bool CanRunElevated() override { return canRunElevated; }
+    ElevatedRun RunElevated(const std::vector<std::string>& arguments) override {
+        elevatedRuns.push_back(arguments);
+        if (whileElevated)
+            whileElevated();
+        return elevatedRun;
+    }
 };
 
 struct MemorySettingsStore : SettingsStore {
@@ -104,7 +141,7 @@ struct MemoryProfileWriter : ProfileWriter {
     MemoryFileSystem& files;
     int writes = 0;
     bool WriteNewFile(const std::string& path, const std::string& text) override {
-        if (files.Has(path))
+        if (files.Has(path) || files.Fixed(path))
             return false;
         ++writes;
         files.Put(path, text);

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "config/game_folder.h"
+#include "config/launcher.h"
+#include "config/save_command.h"
+#include "tests/native/support/game_folder.h"
+
+namespace pp {
+namespace {
+using Items = std::vector<std::string>;
+
+// A game folder the player may not change, as Program Files is without an administrator.
+struct ReadOnlyGameFolder : GameFolder {
+    ReadOnlyGameFolder() {
+        for (const char* name : kConfigurationFiles)
+            fake.files.Put(kGameRoot + name, name);
+        fake.files.unwritableFolders.insert(kGameRoot);
+        Store("c2", "1");  // the keep box checked
+    }
+    void AllowFromNowOn() { fake.files.unwritableFolders.clear(); }
+    Items FilesInRoot() const {
+        Items names;
+        for (const auto& [path, contents] : fake.files.stored)
+            if (path.starts_with(kGameRoot) && path.find('\\', kGameRoot.size()) == std::string::npos)
+                names.push_back(path.substr(kGameRoot.size()));
+        return names;
+    }
+    const Items kUntouched = {"common.ini", "fifa09.exe", "locale.ini", "situation.ini", "sku.ini"};
+    const Items kMovedAside = {"bak_common.ini", "bak_locale.ini", "bak_situation.ini", "bak_sku.ini", "fifa09.exe"};
+};
+
+// Known by a real probe, not guessed: the start-up leaves the folder exactly as it was and says so
+// quietly in the window; the one message comes once the window shows and names the folder. Where no
+// administrator can be asked (Wine) it offers nothing; on Windows it offers Allow and Not now.
+TEST_F(ReadOnlyGameFolder, StartUpChangesNothingAndTellsOnceWhatWillNotHappen) {
+    for (const bool windows : {false, true}) {
+        fake.host.messages.clear();
+        fake.host.canRunElevated = windows;
+        auto run = Start();
+        EXPECT_EQ(FilesInRoot(), kUntouched);
+        EXPECT_EQ(run->FolderNote.Caption(), kFolderNoteText);
+        EXPECT_TRUE(fake.host.messages.empty()) << "nothing before the window shows";
+        run->Shown();
+        ASSERT_EQ(fake.host.messages.size(), 1u);
+        const std::string& told = fake.host.messages[0];
+        EXPECT_TRUE(told.starts_with(windows ? "ask: " : "tell: ")) << told;
+        const std::string whatWillNotHappen =
+            "Your account may not change the game folder\n\n    " + kGameRoot +
+            "\n\nUntil it may, Pitch Pilot cannot write user.ini there (the game still gets every choice on its "
+            "command "
+            "line), cannot move common.ini, locale.ini, sku.ini and situation.ini aside, and cannot put the game's "
+            "files back.\n\n";
+        if (windows) {
+            EXPECT_TRUE(told.starts_with("ask: " + whatWillNotHappen + "\"Allow my account to change this folder\" "))
+                << told;
+            EXPECT_TRUE(told.ends_with("[Allow my account to change this folder|Not now]")) << told;
+        } else {
+            EXPECT_EQ(told, "tell: " + whatWillNotHappen +
+                                "Its permissions must change so that your account may write to it (on Linux, for "
+                                "example, make your user its owner), or move the game folder to a place of your own.");
+        }
+        EXPECT_TRUE(fake.host.elevatedRuns.empty()) << "Not now is the default, and changes nothing";
+        run->Unload();
+    }
+}
+
+// Allow runs the elevated copy once with the grant switch and the player's own SID; when the folder
+// is writable afterwards the files are moved aside as the start-up would have, and nothing more is
+// said. Every other outcome is told once, and the tool carries on as it was.
+TEST_F(ReadOnlyGameFolder, AllowGrantsThroughTheElevatedCopyAndDoesWhatTheStartUpSkipped) {
+    using Went = ElevatedRun::Start;
+    const struct {
+        ElevatedRun run;
+        bool grants;
+        const char* told;  // what the second message holds; none for null
+    } cases[] = {
+        {{Went::Ran, 0}, true, nullptr},
+        {{Went::Ran, 0}, false, "still may not"},
+        {{Went::Declined, 0}, false, "consent was not given"},
+        {{Went::Failed, 0}, false, "could not start"},
+        {{Went::Ran, 3}, false, "found no game"},
+        {{Went::Ran, 4}, false, "refused the change (code 4)"},
+    };
+    for (const auto& each : cases) {
+        fake.files.unwritableFolders.insert(kGameRoot);
+        fake.host.messages.clear();
+        fake.host.elevatedRuns.clear();
+        fake.host.answers = {true};
+        fake.host.elevatedRun = each.run;
+        fake.host.whileElevated = [&] {
+            if (each.grants)
+                AllowFromNowOn();
+        };
+        auto run = Start();
+        run->Shown();
+        EXPECT_EQ(fake.host.elevatedRuns, (std::vector<Items>{{"/grant-folder-access", fake.host.account}}));
+        EXPECT_EQ(FilesInRoot(), each.grants ? kMovedAside : kUntouched) << each.run.exitCode;
+        EXPECT_EQ(run->FolderNote.Caption(), each.grants ? "" : kFolderNoteText);
+        ASSERT_EQ(fake.host.messages.size(), each.told ? 2u : 1u) << each.run.exitCode;
+        if (each.told) {
+            EXPECT_NE(fake.host.messages[1].find(each.told), std::string::npos) << fake.host.messages[1];
+        }
+        run->Unload();
+        for (const char* name : kConfigurationFiles)  // as it was for the next case
+            if (fake.files.Has(kGameRoot + kCopyPrefix + name))
+                fake.files.MoveReplacing(kGameRoot + kCopyPrefix + name, kGameRoot + name);
+    }
+    fake.host.account = "S-1-5-32-544";  // no person's account: no administrator is asked for it
+    fake.host.elevatedRuns.clear();
+    fake.host.answers = {true};
+    Start()->Shown();
+    EXPECT_TRUE(fake.host.elevatedRuns.empty());
+}
+
+// START still starts the game with every directive; the player learns once a run why user.ini was not
+// written. Once the folder may be changed, the next save moves the files aside and writes user.ini.
+TEST_F(ReadOnlyGameFolder, StartTellsOnceWhyUserIniWasNotWrittenAndTheGameStillStarts) {
+    auto run = Start();
+    RunStartCommand(*run);
+    RunStartCommand(*run);
+    EXPECT_EQ(fake.shell.calls.size(), 2u);
+    EXPECT_EQ(fake.shell.calls[0], kGameRoot + "fifa09.exe| " + run->Tx2.Text() + " |" + kGameRoot);
+    EXPECT_EQ(UserIni(), "(none)");
+    EXPECT_EQ(FilesInRoot(), kUntouched);
+    ASSERT_EQ(fake.host.messages.size(), 1u);
+    EXPECT_TRUE(
+        fake.host.messages[0].starts_with("tell: user.ini was not written: your account may not change the "
+                                          "game folder\n\n    " +
+                                          kGameRoot))
+        << fake.host.messages[0];
+
+    AllowFromNowOn();
+    RunStartCommand(*run);
+    EXPECT_EQ(FilesInRoot(), (Items{"bak_common.ini", "bak_locale.ini", "bak_situation.ini", "bak_sku.ini",
+                                    "fifa09.exe", "user.ini"}));
+    EXPECT_EQ(run->FolderNote.Caption(), "");
+}
+
+// Each reason is told once a run, in the player's words; the companion window names the same ones,
+// and a shadow copy the game would read instead, before any save.
+TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
+    const std::string userIni = kGameRoot + kUserIni;
+    const struct {
+        const char* setUp;
+        UserIniObstacle why;
+        const char* told;
+    } cases[] = {
+        {"writable", UserIniObstacle::None, nullptr},
+        {"read-only", UserIniObstacle::ReadOnly, "is read-only"},
+        {"held open", UserIniObstacle::HeldOpen,
+         "has the user.ini in the game folder open. Close it, and Save or START"},
+        {"not writable", UserIniObstacle::FolderNotWritable, "may not change the game folder"},
+        {"shadow", UserIniObstacle::ShadowCopy, nullptr},
+    };
+    form.Check2.SetValue(1);
+    for (const auto& each : cases) {
+        const std::string setUp = each.setUp;
+        fake.files.Put(userIni, "[OLD]\r\n");
+        fake.files.readOnly = setUp == "read-only" ? std::set{userIni} : std::set<std::string>{};
+        fake.files.inUse = setUp == "held open" ? std::set{userIni} : std::set<std::string>{};
+        fake.files.unwritableFolders = setUp == "not writable" ? std::set{kGameRoot} : std::set<std::string>{};
+        if (setUp == "shadow")
+            fake.files.Put(fake.files.virtualStore + "\\Games\\FIFA 09 Demo\\user.ini", "");
+        fake.host.answers = {false};  // leave the shadow copy where it is
+        form.gameFolder.writable = setUp != "not writable";
+        EXPECT_EQ(WhyUserIniWouldNotReachTheGame(form), each.why) << setUp;
+        const std::string shown = UserIniWillNotReachTheGame(each.why);
+        EXPECT_TRUE(each.why == UserIniObstacle::None ? shown.empty() : shown.ends_with(".")) << setUp;
+        for (int save = 0; save < 2; ++save) {
+            fake.host.messages.clear();
+            RunSaveCommand(form);
+            const bool tells = each.told && save == 0;
+            ASSERT_EQ(fake.host.messages.size(), (tells || (setUp == "shadow" && save == 0)) ? 1u : 0u) << setUp;
+            if (tells) {
+                EXPECT_NE(fake.host.messages[0].find(each.told), std::string::npos) << fake.host.messages[0];
+            }
+        }
+    }
+    form.LP.SetCaption("Label2");  // no game root found: nothing to tell of
+    EXPECT_EQ(WhyUserIniWouldNotReachTheGame(form), UserIniObstacle::None);
+    form.LP.SetCaption(kGameRoot);
+    fake.files.failingDeletes.insert(userIni);  // refused for no reason the file system tells
+    fake.files.Put(userIni, "");
+    RunSaveCommand(form);
+    EXPECT_EQ(fake.host.messages, Items{"tell: user.ini was not written: Windows refused to write it in the game "
+                                        "folder.\n\nThe game still gets every choice on its command line."});
+}
+}  // namespace
+}  // namespace pp
