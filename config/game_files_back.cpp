@@ -18,17 +18,6 @@ constexpr std::array<const char*, kConfigurationFiles.size() + 1> kGameFiles = [
     return all;
 }();
 
-// `base` when nothing is there, else the first free one of "base-2", "base-3", ... A folder so
-// crowded that none of the first hundred is free gives none, and nothing is done.
-std::optional<std::string> FreeName(FileSystem& files, const std::string& base) {
-    if (!files.Exists(base))
-        return base;
-    for (int n = 2; n <= 100; ++n)
-        if (std::string name = base + "-" + std::to_string(n); !files.Exists(name))
-            return name;
-    return std::nullopt;
-}
-
 // A file that cannot be read counts as different: the copy is never taken as being in place on a guess.
 bool SameContents(FileSystem& files, const std::string& a, const std::string& b) {
     try {

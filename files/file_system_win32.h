@@ -18,6 +18,10 @@ class WindowsFileSystem : public FileSystem {
     bool Rename(const std::string& from, const std::string& to) override;
     bool MoveReplacing(const std::string& from, const std::string& to) override;
     std::string ReadWholeText(const std::string& path) override;
+    std::string ReadBytes(const std::string& path, size_t most) override;
+    bool WriteNew(const std::string& path, std::string_view bytes) override;
+    std::vector<std::string> FilesIn(const std::string& folder) override;
+    bool MakeFolders(const std::string& path) override;
 };
 
 }  // namespace pp::win32

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "config/game_files_back.h"
 #include "files/file_system_win32.h"
 #include "tests/wine/support/files.h"
@@ -137,6 +139,85 @@ TEST_F(FileSystem, ReadWholeTextConvertsTheAnsiCodePageOrThrowsTheSystemsError) 
             EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
         }
     }
+}
+
+// Setups are read as they were written: bytes unchanged, never converted, and no more than asked for.
+TEST_F(FileSystem, ReadBytesGivesTheBytesAsTheyAreUpToTheMostAskedFor) {
+    const std::string bytes("[Pitch Pilot setup]\r\nname=\xC3\x89\0\xFF\r\n", 30);
+    test::WriteFile(dir / "Cup.ini", bytes);
+    EXPECT_EQ(fs.ReadBytes(dir / "Cup.ini", 1 << 20), bytes);
+    EXPECT_EQ(fs.ReadBytes(dir / "Cup.ini", 4), "[Pit");
+    test::WriteFile(dir / "empty.ini", "");
+    EXPECT_EQ(fs.ReadBytes(dir / "empty.ini", 10), "");
+    const auto other = test::HoldOpen(dir / "Cup.ini");
+    for (const auto& [name, error] :
+         {std::pair{"Cup.ini", ERROR_SHARING_VIOLATION}, std::pair{"absent.ini", ERROR_FILE_NOT_FOUND}}) {
+        try {
+            fs.ReadBytes(dir / name, 10);
+            ADD_FAILURE() << name << ": no error";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
+        }
+    }
+}
+
+// A new file only: whatever is at the path (a file of any attributes, a folder) stays as it was.
+TEST_F(FileSystem, WriteNewWritesTheBytesOnlyWhereNothingIs) {
+    const std::string bytes("a\r\n\xC3\x89\0z", 7);
+    EXPECT_TRUE(fs.WriteNew(dir / "Cup.ini.new", bytes));
+    EXPECT_EQ(test::ReadFile(dir / "Cup.ini.new"), bytes);
+    EXPECT_FALSE(fs.WriteNew(dir / "Cup.ini.new", "other"));
+    test::WriteFile(dir / "read-only.ini", "mine");
+    SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(fs.WriteNew(dir / "read-only.ini", "other"));
+    SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_NORMAL);
+    test::MakeFolders(dir / "folder.ini");
+    EXPECT_FALSE(fs.WriteNew(dir / "folder.ini", "other") || fs.WriteNew(dir / "no folder\\x.ini", "x"));
+    EXPECT_EQ(test::ReadFile(dir / "Cup.ini.new"), bytes);
+    EXPECT_EQ(test::ReadFile(dir / "read-only.ini"), "mine");
+}
+
+// The files of a folder by their own names, blanks before the extension kept; folders left out.
+TEST_F(FileSystem, FilesInListsTheFilesOfAFolderOnly) {
+    for (const char* name : {"Cup final .ini", "Cup final.ini", "\xC3\x89quipe.ini", "hidden.ini"})
+        test::WriteFile(dir / name, "x");
+    SetAttributes(dir / "hidden.ini", FILE_ATTRIBUTE_HIDDEN);
+    test::MakeFolders(dir / "folder.ini\\inner.ini");
+    std::string folder = dir / "";
+    folder.pop_back();
+    std::vector<std::string> names = fs.FilesIn(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Cup final .ini", "Cup final.ini", "hidden.ini", "\xC3\x89quipe.ini"}));
+    names = fs.FilesIn(dir / "absent");
+    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(fs.Delete(dir / "Cup final .ini"));
+    EXPECT_EQ(test::ReadFile(dir / "Cup final.ini"), "x") << "the file beside it is another";
+}
+
+TEST_F(FileSystem, MakeFoldersMakesEveryMissingFolderAndTellsWhetherItIsThere) {
+    EXPECT_TRUE(fs.MakeFolders(dir / "Pitch Pilot\\Setups"));
+    EXPECT_TRUE(fs.MakeFolders(dir / "Pitch Pilot\\Setups")) << "already there";
+    test::WriteFile(dir / "Pitch Pilot\\Setups\\Cup.ini", "x");
+    EXPECT_EQ(test::ReadFile(dir / "Pitch Pilot\\Setups\\Cup.ini"), "x");
+    test::WriteFile(dir / "file", "x");
+    EXPECT_FALSE(fs.MakeFolders(dir / "file")) << "a file of that name is no folder";
+}
+
+// On the real file system: an unrelated "<name>.new" stays, the setup is replaced whole, and a
+// read-only setup stays as it is with no new file left beside it.
+TEST_F(FileSystem, ReplaceWithNewFileSparesFilesOfItsNewFilesName) {
+    const std::string path = dir / "Cup.ini";
+    test::WriteFile(path, "old");
+    test::WriteFile(path + ".new", "mine");
+    EXPECT_TRUE(ReplaceWithNewFile(fs, path, "new"));
+    EXPECT_EQ(test::ReadFile(path), "new");
+    EXPECT_EQ(test::ReadFile(path + ".new"), "mine");
+    EXPECT_FALSE(fs.Exists(path + ".new-2"));
+    SetAttributes(path, FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(ReplaceWithNewFile(fs, path, "newer"));
+    SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(test::ReadFile(path), "new");
+    EXPECT_FALSE(fs.Exists(path + ".new-2"));
 }
 
 }  // namespace

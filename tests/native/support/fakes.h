@@ -25,6 +25,7 @@ struct MemoryFileSystem : FileSystem {
     const std::string& Contents(const std::string& path) const { return stored.at(path); }
     std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes, failingFlushes, hidden;
     std::set<std::string> readOnly, inUse, failingMovesFrom;  // held open by another program: not even readable
+    std::set<std::string> folders, failingWrites;
     std::vector<std::string> lookups, deletions;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
@@ -62,6 +63,21 @@ struct MemoryFileSystem : FileSystem {
             throw FileError(2, "File not found");
         return stored.at(path);
     }
+    std::string ReadBytes(const std::string& path, size_t most) override { return ReadWholeText(path).substr(0, most); }
+    bool WriteNew(const std::string& path, std::string_view bytes) override {
+        if (Exists(path) || folders.count(path) || failingWrites.count(path))
+            return false;
+        stored[path] = bytes;
+        return true;
+    }
+    std::vector<std::string> FilesIn(const std::string& folder) override {
+        std::vector<std::string> names;
+        for (const auto& [path, contents] : stored)
+            if (path.starts_with(folder + "\\") && path.find('\\', folder.size() + 1) == std::string::npos)
+                names.push_back(path.substr(folder.size() + 1));
+        return names;
+    }
+    bool MakeFolders(const std::string& path) override { return folders.insert(path), true; }
 };
 
 struct FakeHost : ProgramHost {
