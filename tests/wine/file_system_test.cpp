@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "config/game_files_back.h"
 #include "files/file_system_win32.h"
@@ -124,39 +125,26 @@ TEST_F(FileSystem, PutGameFilesBackKeepsWhatIsInTheWay) {
     EXPECT_FALSE(fs.Exists(root + "sku.ini.restoring") || fs.Exists(root + "situation.ini.restoring"));
 }
 
-TEST_F(FileSystem, ReadWholeTextConvertsTheAnsiCodePageOrThrowsTheSystemsError) {
+// A setup's bytes are read as they are, and no more than asked for.
+TEST_F(FileSystem, ReadsConvertTextFromTheAnsiCodePageButNotBytesAndThrowTheSystemsError) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
     // 0xC9 is "É" in code page 1252; a NUL byte stays a character of the text.
-    test::WriteFile(dir / "teams.ini", std::string("\xC9toile,3\r\nZ\0ta,1\r\n", 18));
+    const std::string bytes("\xC9toile,3\r\nZ\0ta,1\r\n", 18);
+    test::WriteFile(dir / "teams.ini", bytes);
     EXPECT_EQ(fs.ReadWholeText(dir / "teams.ini"), std::string("\xC3\x89toile,3\r\nZ\0ta,1\r\n", 19));
+    EXPECT_EQ(fs.ReadBytes(dir / "teams.ini", 1 << 20), bytes);
+    EXPECT_EQ(fs.ReadBytes(dir / "teams.ini", 4), bytes.substr(0, 4));
     const auto other = test::HoldOpen(dir / "teams.ini");
     for (const auto& [name, error] :
          {std::pair{"teams.ini", ERROR_SHARING_VIOLATION}, std::pair{"absent.ini", ERROR_FILE_NOT_FOUND}}) {
-        try {
-            fs.ReadWholeText(dir / name);
-            ADD_FAILURE() << name << ": no error";
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
-        }
-    }
-}
-
-// Setups are read as they were written: bytes unchanged, never converted, and no more than asked for.
-TEST_F(FileSystem, ReadBytesGivesTheBytesAsTheyAreUpToTheMostAskedFor) {
-    const std::string bytes("[Pitch Pilot setup]\r\nname=\xC3\x89\0\xFF\r\n", 30);
-    test::WriteFile(dir / "Cup.ini", bytes);
-    EXPECT_EQ(fs.ReadBytes(dir / "Cup.ini", 1 << 20), bytes);
-    EXPECT_EQ(fs.ReadBytes(dir / "Cup.ini", 4), "[Pit");
-    test::WriteFile(dir / "empty.ini", "");
-    EXPECT_EQ(fs.ReadBytes(dir / "empty.ini", 10), "");
-    const auto other = test::HoldOpen(dir / "Cup.ini");
-    for (const auto& [name, error] :
-         {std::pair{"Cup.ini", ERROR_SHARING_VIOLATION}, std::pair{"absent.ini", ERROR_FILE_NOT_FOUND}}) {
-        try {
-            fs.ReadBytes(dir / name, 10);
-            ADD_FAILURE() << name << ": no error";
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
+        for (const auto& read : {std::function([&] { fs.ReadWholeText(dir / name); }),
+                                 std::function([&] { fs.ReadBytes(dir / name, 4); })}) {
+            try {
+                read();
+                ADD_FAILURE() << name << ": no error";
+            } catch (const FileError& e) {
+                EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
+            }
         }
     }
 }
@@ -165,59 +153,29 @@ TEST_F(FileSystem, ReadBytesGivesTheBytesAsTheyAreUpToTheMostAskedFor) {
 TEST_F(FileSystem, WriteNewWritesTheBytesOnlyWhereNothingIs) {
     const std::string bytes("a\r\n\xC3\x89\0z", 7);
     EXPECT_TRUE(fs.WriteNew(dir / "Cup.ini.new", bytes));
-    EXPECT_EQ(test::ReadFile(dir / "Cup.ini.new"), bytes);
-    EXPECT_FALSE(fs.WriteNew(dir / "Cup.ini.new", "other"));
     test::WriteFile(dir / "read-only.ini", "mine");
     SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(fs.WriteNew(dir / "read-only.ini", "other"));
-    SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_NORMAL);
     test::MakeFolders(dir / "folder.ini");
-    EXPECT_FALSE(fs.WriteNew(dir / "folder.ini", "other") || fs.WriteNew(dir / "no folder\\x.ini", "x"));
+    for (const std::string name : {"Cup.ini.new", "read-only.ini", "folder.ini", "no folder\\x.ini"})
+        EXPECT_FALSE(fs.WriteNew(dir / name, "other")) << name;
+    SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(test::ReadFile(dir / "Cup.ini.new"), bytes);
     EXPECT_EQ(test::ReadFile(dir / "read-only.ini"), "mine");
 }
 
-// The files of a folder by their own names, blanks before the extension kept; folders left out.
-TEST_F(FileSystem, FilesInListsTheFilesOfAFolderOnly) {
-    for (const char* name : {"Cup final .ini", "Cup final.ini", "\xC3\x89quipe.ini", "hidden.ini"})
-        test::WriteFile(dir / name, "x");
-    SetAttributes(dir / "hidden.ini", FILE_ATTRIBUTE_HIDDEN);
-    test::MakeFolders(dir / "folder.ini\\inner.ini");
-    std::string folder = dir / "";
-    folder.pop_back();
+// The files of a folder by their own names, a blank before the extension kept; folders left out.
+// The folders a setup goes to are made on the way.
+TEST_F(FileSystem, FilesInListsTheFilesOfAFolderThatMakeFoldersMade) {
+    const std::string folder = dir / "Pitch Pilot\\Setups";
+    EXPECT_TRUE(fs.MakeFolders(folder) && fs.MakeFolders(folder));
+    for (const char* name : {"Cup final .ini", "Cup final.ini", "\xC3\x89quipe.ini"})
+        test::WriteFile(folder + "\\" + name, name);
+    test::MakeFolders(folder + "\\folder.ini");
     std::vector<std::string> names = fs.FilesIn(folder);
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Cup final .ini", "Cup final.ini", "hidden.ini", "\xC3\x89quipe.ini"}));
-    names = fs.FilesIn(dir / "absent");
-    EXPECT_TRUE(names.empty());
-    EXPECT_TRUE(fs.Delete(dir / "Cup final .ini"));
-    EXPECT_EQ(test::ReadFile(dir / "Cup final.ini"), "x") << "the file beside it is another";
-}
-
-TEST_F(FileSystem, MakeFoldersMakesEveryMissingFolderAndTellsWhetherItIsThere) {
-    EXPECT_TRUE(fs.MakeFolders(dir / "Pitch Pilot\\Setups"));
-    EXPECT_TRUE(fs.MakeFolders(dir / "Pitch Pilot\\Setups")) << "already there";
-    test::WriteFile(dir / "Pitch Pilot\\Setups\\Cup.ini", "x");
-    EXPECT_EQ(test::ReadFile(dir / "Pitch Pilot\\Setups\\Cup.ini"), "x");
-    test::WriteFile(dir / "file", "x");
-    EXPECT_FALSE(fs.MakeFolders(dir / "file")) << "a file of that name is no folder";
-}
-
-// On the real file system: an unrelated "<name>.new" stays, the setup is replaced whole, and a
-// read-only setup stays as it is with no new file left beside it.
-TEST_F(FileSystem, ReplaceWithNewFileSparesFilesOfItsNewFilesName) {
-    const std::string path = dir / "Cup.ini";
-    test::WriteFile(path, "old");
-    test::WriteFile(path + ".new", "mine");
-    EXPECT_TRUE(ReplaceWithNewFile(fs, path, "new"));
-    EXPECT_EQ(test::ReadFile(path), "new");
-    EXPECT_EQ(test::ReadFile(path + ".new"), "mine");
-    EXPECT_FALSE(fs.Exists(path + ".new-2"));
-    SetAttributes(path, FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(ReplaceWithNewFile(fs, path, "newer"));
-    SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(test::ReadFile(path), "new");
-    EXPECT_FALSE(fs.Exists(path + ".new-2"));
+    EXPECT_EQ(names, (std::vector<std::string>{"Cup final .ini", "Cup final.ini", "\xC3\x89quipe.ini"}));
+    EXPECT_TRUE(fs.FilesIn(dir / "absent").empty());
+    EXPECT_FALSE(fs.MakeFolders(folder + "\\Cup final.ini")) << "a file of that name is no folder";
 }
 
 }  // namespace

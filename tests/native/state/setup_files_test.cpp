@@ -8,6 +8,7 @@ namespace {
 using SetupFiles = GameFolder;
 
 const std::string kFolder = "C:\\Users\\me\\AppData\\Roaming\\Pitch Pilot\\Setups";
+const std::string kCup = kFolder + "\\Cup.ini";
 
 // The list shows each file's own name, and load and delete go to that very file: "Cup final " is
 // the file "Cup final .ini", never "Cup final.ini" beside it.
@@ -17,11 +18,8 @@ TEST_F(SetupFiles, EachListedNameIsTheFileItStandsFor) {
     fake.files.Put(kFolder + " old\\y.ini", "");
     const std::vector<std::string> names = SavedSetupNames(fake.files, kFolder);
     EXPECT_EQ(names, (std::vector<std::string>{"b", "Cup final", "Cup final "}));
-    for (const std::string& name : names) {
-        const std::string path = ListedSetupPath(kFolder, name);
-        ASSERT_TRUE(fake.files.Has(path)) << name;
-        EXPECT_EQ(fake.files.Contents(path), name + ".ini") << "the file of \"" << name << "\"";
-    }
+    for (const std::string& name : names)
+        EXPECT_EQ(fake.files.stored[ListedSetupPath(kFolder, name)], name + ".ini");
     EXPECT_EQ(NewSetupPath(kFolder, "Cup final "), kFolder + "\\Cup final.ini") << "a typed name is cleaned";
     fake.files.readOnly.insert(kFolder + "\\b.ini");
     EXPECT_EQ(DeleteSavedSetup(fake.files, kFolder, "b"), "the file there is read-only");
@@ -32,57 +30,45 @@ TEST_F(SetupFiles, EachListedNameIsTheFileItStandsFor) {
 // Saved beside the target and moved over it: an unrelated "<name>.new" stays as it was, and no
 // file of the tool's is left behind.
 TEST_F(SetupFiles, SaveLeavesAFileNamedLikeItsNewFileAlone) {
-    const std::string path = kFolder + "\\Cup.ini";
-    fake.files.Put(path, "old");
-    fake.files.Put(path + ".new", "mine");
-    EXPECT_EQ(SaveSetupFile(form, path, "Cup"), std::nullopt);
-    EXPECT_EQ(fake.files.Contents(path + ".new"), "mine");
-    EXPECT_TRUE(fake.files.Contents(path).starts_with("[Pitch Pilot setup]\r\nversion=1\r\nname=Cup\r\n"));
+    fake.files.Put(kCup, "old");
+    fake.files.Put(kCup + ".new", "mine");
+    EXPECT_EQ(SaveSetupFile(form, kCup, "Cup"), std::nullopt);
+    EXPECT_EQ(fake.files.Contents(kCup + ".new"), "mine");
+    EXPECT_TRUE(fake.files.Contents(kCup).starts_with("[Pitch Pilot setup]\r\nversion=1\r\nname=Cup\r\n"));
     EXPECT_EQ(fake.files.FilesIn(kFolder), (std::vector<std::string>{"Cup.ini", "Cup.ini.new"}));
 }
 
 // A setup the tool would write larger than it loads is not written at all: what the tool writes,
 // it reads. One that fits is read back whole.
 TEST_F(SetupFiles, WhatTheToolSavesItLoads) {
-    const std::string path = kFolder + "\\Big.ini";
-    const size_t rest = SetupText(CurrentSetup(form, "Big")).size();
-    for (size_t over : {0, 1}) {
-        fake.files.Put(path, "old");
+    const size_t rest = SetupText(CurrentSetup(form, "Cup")).size();
+    for (size_t over : {1, 0}) {
+        fake.files.Put(kCup, "old");
         form.TX1.SetText(std::string(kLargestSetupFile - rest + over, 'x'));
-        const std::optional<std::string> why = SaveSetupFile(form, path, "Big");
-        EXPECT_EQ(why.value_or("saved"), over ? "it would be larger than 1 MB" : "saved");
-        if (over) {
-            EXPECT_TRUE(fake.files.Contents(path) == "old") << "the old file stays";
-            continue;
-        }
-        form.TX1.SetText("");
-        EXPECT_EQ(LoadSetupFile(form, path).refusal, "");
-        EXPECT_EQ(form.TX1.Text().size(), kLargestSetupFile - rest);
+        EXPECT_EQ(SaveSetupFile(form, kCup, "Cup").value_or("saved"), over ? "it would be larger than 1 MB" : "saved");
+        EXPECT_EQ(fake.files.Contents(kCup) == "old", over == 1);
     }
+    form.TX1.SetText("");
+    EXPECT_EQ(LoadSetupFile(form, kCup).refusal, "");
+    EXPECT_EQ(form.TX1.Text().size(), kLargestSetupFile - rest);
 }
 
-// A step that fails leaves the setup there as it was and no new file beside it; the reason is the
-// player's to act on.
+// A step that fails leaves the setup there as it was and no new file beside it, and says why.
 TEST_F(SetupFiles, AFailedSaveKeepsTheOldFileAndSaysWhy) {
-    const std::string path = kFolder + "\\Cup.ini";
-    const std::vector<std::tuple<std::string, std::function<void()>, std::string>> cases = {
-        {"read-only", [&] { fake.files.readOnly.insert(path); }, "the file there is read-only"},
-        {"held open", [&] { fake.files.inUse.insert(path); }, "another program has the file open"},
-        {"not written", [&] { fake.files.failingWrites.insert(path + ".new"); }, "it could not be written"},
-        {"not flushed", [&] { fake.files.failingFlushes.insert(path + ".new"); }, "it could not be written"},
-    };
-    for (const auto& [what, fault, why] : cases) {
+    for (const auto& [fault, why] : {std::pair{&MemoryFileSystem::readOnly, "the file there is read-only"},
+                                     {&MemoryFileSystem::inUse, "another program has the file open"},
+                                     {&MemoryFileSystem::failingFlushes, "it could not be written"}}) {
         fake.files = MemoryFileSystem();
-        fake.files.Put(path, "old");
-        fault();
-        EXPECT_EQ(SaveSetupFile(form, path, "Cup").value_or("saved"), why) << what;
-        EXPECT_EQ(fake.files.stored, (std::map<std::string, std::string>{{path, "old"}})) << what;
+        fake.files.Put(kCup, "old");
+        (fake.files.*fault).insert(fault == &MemoryFileSystem::failingFlushes ? kCup + ".new" : kCup);
+        EXPECT_EQ(SaveSetupFile(form, kCup, "Cup").value_or("saved"), why);
+        EXPECT_EQ(fake.files.stored, (std::map<std::string, std::string>{{kCup, "old"}})) << why;
     }
 }
 
 TEST_F(SetupFiles, AFileThatCannotBeReadIsRefusedWithTheSystemsReason) {
-    fake.files.failingReads.insert(kFolder + "\\x.ini");
-    EXPECT_EQ(LoadSetupFile(form, kFolder + "\\x.ini").refusal, "Access is denied.");
+    fake.files.failingReads.insert(kCup);
+    EXPECT_EQ(LoadSetupFile(form, kCup).refusal, "Access is denied.");
     EXPECT_EQ(LoadSetupFile(form, kFolder + "\\absent.ini").refusal, "File not found");
 }
 
@@ -91,11 +77,11 @@ TEST_F(SetupFiles, AProblemMessageNamesTheFirstFewAndTheCount) {
     std::string text = "[Pitch Pilot setup]\r\n";
     for (int i = 0; i < 500; ++i)
         text += "c3=" + std::to_string(i + 3) + "\r\n";
-    fake.files.Put(kFolder + "\\bad.ini", text);
-    const SetupLoad load = LoadSetupFile(form, kFolder + "\\bad.ini");
+    fake.files.Put(kCup, text);
+    const SetupLoad load = LoadSetupFile(form, kCup);
     ASSERT_EQ(load.problems.size(), 500u);
-    EXPECT_EQ(LoadMessage("bad.ini", load),
-              "The setup file\nbad.ini\nwas loaded, but for:\n  c3=3 is out of range\n  c3=4 is out of range\n"
+    EXPECT_EQ(LoadMessage("Cup.ini", load),
+              "The setup file\nCup.ini\nwas loaded, but for:\n  c3=3 is out of range\n  c3=4 is out of range\n"
               "  c3=5 is out of range\n  c3=6 is out of range\n  c3=7 is out of range\n  and 495 more.");
     EXPECT_EQ(LoadMessage("x.ini", {"it is no Pitch Pilot setup", {}}),
               "The setup file\nx.ini\nwas not loaded: it is no Pitch Pilot setup.");

@@ -25,7 +25,7 @@ struct MemoryFileSystem : FileSystem {
     const std::string& Contents(const std::string& path) const { return stored.at(path); }
     std::set<std::string> failingCopies, failingLookups, failingReads, failingDeletes, failingFlushes, hidden;
     std::set<std::string> readOnly, inUse, failingMovesFrom;  // held open by another program: not even readable
-    std::set<std::string> folders, failingWrites;
+    std::set<std::string> folders;
     std::vector<std::string> lookups, deletions;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
@@ -65,7 +65,7 @@ struct MemoryFileSystem : FileSystem {
     }
     std::string ReadBytes(const std::string& path, size_t most) override { return ReadWholeText(path).substr(0, most); }
     bool WriteNew(const std::string& path, std::string_view bytes) override {
-        if (Exists(path) || folders.count(path) || failingWrites.count(path))
+        if (Exists(path) || folders.count(path))
             return false;
         stored[path] = bytes;
         return true;
