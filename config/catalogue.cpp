@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "config/team_choice.h"
 #include "model/form1.h"
 
 namespace pp {
@@ -173,6 +174,13 @@ void WireOptionCatalogue(Form1& form) {
     form.Check20.onClick = [&form] { form.Combo18.SetEnabled(form.Check20.Checked()); };
     WireCameraModifiers(form);
     WireSideButtons(form);
+}
+
+std::optional<int> ListSlot(ComboBox Form1::*box) {
+    for (const ComboOption& option : kComboOptions)
+        if (option.box == box)
+            return option.slot;
+    return ChoiceSlot(box);
 }
 
 void WriteCameraModifierSlots(Form1& form) {

@@ -6,6 +6,7 @@
 
 namespace pp {
 
+class ComboBox;
 class Form1;
 class SlotTable;
 
@@ -13,6 +14,10 @@ class SlotTable;
 // couplings between option controls (shader and depth of field, the language box, the camera
 // modifier switch and its two boxes with their key filter, the side buttons).
 void WireOptionCatalogue(Form1& form);
+
+// The slot the Click of a list box of the window writes (its option's, or its team's or stadium's);
+// nothing for a list box that writes none.
+std::optional<int> ListSlot(ComboBox Form1::*box);
 
 // Slots 70 and 71 from the camera modifier switch Check70 and the texts of ZMO and HMO, as they
 // stand now. The switch's Click runs it, and so does every save, so that text typed after the

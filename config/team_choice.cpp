@@ -94,6 +94,13 @@ void ChooseStadium(Form1& form) {
 
 }  // namespace
 
+std::optional<int> ChoiceSlot(ComboBox Form1::*box) {
+    for (const TeamSide& side : kTeamSides)
+        if (side.box == box)
+            return side.slot;
+    return box == &Form1::Combo5 ? std::optional(kStadiumSlot) : std::nullopt;
+}
+
 std::string LogoPath(const std::string& gameRoot, const std::string& id) {
     return gameRoot + kLogoFolder + id + ".jpg";
 }

@@ -15,4 +15,14 @@ std::optional<std::string> FreeName(FileSystem& files, const std::string& base) 
     return std::nullopt;
 }
 
+bool ReplaceWithNewFile(FileSystem& files, const std::string& path, std::string_view bytes) {
+    const std::optional<std::string> fresh = FreeName(files, path + ".new");
+    if (!fresh || !files.WriteNew(*fresh, bytes))
+        return false;
+    if (files.MakeDurable(*fresh) && files.MoveReplacing(*fresh, path))
+        return true;
+    files.Delete(*fresh);
+    return false;
+}
+
 }  // namespace pp

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace pp {
 
@@ -70,6 +73,21 @@ class FileSystem {
     // into folders they may not change ("...\AppData\Local\VirtualStore"), without a trailing "\";
     // empty when the system names none.
     virtual std::string VirtualStoreFolder() = 0;
+    // The file's bytes as they are, no more than `most` of them: a file larger than that gives
+    // its first `most` bytes, so the caller can tell it is too large without reading it whole.
+    // Throws FileError when the file cannot be opened or read.
+    virtual std::string ReadBytes(const std::string& path, size_t most) = 0;
+
+    // Writes `bytes` unchanged as a new file. Fails, writing nothing, when anything at all is at
+    // the path; a file that could not be written whole is removed again. True when written.
+    virtual bool WriteNew(const std::string& path, std::string_view bytes) = 0;
+
+    // The names of the files in the folder, folders left out, in no particular order; none when
+    // the folder cannot be listed.
+    virtual std::vector<std::string> FilesIn(const std::string& folder) = 0;
+
+    // Makes the folder and every folder above it that is missing. True when it is there afterwards.
+    virtual bool MakeFolders(const std::string& path) = 0;
 };
 
 // Moves the file `path` aside as `copy`, replacing an older copy unless that is read-only. The
@@ -80,5 +98,11 @@ bool MoveAside(FileSystem& files, const std::string& path, const std::string& co
 // `base` when nothing is there, else the first free one of "base-2", "base-3", ... A folder so
 // crowded that none of the first hundred is free gives none.
 std::optional<std::string> FreeName(FileSystem& files, const std::string& base);
+
+// Gives the file `path` the contents `bytes` without ever leaving it half written: they go into a
+// new file beside it under a free name ("<path>.new", else "<path>.new-2", ...), which is made
+// durable and then moved over it. Nothing else of those names is touched; when a step fails the
+// new file goes again and `path` stays as it was. True when `path` holds the bytes.
+bool ReplaceWithNewFile(FileSystem& files, const std::string& path, std::string_view bytes);
 
 }  // namespace pp

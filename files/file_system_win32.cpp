@@ -4,6 +4,9 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -95,29 +98,74 @@ bool WindowsFileSystem::MoveReplacing(const std::string& from, const std::string
     return !IsReadOnly(to) && ::MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), kReplaceDurably) != 0;
 }
 
-std::string WindowsFileSystem::ReadWholeText(const std::string& path) {
+namespace {
+
+[[noreturn]] void ThrowLastError() {
+    const DWORD error = ::GetLastError();
+    throw FileError(static_cast<int>(error), ErrorDescription(error));
+}
+
+// Up to `most` bytes of the file from its start, in one read: anything that does not fit one read is
+// too large for the tool's own files anyway.
+std::string ReadStart(const std::string& path, size_t most) {
     UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) {
-        DWORD error = ::GetLastError();
-        throw FileError(static_cast<int>(error), ErrorDescription(error));
-    }
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.Get(), &size)) {
-        DWORD error = ::GetLastError();
-        throw FileError(static_cast<int>(error), ErrorDescription(error));
-    }
-    // A list file is small; anything that does not fit in one read is not one.
-    if (size.QuadPart > 0x7FFFFFFF)
+    if (!file || !::GetFileSizeEx(file.Get(), &size))
+        ThrowLastError();
+    const size_t length = std::min(static_cast<size_t>(size.QuadPart), most);
+    if (length > 0x7FFFFFFF)
         throw FileError(ERROR_FILE_TOO_LARGE, ErrorDescription(ERROR_FILE_TOO_LARGE));
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    std::string bytes(length, '\0');
     DWORD read = 0;
-    if (!bytes.empty() && !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
-        DWORD error = ::GetLastError();
-        throw FileError(static_cast<int>(error), ErrorDescription(error));
-    }
+    if (!bytes.empty() && !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        ThrowLastError();
     bytes.resize(read);
-    return AnsiToUtf8(bytes);
+    return bytes;
+}
+
+}  // namespace
+
+std::string WindowsFileSystem::ReadWholeText(const std::string& path) {
+    return AnsiToUtf8(ReadStart(path, SIZE_MAX));
+}
+
+std::string WindowsFileSystem::ReadBytes(const std::string& path, size_t most) {
+    return ReadStart(path, most);
+}
+
+// CREATE_NEW refuses whatever is at the path, a folder included. A file not written whole is
+// deleted through its own handle, so nothing else of that name can be hit.
+bool WindowsFileSystem::WriteNew(const std::string& path, std::string_view bytes) {
+    UniqueFileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    DWORD written = 0;
+    if (bytes.size() <= MAXDWORD &&
+        ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size())
+        return true;
+    FILE_DISPOSITION_INFO remove{TRUE};
+    ::SetFileInformationByHandle(file.Get(), FileDispositionInfo, &remove, sizeof(remove));
+    return false;
+}
+
+std::vector<std::string> WindowsFileSystem::FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    UniqueFindHandle find(::FindFirstFileW(Widen(folder + "\\*").c_str(), &found));
+    for (bool more = find.Valid(); more; more = ::FindNextFileW(find.Get(), &found))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(Narrow(found.cFileName));
+    return names;
+}
+
+bool WindowsFileSystem::MakeFolders(const std::string& path) {
+    const std::wstring folder = Widen(path);
+    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The name is this process's and a count of its own, so two copies of the tool, or two probes of

@@ -20,6 +20,10 @@ class WindowsFileSystem : public FileSystem {
     std::string ReadWholeText(const std::string& path) override;
     bool CanCreateAndDeleteIn(const std::string& folder) override;
     std::string VirtualStoreFolder() override;
+    std::string ReadBytes(const std::string& path, size_t most) override;
+    bool WriteNew(const std::string& path, std::string_view bytes) override;
+    std::vector<std::string> FilesIn(const std::string& folder) override;
+    bool MakeFolders(const std::string& path) override;
 
   private:
     unsigned probes_ = 0;

@@ -26,6 +26,10 @@ class OneFile : public pp::FileSystem {
     bool Rename(const std::string&, const std::string&) override { return false; }
     bool MoveReplacing(const std::string&, const std::string&) override { return false; }
     std::string ReadWholeText(const std::string&) override { return contents_; }
+    std::string ReadBytes(const std::string&, size_t most) override { return contents_.substr(0, most); }
+    bool WriteNew(const std::string&, std::string_view) override { return false; }
+    std::vector<std::string> FilesIn(const std::string&) override { return {}; }
+    bool MakeFolders(const std::string&) override { return false; }
 
   private:
     std::string contents_;

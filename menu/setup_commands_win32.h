@@ -12,8 +12,9 @@ class Form1;
 namespace pp::win32 {
 
 // The player's match setups: named ones, one file each in the player's own application data
-// folder, and setup files anywhere, through the system's file dialogs. Every command tells the
-// player in one message what went wrong, naming the file.
+// folder, and setup files anywhere, through the system's file dialogs. Every file goes through the
+// main window's file system; every command tells the player in one message what went wrong,
+// naming the file.
 class SetupCommands {
   public:
     SetupCommands(Form1& form, HINSTANCE instance) : form_(form), instance_(instance) {}
@@ -33,15 +34,15 @@ class SetupCommands {
 
   private:
     // False when the file was refused whole.
-    bool Load(const std::wstring& path);
-    void Write(const std::wstring& path, const std::string& text);
+    bool Load(const std::string& path);
+    void Save(const std::string& path, const std::string& name);
 
     Form1& form_;
     HINSTANCE instance_;
     HWND main_ = nullptr;
 };
 
-// The folder of the named setups, made when missing; empty when the system has none.
+// The folder of the named setups (made by the first save); empty when the system has none.
 std::wstring SetupsFolder();
 
 }  // namespace pp::win32

@@ -41,6 +41,9 @@ struct SettingKey {
     Default fallback;
     bool read;                  // false: stored at every exit but never read back
     bool modifierText = false;  // a text box that takes only what its key filter lets through
+    // false: the window never lets the player change the control (the keep box, the commentators
+    // box, the language choice), so a setup neither holds nor applies it.
+    bool playerSets = true;
 };
 
 // The settings key table. Its order is the order of the store sequence; the restore sequence
@@ -48,11 +51,11 @@ struct SettingKey {
 // default of the modifier texts is "0.5" with a full stop whatever the user's locale: the text
 // goes straight into a directive, and the game reads numbers with a full stop.
 constexpr std::array kSettingKeys = {
-    SettingKey{"c2", &Form1::Check2, Property::Value, Text("0"), true},
+    SettingKey{"c2", &Form1::Check2, Property::Value, Text("0"), true, false, false},
     SettingKey{"c3", &Form1::Check3, Property::Value, Text("0"), true},
     SettingKey{"c4", &Form1::Check4, Property::Value, Text("0"), true},
     SettingKey{"c5", &Form1::Check5, Property::Value, Text("0"), true},
-    SettingKey{"c6", &Form1::Check6, Property::Value, Text("0"), true},
+    SettingKey{"c6", &Form1::Check6, Property::Value, Text("0"), true, false, false},
     SettingKey{"c7", &Form1::Check7, Property::Value, Text("0"), true},
     SettingKey{"c8", &Form1::Check8, Property::Value, Text("0"), true},
     SettingKey{"c9", &Form1::Check9, Property::Value, Text("0"), true},
@@ -66,7 +69,7 @@ constexpr std::array kSettingKeys = {
     SettingKey{"c17", &Form1::Check17, Property::Value, Text("0"), true},
     SettingKey{"c18", &Form1::Check18, Property::Value, Text("0"), true},
     SettingKey{"c19", &Form1::Check19, Property::Value, Text("0"), true},
-    SettingKey{"c20", &Form1::Check20, Property::Value, kNoDefault, false},
+    SettingKey{"c20", &Form1::Check20, Property::Value, kNoDefault, false, false, false},
     SettingKey{"c21", &Form1::Check21, Property::Value, Text("0"), true},
     SettingKey{"c22", &Form1::Check22, Property::Value, Text("0"), true},
     SettingKey{"c25", &Form1::Check25, Property::Value, Text("0"), true},
@@ -91,7 +94,7 @@ constexpr std::array kSettingKeys = {
     SettingKey{"cb14", &Form1::Combo14, Property::ListIndex, Text("0"), true},
     SettingKey{"cb15", &Form1::Combo15, Property::ListIndex, Text("0"), true},
     SettingKey{"cb16", &Form1::Combo16, Property::ListIndex, Text("0"), true},
-    SettingKey{"cb18", &Form1::Combo18, Property::ListIndex, kNoDefault, false},
+    SettingKey{"cb18", &Form1::Combo18, Property::ListIndex, kNoDefault, false, false, false},
     SettingKey{"cb19", &Form1::Combo19, Property::ListIndex, Text("0"), true},
     SettingKey{"YC", &Form1::TX1, Property::Text, Text(""), true},
 };
@@ -212,6 +215,20 @@ std::string CurrentText(const Form1& form, const SettingKey& row) {
     return {};
 }
 
+bool InSetups(const SettingKey& row) {
+    return row.read && row.playerSets;
+}
+
+// A list box as the start-up finds it before the restore: nothing chosen and its slot empty, set
+// without a Click, as the design-time state is; the restore's change of index then raises the
+// box's Click as it does at start-up.
+void ForgetChoice(Form1& form, const SettingKey& row) {
+    ComboBox Form1::*box = std::get<ComboBox Form1::*>(row.control);
+    (form.*box).List().SetSelectedIndex(-1);
+    if (const std::optional<int> slot = ListSlot(box))
+        form.slots.Write(*slot, "");
+}
+
 // Every option check box gets its directive, also where the restored value equals the value it
 // had, which raised no Click: these are the check boxes restored first, but the keep box.
 void RunOptionCheckBoxClicks(Form1& form) {
@@ -258,23 +275,40 @@ void RestoreCheatText(Form1& form) {
     RestoreRows(form, kCheatRows, StoreSource());
 }
 
+std::vector<std::string> SetupKeys() {
+    std::vector<std::string> keys;
+    for (const SettingKey& row : kSettingKeys)
+        if (InSetups(row))
+            keys.emplace_back(row.key);
+    return keys;
+}
+
 SavedValues CurrentValues(const Form1& form) {
     SavedValues values;
     for (const SettingKey& row : kSettingKeys)
-        if (row.read)
+        if (InSetups(row))
             values[row.key] = CurrentText(form, row);
     return values;
 }
 
+// The values are laid over the window's own, and every list box goes back to its state before
+// the restore: then the restore leaves each slot as it does at start-up, whatever the window held.
 void ApplyValues(Form1& form, const SavedValues& values) {
-    const ValueSource source = ValuesSource(values);
+    SavedValues all = CurrentValues(form);
+    for (const auto& [key, value] : values)
+        if (ControlTakes(form, key, value))
+            all[key] = value;
+    for (const SettingKey& row : kListRows)
+        if (InSetups(row))
+            ForgetChoice(form, row);
+    const ValueSource source = ValuesSource(all);
     RestoreControls(form, source);
     RestoreRows(form, kCheatRows, source);
 }
 
 bool ControlTakes(const Form1& form, const std::string& key, const std::string& value) {
     const auto row = std::find_if(kSettingKeys.begin(), kSettingKeys.end(),
-                                  [&](const SettingKey& r) { return r.read && key == r.key; });
+                                  [&](const SettingKey& r) { return InSetups(r) && key == r.key; });
     if (row == kSettingKeys.end())
         return false;
     const std::optional<int> number = ParseWholeNumber(value);

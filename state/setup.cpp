@@ -64,14 +64,31 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-// The name as it is written first, else the same name in another case.
-int FindByName(const LineList& list, const std::string& name) {
+// The entry of that name: the one at `position` when it has the name (a name may be listed twice),
+// else the first as it is written, else the first in another case.
+int FindByName(const LineList& list, const std::string& name, const std::optional<int>& position) {
     if (name.empty())
         return -1;
+    if (position && *position >= 0 && *position < list.Count() && list.Item(*position) == name)
+        return *position;
     for (int i = 0; i < list.Count(); ++i)
         if (list.Item(i) == name)
             return i;
     return FindInList(list, name, true, -1);
+}
+
+bool IsDeviceName(std::string_view name) {
+    static constexpr std::array<std::string_view, 6> kDevices = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    // COM and LPT with a digit, or with a superscript one, two or three (in UTF-8).
+    static constexpr std::array<std::string_view, 3> kSuperscripts = {"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    if (std::any_of(kDevices.begin(), kDevices.end(), [&](std::string_view d) { return EqualsIgnoringCase(name, d); }))
+        return true;
+    if (name.size() < 4 ||
+        !(EqualsIgnoringCase(name.substr(0, 3), "COM") || EqualsIgnoringCase(name.substr(0, 3), "LPT")))
+        return false;
+    const std::string_view number = name.substr(3);
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
+           std::find(kSuperscripts.begin(), kSuperscripts.end(), number) != kSuperscripts.end();
 }
 
 std::string Line(std::string_view key, std::string_view value) {
@@ -92,8 +109,9 @@ std::string SetupText(const MatchSetup& setup) {
         std::string(kHeader) + "\r\n" + Line("version", std::to_string(kVersion)) + Line("name", setup.name);
     for (const NamedChoice& choice : kNamedChoices)
         text += Line(choice.nameKey, setup.*choice.name);
-    for (const auto& [key, value] : setup.values)
-        text += Line(key, value);
+    for (const std::string& key : SetupKeys())
+        if (auto value = setup.values.find(key); value != setup.values.end())
+            text += Line(key, value->second);
     return text;
 }
 
@@ -149,23 +167,35 @@ SetupFile ReadSetup(std::string_view text, const Form1& form) {
     return file;
 }
 
+// A box of a setup without its name line (made by hand) is found by its position alone, and one
+// with neither keeps its choice, naming nothing.
 void ApplySetup(Form1& form, const MatchSetup& setup, std::vector<std::string>& problems) {
     SavedValues values = setup.values;
     for (const NamedChoice& choice : kNamedChoices) {
         const LineList& list = (form.*choice.box).List();
         const std::string& name = setup.*choice.name;
-        if (const int byName = FindByName(list, name); byName >= 0) {
-            values[choice.positionKey] = std::to_string(byName);
-            continue;
-        }
         auto position = values.find(choice.positionKey);
-        if (position != values.end() && ControlTakes(form, choice.positionKey, position->second) &&
-            position->second != "-1")
-            continue;
-        values.erase(choice.positionKey);
-        problems.push_back("the " + std::string(choice.what) + " \"" + name + "\" is not in the list");
+        const bool positionFits = position != values.end() && ControlTakes(form, choice.positionKey, position->second);
+        const int byName = FindByName(list, name, positionFits ? ParseWholeNumber(position->second) : std::nullopt);
+        if (byName >= 0) {
+            values[choice.positionKey] = std::to_string(byName);
+        } else if (!name.empty() && (!positionFits || position->second == "-1")) {
+            problems.push_back("the " + std::string(choice.what) + " \"" + name + "\" is not in the list");
+            values.erase(choice.positionKey);
+        } else if (!positionFits && position != values.end()) {
+            problems.push_back(position->first + "=" + position->second + " is out of range");
+            values.erase(position);
+        }
     }
     ApplyValues(form, values);
+}
+
+SetupLoad LoadSetup(Form1& form, std::string_view bytes) {
+    SetupFile file = ReadSetup(bytes, form);
+    if (!file.setup)
+        return {file.refusal, {}};
+    ApplySetup(form, *file.setup, file.problems);
+    return {"", file.problems};
 }
 
 std::string SetupFileName(std::string_view name) {
@@ -177,14 +207,10 @@ std::string SetupFileName(std::string_view name) {
                 : c;
     while (!file.empty() && (file.back() == '.' || file.back() == ' '))
         file.pop_back();
-    // Names the system keeps for its devices are no files.
-    static constexpr std::array<std::string_view, 22> kDevices = {
-        "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-        "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    // Names the system keeps for its devices are no files, whatever follows the first full stop and
+    // with blanks before it: "nul .x" is the device NUL.
     const std::string_view stem = std::string_view(file).substr(0, file.find('.'));
-    const bool device =
-        std::any_of(kDevices.begin(), kDevices.end(), [&](std::string_view d) { return EqualsIgnoringCase(stem, d); });
-    if (device)
+    if (IsDeviceName(stem.substr(0, stem.find_last_not_of(' ') + 1)))
         return std::string(stem) + "_" + file.substr(stem.size());
     return file.empty() ? "_" : file;
 }

@@ -43,6 +43,15 @@ SetupFile ReadSetup(std::string_view text, const Form1& form);
 // fits, its box keeps its choice. Adds to `problems` what could not be applied.
 void ApplySetup(Form1& form, const MatchSetup& setup, std::vector<std::string>& problems);
 
+// What loading a setup file did: why it was refused whole, which changed nothing; or, with no
+// refusal, what of it could not be applied.
+struct SetupLoad {
+    std::string refusal;
+    std::vector<std::string> problems;
+};
+// Reads the bytes as a setup file and applies it, unless it is refused whole.
+SetupLoad LoadSetup(Form1& form, std::string_view bytes);
+
 // The setup's name as a file name: every character a file name cannot hold becomes "_".
 std::string SetupFileName(std::string_view name);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "files/file_system_win32.h"
 #include "tests/wine/support/files.h"
 #include "win32/text.h"
@@ -105,21 +108,57 @@ TEST_F(FileSystem, CanCreateAndDeleteInTriesAndLeavesNothing) {
     EXPECT_TRUE(fs.VirtualStoreFolder().ends_with("\\AppData\\Local\\VirtualStore")) << fs.VirtualStoreFolder();
 }
 
-TEST_F(FileSystem, ReadWholeTextConvertsTheAnsiCodePageOrThrowsTheSystemsError) {
+// A setup's bytes are read as they are, and no more than asked for.
+TEST_F(FileSystem, ReadsConvertTextFromTheAnsiCodePageButNotBytesAndThrowTheSystemsError) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
     // 0xC9 is "É" in code page 1252; a NUL byte stays a character of the text.
-    test::WriteFile(dir / "teams.ini", std::string("\xC9toile,3\r\nZ\0ta,1\r\n", 18));
+    const std::string bytes("\xC9toile,3\r\nZ\0ta,1\r\n", 18);
+    test::WriteFile(dir / "teams.ini", bytes);
     EXPECT_EQ(fs.ReadWholeText(dir / "teams.ini"), std::string("\xC3\x89toile,3\r\nZ\0ta,1\r\n", 19));
+    EXPECT_EQ(fs.ReadBytes(dir / "teams.ini", 1 << 20), bytes);
+    EXPECT_EQ(fs.ReadBytes(dir / "teams.ini", 4), bytes.substr(0, 4));
     const auto other = test::HoldOpen(dir / "teams.ini");
     for (const auto& [name, error] :
          {std::pair{"teams.ini", ERROR_SHARING_VIOLATION}, std::pair{"absent.ini", ERROR_FILE_NOT_FOUND}}) {
-        try {
-            fs.ReadWholeText(dir / name);
-            ADD_FAILURE() << name << ": no error";
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
+        for (const auto& read : {std::function([&] { fs.ReadWholeText(dir / name); }),
+                                 std::function([&] { fs.ReadBytes(dir / name, 4); })}) {
+            try {
+                read();
+                ADD_FAILURE() << name << ": no error";
+            } catch (const FileError& e) {
+                EXPECT_EQ(e.Number(), static_cast<int>(error)) << name;
+            }
         }
     }
+}
+
+// A new file only: whatever is at the path (a file of any attributes, a folder) stays as it was.
+TEST_F(FileSystem, WriteNewWritesTheBytesOnlyWhereNothingIs) {
+    const std::string bytes("a\r\n\xC3\x89\0z", 7);
+    EXPECT_TRUE(fs.WriteNew(dir / "Cup.ini.new", bytes));
+    test::WriteFile(dir / "read-only.ini", "mine");
+    SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_READONLY);
+    test::MakeFolders(dir / "folder.ini");
+    for (const std::string name : {"Cup.ini.new", "read-only.ini", "folder.ini", "no folder\\x.ini"})
+        EXPECT_FALSE(fs.WriteNew(dir / name, "other")) << name;
+    SetAttributes(dir / "read-only.ini", FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(test::ReadFile(dir / "Cup.ini.new"), bytes);
+    EXPECT_EQ(test::ReadFile(dir / "read-only.ini"), "mine");
+}
+
+// The files of a folder by their own names, a blank before the extension kept; folders left out.
+// The folders a setup goes to are made on the way.
+TEST_F(FileSystem, FilesInListsTheFilesOfAFolderThatMakeFoldersMade) {
+    const std::string folder = dir / "Pitch Pilot\\Setups";
+    EXPECT_TRUE(fs.MakeFolders(folder) && fs.MakeFolders(folder));
+    for (const char* name : {"Cup final .ini", "Cup final.ini", "\xC3\x89quipe.ini"})
+        test::WriteFile(folder + "\\" + name, name);
+    test::MakeFolders(folder + "\\folder.ini");
+    std::vector<std::string> names = fs.FilesIn(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Cup final .ini", "Cup final.ini", "\xC3\x89quipe.ini"}));
+    EXPECT_TRUE(fs.FilesIn(dir / "absent").empty());
+    EXPECT_FALSE(fs.MakeFolders(folder + "\\Cup final.ini")) << "a file of that name is no folder";
 }
 
 }  // namespace

@@ -1,94 +1,182 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "config/save_command.h"
 #include "state/setup.h"
 #include "tests/native/support/game_folder.h"
 
 namespace pp {
 namespace {
-using Setups = GameFolder;
+const std::string kHeader = "[Pitch Pilot setup]\r\nversion=1\r\n";
 
-// A setup written and read back applies as the same values restored from the store at start-up
-// would: every key, names outside ASCII, a cheat text with line breaks and "%".
-TEST_F(Setups, RoundTripGivesTheDirectiveLineOfTheSameRestoredState) {
-    fake.files.Put(kGameRoot + "KWTR\\teams.ini",
-                   "Zeta,1\r\nR\xC3\xA9"
-                   "al,2\r\nBeta,3\r\n");
-    for (const auto& [key, value] : {std::pair{"c3", "1"},
-                                     {"c16", "1"},
-                                     {"c70", "1"},
-                                     {"c71", "0.25"},
-                                     {"cb1", "1"},
-                                     {"cb2", "2"},
-                                     {"cb8", "2"},
-                                     {"cb16", "2"},
-                                     {"YC", "A=1%0A\r\nB=2"}})
-        Store(key, value);
-    auto restored = Start();
-    const MatchSetup saved = CurrentSetup(*restored, "Long \xC3\xA9 match");
-    EXPECT_EQ(saved.home,
-              "R\xC3\xA9"
-              "al");
+// What START would hand the game now.
+std::string LineForTheGame(Form1& run) {
+    RunSaveCommand(run);
+    return run.Tx2.Text();
+}
+
+struct Setups : GameFolder {
+    // "key=value" pairs separated by "|", into the store.
+    void StoreAll(const std::string& pairs) {
+        for (const std::string& pair : SplitAt(pairs, "|"))
+            Store(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+    }
+};
+
+// The exact text the tool writes: the keys in the order of the settings store, every key the player
+// can change in the window and no other, a value kept on its line by "%" escapes. Read back into a
+// fresh window it gives the values and the line of the window it was saved from.
+TEST_F(Setups, WritesThisExactTextAndReadsItBack) {
+    fake.files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nRéal,2\r\n");
+    StoreAll("c2=1|c6=1|c3=1|c70=1|c71=0.25|cb2=2|cb5=1|cb16=2|YC=A=1%\r\nB=2");
+    auto saved = Start();
+    const std::string text = SetupText(CurrentSetup(*saved, "Cup: é"));
+    EXPECT_EQ(text,
+              "[Pitch Pilot setup]\r\nversion=1\r\nname=Cup: é\r\nhome=alpha\r\naway=Zeta\r\n"
+              "stadium=Réal\r\n"
+              "c3=1\r\nc4=0\r\nc5=0\r\nc7=0\r\nc8=0\r\nc9=0\r\nc10=0\r\nc11=0\r\nc12=0\r\nc13=0\r\nc14=0\r\nc15=0\r\n"
+              "c16=0\r\nc17=0\r\nc18=0\r\nc19=0\r\nc21=0\r\nc22=0\r\nc25=0\r\nc26=0\r\nc28=0\r\nc70=1\r\nc71=0.25\r\n"
+              "c72=0.5\r\ncb1=0\r\ncb2=2\r\ncb3=0\r\ncb4=0\r\ncb5=1\r\ncb6=0\r\ncb7=2\r\ncb8=0\r\ncb9=0\r\ncb10=0\r\n"
+              "cb11=0\r\ncb12=0\r\ncb13=0\r\ncb14=0\r\ncb15=0\r\ncb16=2\r\ncb19=0\r\nYC=A=1%25%0D%0AB=2\r\n");
     fake.settings.values.clear();
-    auto first = Start();
-    const SetupFile read = ReadSetup(SetupText(saved), *first);
-    ASSERT_TRUE(read.setup) << read.refusal;
-    EXPECT_EQ(read.setup->name, saved.name);
-    std::vector<std::string> problems;
-    ApplySetup(*first, *read.setup, problems);
-    EXPECT_TRUE(problems.empty());
-    EXPECT_EQ(CurrentValues(*first), saved.values);
-    EXPECT_EQ(DirectiveLine(first->slots), DirectiveLine(restored->slots));
+    auto fresh = Start();
+    EXPECT_EQ(ReadSetup(text, *fresh).setup.value().name, "Cup: é");
+    const SetupLoad load = LoadSetup(*fresh, text);
+    EXPECT_TRUE(load.refusal.empty() && load.problems.empty());
+    EXPECT_EQ(CurrentValues(*fresh), CurrentValues(*saved));
+    EXPECT_EQ(LineForTheGame(*fresh), LineForTheGame(*saved));
+}
+
+// The keep box and the commentators box are never the player's to change in the window: a setup
+// neither holds them nor, from an older or a hand-made file, applies them, and says nothing of it.
+TEST_F(Setups, NeitherHoldNorApplyTheBoxesTheWindowLetsNoOneChange) {
+    Store("c2", "0");
+    auto run = Start();
+    const MatchSetup setup = CurrentSetup(*run, "x");
+    EXPECT_FALSE(setup.values.count("c2") || setup.values.count("c6"));
+    const SetupLoad load = LoadSetup(*run, kHeader + "c2=1\r\nc6=1\r\nc3=1\r\n");
+    EXPECT_EQ(load.problems, std::vector<std::string>{});
+    EXPECT_EQ(std::tuple(run->Check2.Value(), run->Check6.Value(), run->Check3.Value()), std::tuple(0, 0, 1));
+}
+
+// Loading a setup leaves START with the very line a start-up with the same stored values gives,
+// whatever the window held before: no id of an earlier team or stadium stays behind, no list keeps
+// a slot its restored state would not write, and the shader clears depth of field in the restore's
+// order, also when the shader list already stood where the setup puts it.
+TEST_F(Setups, LoadingGivesTheLineOfAStartUpWithTheSameValues) {
+    const std::vector<std::tuple<std::string, std::function<void(Form1&)>, std::string>> cases = {
+        {"a stadium without id after one with", [](Form1& f) { f.Combo5.SetListIndex(1); },
+         "stadium=Acre Park\r\ncb5=0\r\n"},
+        {"the same stadium without id, chosen after one with",
+         [](Form1& f) { f.Combo5.SetListIndex(1), f.Combo5.SetListIndex(0); }, "stadium=Acre Park\r\ncb5=0\r\n"},
+        {"no resolution", [](Form1&) {}, "cb7=-1\r\n"},
+        {"depth of field with the low shader already chosen",
+         [](Form1& f) { f.Combo16.SetListIndex(2), f.Check16.SetValue(1), f.Combo16.SetListIndex(0); },
+         "c16=1\r\ncb16=0\r\n"},
+        {"depth of field alone, under a low shader", [](Form1& f) { f.Combo16.SetListIndex(0); }, "c16=1\r\n"},
+    };
+    for (const auto& [what, before, lines] : cases) {
+        fake.settings.values.clear();
+        auto run = Start();
+        before(*run);
+        EXPECT_EQ(LoadSetup(*run, kHeader + lines).refusal, "") << what;
+        const std::string loaded = LineForTheGame(*run);
+        StoreSavedState(*run);
+        EXPECT_EQ(loaded, LineForTheGame(*Start())) << what;
+        EXPECT_TRUE(run->Check16.Value() == 0 || run->Combo16.ListIndex() != 0) << what;
+    }
 }
 
 // A team is found by its name in a list sorted anew; then by its position; else the box keeps its
-// choice and the message names it.
+// choice and the message names it. A name listed twice keeps the one of its position.
 TEST_F(Setups, TeamsByNameThenPositionElseUnchanged) {
     auto run = Start();
     run->Combo1.SetListIndex(2);  // Zeta
     MatchSetup setup = CurrentSetup(*run, "x");
-    fake.files.Put(kGameRoot + "KWTR\\teams.ini", "Aaron,9\r\nAbe,7\r\nZeta,1\r\nalpha,2\r\n");
+    fake.files.Put(kGameRoot + "KWTR\\teams.ini", "Aaron,9\r\nAbe,7\r\nZeta,1\r\nalpha,2\r\nZeta,5\r\n");
     auto sorted = Start();
     std::vector<std::string> problems;
-    ApplySetup(*sorted, setup, problems);
-    EXPECT_EQ(sorted->Combo1.ListIndex(), 3) << "Zeta, moved";
-    setup.home = "Gone";
-    ApplySetup(*sorted, setup, problems);
-    EXPECT_EQ(sorted->Combo1.ListIndex(), 2) << "the stored position";
-    setup.values["cb1"] = "7";
-    sorted->Combo1.SetListIndex(0);
-    ApplySetup(*sorted, setup, problems);
-    EXPECT_EQ(sorted->Combo1.ListIndex(), 0);
-    EXPECT_EQ(problems, std::vector<std::string>{"the home team \"Gone\" is not in the list"});
+    const std::vector<std::tuple<std::string, std::string, int>> steps = {
+        {"Zeta", "2", 3}, {"Zeta", "4", 4}, {"Aaron", "3", 0}, {"Gone", "2", 2}, {"Gone", "7", 2}, {"Gone", "-1", 2}};
+    for (const auto& [name, position, chosen] : steps) {
+        setup.home = name;
+        setup.values["cb1"] = position;
+        ApplySetup(*sorted, setup, problems);
+        EXPECT_EQ(sorted->Combo1.ListIndex(), chosen) << name << " at " << position;
+    }
+    EXPECT_EQ(problems, std::vector<std::string>(2, "the home team \"Gone\" is not in the list"));
 }
 
-// A file refused whole changes nothing; a value out of range is left out and named.
-TEST_F(Setups, BadFilesAreRefusedOrAppliedAsFarAsValid) {
-    const std::string header = "[Pitch Pilot setup]\r\nversion=1\r\n";
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"", "it is no Pitch Pilot setup"},
-        {"[Other]\r\nc3=1\r\n", "it is no Pitch Pilot setup"},
-        {header + "c3=1\r\njunk\r\n", "it is damaged (line 4)"},
-        {"[Pitch Pilot setup]\r\nversion=2\r\n", "a newer Pitch Pilot made it (setup version 2)"},
-        {header + std::string(kLargestSetupFile, ';'), "it is larger than 1 MB"},
-    };
-    for (const auto& [text, why] : refused)
-        EXPECT_EQ(ReadSetup(text, form).refusal, why) << text.substr(0, 40);
-    const SetupFile partly = ReadSetup(header + "c3=7\r\nc4=1\r\ncb8=99\r\nc71=0,5\r\n", form);
+// A hand-made setup without team or stadium lines leaves the three boxes as they are and names
+// nothing; one saved while a list was empty puts that box back to no choice. Only a name not found
+// is named.
+TEST_F(Setups, NoTeamOrStadiumLinesNameNoTeam) {
+    auto run = Start();
+    run->Combo2.SetListIndex(2);
+    EXPECT_EQ(LoadSetup(*run, kHeader + "c3=1\r\n").problems, std::vector<std::string>{});
+    EXPECT_EQ(run->Combo2.ListIndex(), 2);
+    EXPECT_EQ(LoadSetup(*run, kHeader + "away=\r\ncb2=-1\r\ncb1=9\r\n").problems,
+              std::vector<std::string>{"cb1=9 is out of range"});
+    EXPECT_EQ(run->Combo2.ListIndex(), -1);
+    EXPECT_EQ(LoadSetup(*run, "\xEF\xBB\xBF" + kHeader + "away=Zeta\r\ncb2=0\r\n").problems,
+              std::vector<std::string>{});
+    EXPECT_EQ(run->Combo2.ListIndex(), 2) << "by its name";
+    EXPECT_EQ(LoadSetup(*run, kHeader + "away=Gone\r\n").problems,
+              std::vector<std::string>{"the away team \"Gone\" is not in the list"});
+}
+
+// Each refused file changes nothing at all.
+struct SetupRefused : GameFolder {
+    void ExpectRefused(const std::string& text, const std::string& why) {
+        auto run = Start();
+        run->Combo1.SetListIndex(1);
+        const SavedValues values = CurrentValues(*run);
+        const std::string line = LineForTheGame(*run);
+        EXPECT_EQ(LoadSetup(*run, text).refusal, why) << text.substr(0, 40);
+        EXPECT_EQ(CurrentValues(*run), values);
+        EXPECT_EQ(LineForTheGame(*run), line);
+    }
+};
+
+TEST_F(SetupRefused, WhenItIsNoSetup) {
+    ExpectRefused("", "it is no Pitch Pilot setup");
+    ExpectRefused("[Other]\r\nc3=1\r\n", "it is no Pitch Pilot setup");
+    ExpectRefused(std::string("\0\xFF\xFE[Pitch Pilot setup]", 22), "it is no Pitch Pilot setup");
+}
+
+TEST_F(SetupRefused, WhenALineIsDamaged) {
+    ExpectRefused(kHeader + "c3=1\r\njunk\r\n", "it is damaged (line 4)");
+    ExpectRefused(kHeader + "version=one\r\n", "it is damaged (line 3)");
+}
+
+TEST_F(SetupRefused, WhenANewerToolMadeIt) {
+    ExpectRefused("[Pitch Pilot setup]\r\nversion=2\r\nc3=1\r\n", "a newer Pitch Pilot made it (setup version 2)");
+}
+
+TEST_F(SetupRefused, WhenLargerThan1MB) {
+    ExpectRefused(kHeader + std::string(kLargestSetupFile - kHeader.size() + 1, ';'), "it is larger than 1 MB");
+}
+
+// A value its control does not take is left out and named; the rest applies.
+TEST_F(Setups, ValuesOutOfRangeAreLeftOutAndNamed) {
+    const SetupFile partly =
+        ReadSetup(kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc71=0,5\r\nnew=1\r\nYC=%41%0a%Gf%0g%4\r\n", form);
     ASSERT_TRUE(partly.setup);
-    EXPECT_EQ(partly.setup->values, (SavedValues{{"c4", "1"}}));
+    EXPECT_EQ(partly.setup->values, (SavedValues{{"c4", "1"}, {"YC", "A\n%Gf%0g%4"}})) << "a % of no escape stays";
     EXPECT_EQ(partly.problems,
               (std::vector<std::string>{"c3=7 is out of range", "cb8=99 is out of range", "c71=0,5 is out of range"}));
 }
 
-TEST(SetupFileName, EveryCharacterAFileNameCannotHold) {
-    for (const auto& [name, file] : std::vector<std::pair<std::string, std::string>>{{"Cup: A/B?", "Cup_ A_B_"},
-                                                                                     {"a\tb", "a_b"},
-                                                                                     {"end. ", "end"},
-                                                                                     {"", "_"},
-                                                                                     {"con", "con_"},
-                                                                                     {"Nul.x", "Nul_.x"}})
-        EXPECT_EQ(SetupFileName(name), file) << name;
+// Every character a file name cannot hold becomes "_"; a name the system keeps for a device, with
+// whatever extension or trailing blanks, gets a "_" after its stem.
+TEST(SetupFileName, EveryCharacterAFileNameCannotHoldAndEveryDeviceName) {
+    for (const std::string& pair :
+         SplitAt("Cup: A/B?>Cup_ A_B_|a\tb>a_b|end. >end|>_|con>con_|Nul.x>Nul_.x|nul .x>nul _.x|con .x>con _.x|"
+                 "CONOUT$>CONOUT$_|conin$.ini>conin$_.ini|COM0>COM0_|lpt9>lpt9_|COM¹>COM¹_|LPT³.a.b>LPT³_.a.b|"
+                 "console>console|com10>com10",
+                 "|"))
+        EXPECT_EQ(SetupFileName(pair.substr(0, pair.find('>'))), pair.substr(pair.find('>') + 1)) << pair;
 }
 }  // namespace
 }  // namespace pp

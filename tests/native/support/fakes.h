@@ -28,6 +28,7 @@ struct MemoryFileSystem : FileSystem {
     std::set<std::string> readOnly, inUse, failingMovesFrom;  // held open by another program: not even readable
     std::set<std::string> unwritableFolders;  // "C:\\x\\": nothing in them can be made, replaced or removed
     std::string virtualStore = "C:\\Users\\Player\\AppData\\Local\\VirtualStore";
+    std::set<std::string> folders;
     std::vector<std::string> lookups, deletions;
     int probes = 0;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
@@ -77,6 +78,21 @@ struct MemoryFileSystem : FileSystem {
         return !unwritableFolders.count(folder);
     }
     std::string VirtualStoreFolder() override { return virtualStore; }
+    std::string ReadBytes(const std::string& path, size_t most) override { return ReadWholeText(path).substr(0, most); }
+    bool WriteNew(const std::string& path, std::string_view bytes) override {
+        if (Exists(path) || folders.count(path))
+            return false;
+        stored[path] = bytes;
+        return true;
+    }
+    std::vector<std::string> FilesIn(const std::string& folder) override {
+        std::vector<std::string> names;
+        for (const auto& [path, contents] : stored)
+            if (path.starts_with(folder + "\\") && path.find('\\', folder.size() + 1) == std::string::npos)
+                names.push_back(path.substr(folder.size() + 1));
+        return names;
+    }
+    bool MakeFolders(const std::string& path) override { return folders.insert(path), true; }
 };
 
 struct FakeHost : ProgramHost {
