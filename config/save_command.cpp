@@ -26,7 +26,7 @@ void WriteOverrideFile(Form1& form) {
         form.Lva.List().Clear();
         form.Lva.List().AddMany(SplitAtBlanks(form.Tva.Text()));
     });
-    IgnoreErrors([&] { form.os.profile.WriteNewFile(path, UserIniText(form.Lva.List().Items())); });
+    IgnoreErrors([&] { form.os.profile.WriteNewFile(path, UserIniText(form.Lva.List().Items(), form.os.profile)); });
 }
 
 }  // namespace
