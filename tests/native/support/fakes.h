@@ -110,24 +110,15 @@ inline std::string StoredInWesternCodePage(std::string_view utf8) {
     std::string stored;
     for (size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const size_t length = lead < 0x80   ? 1
-                              : lead < 0xC2 ? 0
-                              : lead < 0xE0 ? 2
-                              : lead < 0xF0 ? 3
-                              : lead < 0xF5 ? 4
-                                            : 0;
+        size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xF5 ? 2 + (lead >= 0xE0) + (lead >= 0xF0) : 0;
         uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
         bool whole = length != 0 && i + length <= utf8.size();
         for (size_t k = 1; whole && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            whole = (next & 0xC0) == 0x80;
-            code = code << 6 | (next & 0x3F);
+            whole = (utf8[i + k] & 0xC0) == 0x80;
+            code = code << 6 | (utf8[i + k] & 0x3F);
         }
-        if (!whole) {
-            stored += '?';
-            ++i;
-            continue;
-        }
+        if (!whole)
+            length = 1, code = 0xFFFD;
         i += length;
         if (code >= 0xFF01 && code <= 0xFF5E)
             stored += static_cast<char>(code - 0xFF01 + '!');
@@ -136,7 +127,7 @@ inline std::string StoredInWesternCodePage(std::string_view utf8) {
         else if (code == 0x0100 || code == 0x0101)
             stored += code == 0x0100 ? 'A' : 'a';
         else if (code < 0x80 || (code >= 0xA0 && code <= 0xFF) || code == 0x20AC)
-            stored += utf8.substr(i - length, length);
+            stored += utf8.substr(i - length, length);  // as it was
         else
             stored += code > 0xFFFF ? "??" : "?";  // one for each half of its UTF-16 pair
     }
