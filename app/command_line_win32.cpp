@@ -30,15 +30,40 @@ HWND WaitForRunningWindow() {
     }
 }
 
+// A bare program path is one the system would run: the file, with ".exe" added when its name has no
+// extension (so a file "C:\Games\FIFA" beside "FIFA 09 Demo" is not taken for the program).
+bool NamesAFile(std::string_view path) {
+    std::wstring file = Widen(path);
+    const size_t name = file.find_last_of(L"\\/:");
+    if (file.find(L'.', name == std::wstring::npos ? 0 : name) == std::wstring::npos)
+        file += L".exe";
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 }  // namespace
 
 std::vector<std::string> CommandLineArguments() {
+    return ArgumentsOf(::GetCommandLineW());
+}
+
+// The program's name is taken off first; the rest goes through the system's own splitting, behind a
+// stand-in name that it takes as the program's.
+std::vector<std::string> ArgumentsOf(const std::wstring& commandLine) {
+    const std::string line = Narrow(commandLine);
+    const std::wstring rest = L"x " + Widen(std::string_view(line).substr(EndOfProgramName(line, NamesAFile)));
     int count = 0;
-    const ArgumentList list(::CommandLineToArgvW(::GetCommandLineW(), &count));
+    const ArgumentList list(::CommandLineToArgvW(rest.c_str(), &count));
     std::vector<std::string> arguments;
     for (int i = 1; list && i < count; ++i)
         arguments.push_back(Narrow(list.Get()[i]));
     return arguments;
+}
+
+uint64_t ThisCopyStartedAt() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+    return (static_cast<uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
 void ShowUsage() {
@@ -57,8 +82,9 @@ bool HandOverToRunningCopy(CommandLineRequest request) {
     ::GetWindowThreadProcessId(window, &owner);
     ::AllowSetForegroundWindow(owner);
     DWORD_PTR taken = FALSE;
-    return ::SendMessageTimeoutW(window, HandOverMessage(), static_cast<WPARAM>(request), 0, SMTO_NORMAL,
-                                 kRunningWindowWaitMs, &taken) != 0 &&
+    return ::SendMessageTimeoutW(window, HandOverMessage(), static_cast<WPARAM>(request),
+                                 static_cast<LPARAM>(ThisCopyStartedAt()), SMTO_NORMAL, kRunningWindowWaitMs,
+                                 &taken) != 0 &&
            taken == TRUE;
 }
 

@@ -66,7 +66,7 @@ int RunPitchPilot(HINSTANCE instance, int showCommand, pp::CommandLineRequest re
     shell.SetOwner(window.Handle());
     window.Show(showCommand);
     if (request != pp::CommandLineRequest::None)
-        window.RunStartRequestSoon(request);
+        window.RunStartRequestSoon(request, pp::win32::ThisCopyStartedAt());
     return pp::win32::RunMessageLoop(window);
 }
 

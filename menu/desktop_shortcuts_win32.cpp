@@ -3,19 +3,13 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <optional>
+
 #include "win32/com.h"
 
 namespace pp::win32 {
 
 namespace {
-
-// Long enough for any path the wide file functions take.
-constexpr size_t kLongestPath = 32768;
-
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
 
 // A drive's root keeps its separator: "C:" alone names the drive's current folder, not its root.
 std::wstring FolderOf(const std::wstring& path) {
@@ -31,37 +25,58 @@ ComOwner<IShellLinkW> NewShellLink() {
     return link;
 }
 
-// The program the shortcut file at `path` starts; empty when the file is no shortcut the shell reads.
-std::wstring LinkTarget(const std::wstring& path) {
+// What the tool reads of a shortcut already there: whose it is, and what the player may have set in
+// it since, which a new one of the tool's keeps.
+struct ExistingShortcut {
+    std::wstring description;
+    WORD hotKey = 0;
+    int showCommand = SW_SHOWNORMAL;
+};
+
+// The shortcut file at `path`; nothing when it is no shortcut the shell reads.
+std::optional<ExistingShortcut> ReadShortcut(const std::wstring& path) {
     ComOwner<IShellLinkW> link = NewShellLink();
     ComOwner<IPersistFile> file;
-    std::wstring target(kLongestPath, L'\0');
+    std::wstring description(INFOTIPSIZE, L'\0');
+    ExistingShortcut existing;
     if (!link || FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) ||
         FAILED(file->Load(path.c_str(), STGM_READ)) ||
-        link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0) != S_OK)
-        return {};
-    target.resize(target.find(L'\0'));
-    return target;
+        FAILED(link->GetDescription(description.data(), static_cast<int>(description.size()))) ||
+        FAILED(link->GetHotkey(&existing.hotKey)) || FAILED(link->GetShowCmd(&existing.showCommand)))
+        return std::nullopt;
+    existing.description = description.c_str();
+    return existing;
 }
 
-bool SaveShortcut(const std::wstring& path, const std::wstring& program, const Shortcut& shortcut) {
+bool SaveShortcut(const std::wstring& path,
+                  const std::wstring& program,
+                  const Shortcut& shortcut,
+                  const ExistingShortcut& kept) {
     ComOwner<IShellLinkW> link = NewShellLink();
     ComOwner<IPersistFile> file;
     return link && SUCCEEDED(link->SetPath(program.c_str())) && SUCCEEDED(link->SetArguments(shortcut.arguments)) &&
            SUCCEEDED(link->SetWorkingDirectory(FolderOf(program).c_str())) &&
            SUCCEEDED(link->SetIconLocation(program.c_str(), 0)) &&
-           SUCCEEDED(link->SetDescription(shortcut.description)) &&
-           SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) && SUCCEEDED(file->Save(path.c_str(), TRUE));
+           SUCCEEDED(link->SetDescription(shortcut.description)) && SUCCEEDED(link->SetHotkey(kept.hotKey)) &&
+           SUCCEEDED(link->SetShowCmd(kept.showCommand)) && SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) &&
+           SUCCEEDED(file->Save(path.c_str(), TRUE));
 }
 
 // Only a file known to be absent is free to take: one that cannot even be looked at (no access, say)
-// may be the player's, and is left to the same test as any other file there.
+// may be the player's, and is left to the same test as any other file there. A shortcut is the
+// tool's own when it bears the tool's own description of it: the player's own shortcut to the
+// program (made by Explorer, with arguments or a run mode of theirs) is theirs, and stays. The one
+// of the tool's that is replaced keeps the hot key and run mode the player gave it.
 ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& program, const Shortcut& shortcut) {
     const bool present = ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
                          (::GetLastError() != ERROR_FILE_NOT_FOUND && ::GetLastError() != ERROR_PATH_NOT_FOUND);
-    if (present && !SamePath(LinkTarget(path), program))
-        return ShortcutOutcome::LeftAlone;
-    if (!SaveShortcut(path, program, shortcut))
+    std::optional<ExistingShortcut> existing;
+    if (present) {
+        existing = ReadShortcut(path);
+        if (!existing || existing->description != shortcut.description)
+            return ShortcutOutcome::LeftAlone;
+    }
+    if (!SaveShortcut(path, program, shortcut, existing.value_or(ExistingShortcut{})))
         return ShortcutOutcome::Failed;
     return present ? ShortcutOutcome::Replaced : ShortcutOutcome::Made;
 }

@@ -15,7 +15,9 @@ namespace pp::win32 {
 struct Shortcut {
     const wchar_t* name;  // the file's name without ".lnk", which is also what the desktop shows
     const wchar_t* arguments;
-    const wchar_t* description;  // the tip Explorer shows over it
+    // The tip Explorer shows over it, and the mark of a shortcut the tool made: one of this name that
+    // bears another description is the player's own.
+    const wchar_t* description;
 };
 
 inline constexpr std::array<Shortcut, 2> kPitchPilotShortcuts{{
@@ -25,8 +27,8 @@ inline constexpr std::array<Shortcut, 2> kPitchPilotShortcuts{{
 
 enum class ShortcutOutcome {
     Made,
-    Replaced,   // a shortcut of that name to the same program was there
-    LeftAlone,  // a file of that name that is no shortcut to the program is there, and stays as it was
+    Replaced,   // a shortcut of the tool's own of that name was there
+    LeftAlone,  // a file of that name that is not the tool's own is there, and stays as it was
     Failed,
 };
 

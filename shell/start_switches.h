@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pp {
@@ -26,12 +30,33 @@ inline constexpr std::array<StartSwitch, 3> kStartSwitches = {{
 }};
 
 // The request of the arguments that follow the program's name. A switch is "/name", "-name" or
-// "--name", in any case; more than one argument, or one that is no switch, is Unknown.
+// "--name", in any case; more than one switch, or one the tool does not know, is Unknown. An
+// argument that is no switch is no request: launchers add words of their own, and the tool opens.
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Where the program's own name ends in a command line, as the system found the program: a quoted
+// name at its closing quote; an unquoted one, which may hold blanks (some launchers start a program
+// by its bare path), at the first blank before which `namesAFile` finds the program, else at the
+// first blank. What follows is the arguments, still to be split by the system's rules.
+size_t EndOfProgramName(std::string_view commandLine, const std::function<bool(std::string_view)>& namesAFile);
 
 // Runs the command of a start switch as a click on its image button would, so the save runs
 // first; any other request runs nothing.
 void RunStartRequest(Form1& form, CommandLineRequest request);
+
+// The start switches that reach one window, its own and those other copies hand over, start one
+// match for copies started together: a double click on a quick-match shortcut starts two copies at
+// once, and the one that hands its switch over asked for the very match the other starts. A copy
+// started later asks for a match of its own. Times are of one clock.
+class StartSwitchRuns {
+  public:
+    // Runs the request of a copy that started at `askedAt`, unless a start request already ran at or
+    // after that time; true when it ran.
+    bool Run(Form1& form, CommandLineRequest request, uint64_t askedAt, uint64_t now);
+
+  private:
+    std::optional<uint64_t> lastRun_;
+};
 
 // Shown for Help and Unknown, in place of the window: every switch of kStartSwitches with its help.
 std::string UsageMessage();

@@ -22,6 +22,17 @@
 #include "win32/window_proc.h"
 
 namespace pp::win32 {
+namespace {
+
+// The clock of process start times.
+uint64_t SystemTimeNow() {
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    return (static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+}  // namespace
+
 UINT HandOverMessage() {
     return ::RegisterWindowMessageW(L"PitchPilot.Form1.HandOver");
 }
@@ -121,14 +132,14 @@ bool MainWindow::OnContextMenu(POINT screen) {
     return true;
 }
 
-void MainWindow::RunStartRequestSoon(CommandLineRequest request) {
-    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), 0);
+void MainWindow::RunStartRequestSoon(CommandLineRequest request, uint64_t askedAt) {
+    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), static_cast<LPARAM>(askedAt));
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
     if (message == handOverMessage_ && handOverMessage_ != 0)
-        return OnHandOver(wParam);
+        return OnHandOver(wParam, lParam);
     switch (message) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
@@ -163,7 +174,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SyncFromModel();
             return 0;
         case kRunStartRequest:
-            RunStartRequest(form_, static_cast<CommandLineRequest>(wParam));
+            startSwitchRuns_.Run(form_, static_cast<CommandLineRequest>(wParam), static_cast<uint64_t>(lParam),
+                                 SystemTimeNow());
             SyncFromModel();
             return 0;
         case WM_CTLCOLORSTATIC:
@@ -364,11 +376,11 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 // Another copy was started with a start switch. Its command runs later, so that the sender, which
 // waits for this answer, does not wait for the launch as well; the window comes to the front first,
 // where the player looks.
-LRESULT MainWindow::OnHandOver(WPARAM request) {
+LRESULT MainWindow::OnHandOver(WPARAM request, LPARAM askedAt) {
     if (::IsIconic(window_))
         ::ShowWindow(window_, SW_RESTORE);
     ::SetForegroundWindow(window_);
-    RunStartRequestSoon(static_cast<CommandLineRequest>(request));
+    RunStartRequestSoon(static_cast<CommandLineRequest>(request), static_cast<uint64_t>(askedAt));
     return TRUE;
 }
 

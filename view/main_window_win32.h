@@ -35,7 +35,7 @@ namespace pp::win32 {
 inline constexpr wchar_t kForm1ClassName[] = L"PitchPilot.Form1";
 
 // The message by which another copy hands its start switch to the main window: wParam holds the
-// CommandLineRequest, and the window answers TRUE once it has taken it.
+// CommandLineRequest, lParam when that copy started, and the window answers TRUE once it has taken it.
 UINT HandOverMessage();
 
 // What a frame would do for the borderless main window. It exists before the window (the model
@@ -70,8 +70,9 @@ class MainWindow {
     // system refused.
     bool Create();
     void Show(int showCommand);
-    // Runs the command of a start switch from the message loop, after the messages already queued.
-    void RunStartRequestSoon(CommandLineRequest request);
+    // Runs the command of a start switch from the message loop, after the messages already queued;
+    // `askedAt` is when the copy that asked for it started (ThisCopyStartedAt).
+    void RunStartRequestSoon(CommandLineRequest request, uint64_t askedAt);
     // Null once the window is gone.
     HWND Handle() const { return window_; }
     // The tool's shortcuts and its other windows' dialog keys, ahead of the main window's own.
@@ -99,7 +100,7 @@ class MainWindow {
 
     // Posted for an armed terminator's first tick; see SyncTimers.
     static constexpr UINT kTickTerminatorNow = WM_APP + 1;
-    // Posted with a start switch's request as wParam.
+    // Posted with a start switch's request as wParam and when its copy started as lParam.
     static constexpr UINT kRunStartRequest = WM_APP + 2;
 
     // Children and input (main_window_win32.cpp).
@@ -118,7 +119,7 @@ class MainWindow {
     void OnEndSession(bool ending);
     void OnDestroy();
     void OnDpiChanged(int dpi, const RECT& suggested);
-    LRESULT OnHandOver(WPARAM request);
+    LRESULT OnHandOver(WPARAM request, LPARAM askedAt);
     bool OnSetCursor(HWND over, UINT mouseMessage);
     // A press on the icon at the left of the title strip opens the system menu below the icon; true
     // when it did.
@@ -209,6 +210,7 @@ class MainWindow {
     bool syncing_ = false;
     bool unloaded_ = false;
     const UINT handOverMessage_ = HandOverMessage();
+    StartSwitchRuns startSwitchRuns_;
     // The system menu and all it opens.
     std::unique_ptr<WindowCommands> commands_;
 };

@@ -23,6 +23,9 @@
 #include "view/main_window_win32.h"
 #include "win32/text.h"
 
+// After the headers that bring <windows.h>, which it needs first.
+#include <tlhelp32.h>
+
 namespace pp {
 namespace {
 
@@ -196,6 +199,51 @@ TEST_F(DemoGameRun, StartSwitchesStartTheMatchInTheToolThatRuns) {
     ASSERT_TRUE(report) << "the running tool started no game for the second copy";
     EXPECT_EQ(report->commandLine.find("DEBUG_SHOOTOUT"), std::string::npos) << report->commandLine;
     EXPECT_FALSE(run->WaitForExit(0)) << "the tool that runs goes on";
+}
+
+// Copies of the stand-in game running now, each ended at the end of its scope.
+std::vector<std::unique_ptr<test::ChildProcess>> RunningGames() {
+    const win32::UniqueFileHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    std::vector<std::unique_ptr<test::ChildProcess>> games;
+    for (bool more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry))
+        if (::lstrcmpiW(entry.szExeFile, L"fifa09.exe") == 0)
+            games.push_back(std::make_unique<test::ChildProcess>(entry.th32ProcessID));
+    return games;
+}
+
+// Started as a launcher starts a program by its bare path, blanks and all, without waiting for it.
+std::unique_ptr<test::ChildProcess> StartBare(const std::string& program, const std::string& arguments) {
+    std::wstring commandLine = win32::Widen(program + " " + arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return nullptr;
+    win32::UniqueKernelHandle process(info.hProcess), thread(info.hThread);
+    return std::make_unique<test::ChildProcess>(info.dwProcessId);
+}
+
+// A double click on the quick-match shortcut, as a launcher that names the program by its bare path
+// builds it: two copies at once, one tool and one match.
+TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatch) {
+    ASSERT_EQ(RunningGames().size(), 0u);
+    auto first = StartBare(tool, "/start"), second = StartBare(tool, "/start");
+    ASSERT_TRUE(first && second);
+    const std::optional<test::GameReport> report = test::WaitForGameReport(root);
+    ASSERT_TRUE(report) << "no match started";
+    ASSERT_TRUE(test::WaitUntil([&] { return first->WaitForExit(0) || second->WaitForExit(0); }));
+    std::unique_ptr<test::ChildProcess>& handedOver = first->WaitForExit(0) ? first : second;
+    std::unique_ptr<test::ChildProcess>& running = handedOver == first ? second : first;
+    EXPECT_EQ(handedOver->WaitForExit(0), 0u) << "the copy that handed its switch over ends with success";
+    // Posted messages come in order: once a minimise posted now is done, both requests were handled.
+    const HWND window = test::WaitForTopWindow(running->Id(), win32::kForm1ClassName);
+    ASSERT_NE(window, nullptr);
+    ::PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return ::IsIconic(window) != FALSE; }));
+    EXPECT_EQ(RunningGames().size(), 1u);  // and none outlives the test
+    EXPECT_FALSE(running->WaitForExit(0)) << "one tool runs";
 }
 
 // The companion window, opened by its shortcut, shows exactly what the following START and PENALTY

@@ -34,6 +34,32 @@ std::wstring ReadShortcut(const std::wstring& path) {
            L"|" + text[4];
 }
 
+win32::ComOwner<IShellLinkW> LoadShortcut(const std::wstring& path, win32::ComOwner<IPersistFile>& file) {
+    win32::ComOwner<IShellLinkW> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(link.Put()))) ||
+        FAILED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) || FAILED(file->Load(path.c_str(), STGM_READWRITE)))
+        link.Reset();
+    return link;
+}
+
+// Changes what a player may change in a shortcut's properties; null leaves a text as it is.
+bool EditShortcut(const std::wstring& path, const wchar_t* description, const wchar_t* arguments, WORD hotKey) {
+    const win32::ComScope com;
+    win32::ComOwner<IPersistFile> file;
+    const win32::ComOwner<IShellLinkW> link = LoadShortcut(path, file);
+    return link && (!description || SUCCEEDED(link->SetDescription(description))) &&
+           (!arguments || SUCCEEDED(link->SetArguments(arguments))) && SUCCEEDED(link->SetHotkey(hotKey)) &&
+           SUCCEEDED(file->Save(path.c_str(), TRUE));
+}
+
+WORD HotKey(const std::wstring& path) {
+    const win32::ComScope com;
+    win32::ComOwner<IPersistFile> file;
+    const win32::ComOwner<IShellLinkW> link = LoadShortcut(path, file);
+    WORD key = 0;
+    return link && SUCCEEDED(link->GetHotkey(&key)) ? key : 0;
+}
+
 // A second run replaces the tool's own shortcuts; other files of their names stay as they were.
 TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
     test::TempFolder temp;
@@ -51,9 +77,11 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
             EXPECT_EQ(ReadShortcut(path[i]), expected[i]);
         }
     }
-    // A text file and a shortcut to another program under the tool's names.
+    // A text file, and the player's own shortcut to another program (Explorer gives it no description),
+    // under the tool's names.
     ::DeleteFileW(path[1].c_str());
     win32::CreateShortcuts(folder, win32::Widen(test::ProgramFolder() + "\\fifa09.exe"));
+    ASSERT_TRUE(EditShortcut(path[1], L"", nullptr, 0));
     test::WriteFile(Narrow(path[0]), "not a shortcut");
     const std::optional<std::string> before[2] = {test::ReadFile(Narrow(path[0])), test::ReadFile(Narrow(path[1]))};
     const std::vector<win32::ShortcutResult> results = win32::CreateShortcuts(folder, program);
@@ -63,6 +91,22 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
               L"Made on your desktop:\n  A\n\nNot made, since your desktop has another file of the same name:\n  Pitch "
               L"Pilot\n  Pitch Pilot - quick match\n\nCould not be made on your desktop:\n  B");
     EXPECT_EQ(win32::CreateShortcuts(folder + L"\\absent", program)[1].outcome, Failed);
+
+    // The player's own shortcut to the program, with a switch of theirs, stays; the tool's own, made
+    // when the program lay elsewhere and given a hot key by the player, now starts the program and
+    // keeps the key.
+    ::DeleteFileW(path[0].c_str());
+    ::DeleteFileW(path[1].c_str());
+    win32::CreateShortcuts(folder, win32::Widen(test::ProgramFolder() + "\\fifa09.exe"));
+    ASSERT_TRUE(EditShortcut(path[0], L"", L"/penalty", 0));
+    ASSERT_TRUE(EditShortcut(path[1], nullptr, nullptr, MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT)));
+    const std::optional<std::string> own = test::ReadFile(Narrow(path[0]));
+    const std::vector<win32::ShortcutResult> again = win32::CreateShortcuts(folder, program);
+    EXPECT_EQ(again[0].outcome, LeftAlone);
+    EXPECT_EQ(test::ReadFile(Narrow(path[0])), own);
+    EXPECT_EQ(again[1].outcome, Replaced);
+    EXPECT_EQ(ReadShortcut(path[1]), expected[1]);
+    EXPECT_EQ(HotKey(path[1]), MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT));
     EXPECT_FALSE(win32::DesktopFolder().empty());
 }
 

@@ -1,0 +1,34 @@
+// The command line as launchers build it, read against real files: a program path with blanks,
+// quoted or bare, and the system's own splitting of what follows.
+
+#include <gtest/gtest.h>
+
+#include "app/command_line_win32.h"
+#include "tests/wine/support/files.h"
+#include "win32/text.h"
+
+namespace pp {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(CommandLine, ArgumentsFollowTheProgramWhereverItsNameEnds) {
+    test::TempFolder temp;
+    const std::string folder = temp / "FIFA 09 Demo\\KWTR\\PP09", tool = folder + "\\PitchPilot.exe";
+    test::MakeFolders(folder);
+    test::WriteFile(tool, "");
+    test::WriteFile(temp / "FIFA", "");  // a file named like the path's first part is no directory of it
+    const std::vector<std::pair<std::string, Arguments>> lines = {
+        {tool + " /start", {"/start"}},
+        {tool + "  --PENALTY  steam", {"--PENALTY", "steam"}},
+        {"\"" + tool + "\" /start \"a b\"", {"/start", "a b"}},
+        {tool.substr(0, tool.size() - 4) + " /start", {"/start"}},  // the system adds .exe
+        {tool, {}},
+    };
+    for (const auto& [line, arguments] : lines)
+        EXPECT_EQ(win32::ArgumentsOf(win32::Widen(line)), arguments) << line;
+    EXPECT_EQ(ParseCommandLine(win32::ArgumentsOf(win32::Widen(tool + " /start"))), CommandLineRequest::Start);
+}
+
+}  // namespace
+}  // namespace pp
