@@ -16,9 +16,9 @@ LaunchPreview PreviewLaunch(const Form1& form, LaunchKind kind) {
     const std::string line = NextDirectiveLine(form);
     LaunchPreview preview{BuildGameCommand(form, line, kind), std::nullopt, {}};
     if (form.Check2.Checked())
-        preview.userIni = UserIniText(SplitAtBlanks(form.TX1.Text() + " " + line));
+        preview.userIni = UserIniText(SplitAtBlanks(form.TX1.Text() + " " + line), form.os.profile);
     for (std::string& token : SplitAtBlanks(form.TX1.Text())) {
-        const auto split = SplitDirective(token);
+        const auto split = SplitAsStored(token, form.os.profile);
         if (const auto* why = std::get_if<Unwritten>(&split); why && *why != Unwritten::EmptyToken)
             preview.unwritten.emplace_back(std::move(token), *why);
     }

@@ -2,10 +2,21 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win32/handles.h"
 #include "win32/text.h"
 
 namespace pp::win32 {
+
+// The conversion the system's ANSI profile functions make, best fit included: what the game would
+// have found had the file been written through them. Plain ASCII is the same in every ANSI code
+// page, so the directives of the slots cost no conversion.
+std::string WindowsProfileWriter::AsStored(std::string_view text) const {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(text);
+    return AnsiToUtf8(Utf8ToAnsi(text));
+}
 
 // A file that could not be written whole is removed again rather than left half written.
 bool WindowsProfileWriter::WriteNewFile(const std::string& path, const std::string& text) {

@@ -8,6 +8,7 @@ namespace pp::win32 {
 // every section they are given, which makes a cheat text of many sections take minutes.
 class WindowsProfileWriter : public ProfileWriter {
   public:
+    std::string AsStored(std::string_view text) const override;
     bool WriteNewFile(const std::string& path, const std::string& text) override;
 };
 

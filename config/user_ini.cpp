@@ -111,10 +111,14 @@ std::variant<ProfileEntry, Unwritten> SplitDirective(std::string_view token) {
     return ProfileEntry{std::string(section), std::string(key), std::string(rest.substr(0, rest.find('=')))};
 }
 
-std::string UserIniText(const std::vector<std::string>& tokens) {
+std::variant<ProfileEntry, Unwritten> SplitAsStored(std::string_view token, const ProfileWriter& file) {
+    return SplitDirective(file.AsStored(token));
+}
+
+std::string UserIniText(const std::vector<std::string>& tokens, const ProfileWriter& file) {
     Sections sections;
     for (const std::string& token : tokens) {
-        auto split = SplitDirective(token);
+        auto split = SplitAsStored(token, file);
         if (auto* entry = std::get_if<ProfileEntry>(&split))
             sections.Add(std::move(*entry));
     }

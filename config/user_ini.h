@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/profile_writer.h"
+
 namespace pp {
 
 // One entry of user.ini. The empty section name is the section of the directives without one.
@@ -33,10 +35,16 @@ enum class Unwritten {
 // them and the value those in front, as every reader of the file drops them.
 std::variant<ProfileEntry, Unwritten> SplitDirective(std::string_view token);
 
-// The text of user.ini for the tokens, as one write per token would leave a new file: the entries
-// without a section first, under no header, then each section under its header in the order it
-// first occurs; in a section each key in the order it first occurs, with the value of its last
-// occurrence; names matched without regard to case. Lines end with CR LF.
-std::string UserIniText(const std::vector<std::string>& tokens);
+// The entry the token makes in the file `file` writes, split as its readers will find it: on the
+// text the file stores, not the text typed, since the code page may turn a character into a
+// "[", ";", "=", "/" or blank that the typed text did not have.
+std::variant<ProfileEntry, Unwritten> SplitAsStored(std::string_view token, const ProfileWriter& file);
+
+// The text of user.ini for the tokens, as one write per token would leave a new file, in the form
+// the file stores it: the entries without a section first, under no header, then each section
+// under its header in the order it first occurs; in a section each key in the order it first
+// occurs, with the value of its last occurrence; names matched as stored, without regard to case.
+// Lines end with CR LF.
+std::string UserIniText(const std::vector<std::string>& tokens, const ProfileWriter& file);
 
 }  // namespace pp

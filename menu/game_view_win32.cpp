@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "menu/companion_place.h"
 #include "menu/tool_message_win32.h"
 #include "model/form1.h"
 #include "model/settings_store.h"
@@ -94,6 +95,17 @@ void Copy(HWND window, const std::string& text) {
 
 void SetText(HWND control, const std::string& text) {
     ::SetWindowTextW(control, Widen(text).c_str());
+}
+
+ScreenRect ToScreen(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+ScreenRect WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoW(monitor, &info);
+    return ToScreen(info.rcWork);
 }
 
 }  // namespace
@@ -243,36 +255,32 @@ void GameView::Refresh() {
     ::EnableWindow(Control(IDC_GameView_CopyUserIni), reaches);
 }
 
-// Where it was last, if that is still on a screen; else beside the main window.
+// Where it was last, if that is still whole on a screen and clear of the main window; else beside
+// the main window, which moves over when neither of its sides has room.
 RECT GameView::PlaceToOpen() const {
+    RECT owner{};
+    ::GetWindowRect(owner_, &owner);
     try {
         if (const std::optional<std::string> stored =
                 form_.os.settings.Get(kSettingsApplication, form_.settingsSection, kGameViewPlaceKey)) {
             const std::optional<RECT> r = ParsePlace(*stored);
-            if (r && r->right > r->left && r->bottom > r->top && ::MonitorFromRect(&*r, MONITOR_DEFAULTTONULL))
+            if (r && r->right > r->left && r->bottom > r->top &&
+                KeepsItsPlace(ToScreen(*r), WorkAreaOf(::MonitorFromRect(&*r, MONITOR_DEFAULTTONEAREST)),
+                              ToScreen(owner)))
                 return *r;
         }
     } catch (const std::exception&) {
         // An unreadable place is no place: the window opens beside the main window.
     }
-    RECT owner{};
-    ::GetWindowRect(owner_, &owner);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    ::GetMonitorInfoW(::MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
     const int dpi = static_cast<int>(::GetDpiForWindow(owner_));
-    // Beside the main window on the side with more room, narrower if need be, so that it covers none
-    // of the main window's buttons; only a screen too small for that makes it overlap.
-    const int gap = ::MulDiv(8, dpi, 96);
-    const int roomRight = work.right - owner.right - gap, roomLeft = owner.left - work.left - gap;
-    const int width = std::min(::MulDiv(kWidth, dpi, 96), std::max(roomRight, roomLeft));
-    const int bottom = std::min(owner.bottom, work.bottom);
-    if (width >= ::MulDiv(kMinWidth, dpi, 96))
-        return roomRight >= roomLeft ? RECT{owner.right + gap, owner.top, owner.right + gap + width, bottom}
-                                     : RECT{owner.left - gap - width, owner.top, owner.left - gap, bottom};
-    const int fallback = ::MulDiv(kWidth, dpi, 96);
-    return RECT{std::max(work.left, work.right - fallback), owner.top, work.right, bottom};
+    const ScreenRect main = ToScreen(owner);
+    const PairPlace place = PlaceCompanion(
+        WorkAreaOf(::MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST)), main,
+        {::MulDiv(kWidth, dpi, 96), ::MulDiv(kMinWidth, dpi, 96), ::MulDiv(kMinHeight, dpi, 96), ::MulDiv(8, dpi, 96)});
+    if (place.main != main && !::IsIconic(owner_))
+        ::SetWindowPos(owner_, nullptr, place.main.left, place.main.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {place.companion.left, place.companion.top, place.companion.right, place.companion.bottom};
 }
 
 void GameView::StorePlace() const {

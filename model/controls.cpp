@@ -1,5 +1,7 @@
 #include "model/controls.h"
 
+#include <algorithm>
+
 #include "model/pixels.h"
 
 namespace pp {
@@ -59,6 +61,11 @@ void ComboBox::SetText(std::string text) {
     if (text != list_.SelectedText())
         list_.SetSelectedIndex(-1);
     editText_ = std::move(text);
+}
+
+void TextBox::SetText(std::string text) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    text_ = std::move(text);
 }
 
 int TextBox::UserTypes(int keyCode) {

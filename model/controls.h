@@ -94,7 +94,9 @@ class TextBox : public Control {
     explicit TextBox(std::string name, std::string text = {}) : Control(std::move(name)), text_(std::move(text)) {}
 
     const std::string& Text() const { return text_; }
-    void SetText(std::string text) { text_ = std::move(text); }
+    // A NUL becomes a blank: a window's text, a command line and a stored value each end at the
+    // first NUL, so the text after it would be shown, handed over and kept by none of them.
+    void SetText(std::string text);
 
     // A key the user types: the KeyPress handler may swallow it by setting the code to 0.
     // Returns the code that gets through (0 when swallowed). Printable codes are appended to

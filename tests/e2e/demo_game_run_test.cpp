@@ -254,18 +254,22 @@ TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatch) {
 
 // The companion window, opened by its shortcut, shows exactly what the following START and PENALTY
 // clicks hand the game, after a change in the main window too: its copied command line and user.ini
-// are the stand-in game's, byte for byte, and a cheat token that writes nothing to user.ini is named
-// with its reason.
+// are the stand-in game's, byte for byte (user.ini as the system's code page stores it, where "Ā" is
+// an "A" and "中" a "?"), and a cheat token that writes nothing to user.ini, also once stored
+// ("［Y］=1"), is named with its reason.
 TEST_F(DemoGameRun, WhatTheGameWillGetIsWhatItGets) {
     ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "c2", "1"));
-    ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "YC", "[X]=1  CUSTOM/E2E=1 \xC3\x89=2"));
+    ASSERT_TRUE(
+        settings.Save(kSettingsApplication, kSection, "YC",
+                      "[X]=1  CUSTOM/E2E=1 \xC3\x89=2 \xEF\xBC\xBBY\xEF\xBC\xBD=1 \xC4\x80=3 A=4 \xE4\xB8\xAD=5"));
     const HWND window = Start();
     ASSERT_NE(window, nullptr);
     test::Shortcut('G');
     const HWND view = test::WaitForTopWindow(run->Id(), win32::kGameViewClassName);
     ASSERT_NE(view, nullptr) << "Ctrl+G opened no companion window";
-    EXPECT_NE(test::WindowText(::GetDlgItem(view, win32::IDC_GameView_Notes)).find(L"[X]=1   (the key would read"),
-              std::wstring::npos);
+    const std::wstring notes = test::WindowText(::GetDlgItem(view, win32::IDC_GameView_Notes));
+    EXPECT_NE(notes.find(L"[X]=1   (the key would read"), std::wstring::npos);
+    EXPECT_NE(notes.find(L"\uFF3BY\uFF3D=1   (the key would read"), std::wstring::npos) << win32::Narrow(notes);
     // It follows a box checked in the main window.
     const HWND parameters = ::GetDlgItem(view, win32::IDC_GameView_Parameters);
     EXPECT_EQ(test::WindowText(parameters).find(L"BOOKINGS=1"), std::wstring::npos);
@@ -285,7 +289,9 @@ TEST_F(DemoGameRun, WhatTheGameWillGetIsWhatItGets) {
         const std::optional<test::GameReport> report = test::WaitForGameReport(root);
         ASSERT_TRUE(report) << kind << " started no game";
         EXPECT_EQ(report->commandLine, commandLine);
-        EXPECT_EQ(report->userIni, win32::Utf8ToAnsi(userIni));
+        ASSERT_TRUE(report->userIni);
+        EXPECT_EQ(win32::AnsiToUtf8(*report->userIni), userIni);
+        EXPECT_TRUE(userIni.starts_with("\xC3\x89=2\r\nA=4\r\n?=5\r\n")) << userIni;
         ASSERT_TRUE(::DeleteFileW(win32::Widen(root + "\\fifa09.report.txt").c_str()));
     }
 }

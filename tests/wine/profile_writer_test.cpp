@@ -8,6 +8,7 @@
 #include "config/profile_writer_win32.h"
 #include "config/save_command.h"
 #include "config/user_ini.h"
+#include "tests/native/support/fakes.h"
 #include "tests/wine/support/files.h"
 #include "win32/text.h"
 
@@ -28,23 +29,41 @@ class ProfileWriter : public testing::Test {
 };
 
 // Every entry the save writes reads back under its own section and key, also beside tokens that
-// would have taken over the file, and in the system's code page.
+// would have taken over the file, typed or once in the system's code page (a fullwidth "［", "；"
+// or "＝", an ideographic space).
 TEST_F(ProfileWriter, EveryEntryReadsBackUnderItsOwnSectionAndKey) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
     const std::vector<std::string> tokens = SplitAtBlanks(
         "[X]=1 ;K=2 A]B/K=3 OPTIONS/BOOKINGS=1 AUDIO=0 A=B/K=4 [S/K]=5 \tT\t/\tK\t=\t6 "
-        "GUI/N=\xC3\x89quipe\xE2\x82\xAC");
-    ASSERT_TRUE(writer.WriteNewFile(userIni, UserIniText(tokens)));
+        "GUI/N=\xC3\x89quipe\xE2\x82\xAC ［Y］=7 \xE3\x80\x80[Z]=8 ；Q=9 C＝D=10");
+    ASSERT_TRUE(writer.WriteNewFile(userIni, UserIniText(tokens, writer)));
     EXPECT_EQ(test::ReadFile(userIni),
-              "AUDIO=0\r\n[OPTIONS]\r\nBOOKINGS=1\r\n[A=B]\r\nK=4\r\n[[S]\r\nK]=5\r\n[T]\r\nK=6\r\n"
+              "AUDIO=0\r\nC=D\r\n[OPTIONS]\r\nBOOKINGS=1\r\n[A=B]\r\nK=4\r\n[[S]\r\nK]=5\r\n[T]\r\nK=6\r\n"
               "[GUI]\r\nN=\xC9quipe\x80\r\n");
     for (const auto& token : tokens) {
-        const auto split = SplitDirective(token);
+        const auto split = SplitAsStored(token, writer);
         if (const auto* entry = std::get_if<ProfileEntry>(&split)) {
             EXPECT_EQ(ReadBack(entry->section, entry->key), entry->value) << token;
         }
     }
-    EXPECT_EQ(ReadBack("X", "AUDIO") + ReadBack("", "[X]") + ReadBack("", ";K"), "---");
+    EXPECT_EQ(
+        ReadBack("X", "AUDIO") + ReadBack("", "[X]") + ReadBack("", ";K") + ReadBack("Y", "A") + ReadBack("Z", "A"),
+        "-----");
+}
+
+// What the native tests' fake claims the code page stores is what the system stores, byte for
+// byte in the file, and reads back.
+TEST_F(ProfileWriter, StoresWhatTheFakeOfTheNativeTestsClaims) {
+    for (const std::string text :
+         {"plain ASCII [;=/]", "［Ｘ］；＝／ＡＢｃ\xE3\x80\x80", "\xC3\x89t\xC3\xA9 \xE2\x82\xAC \xC2\xA0",
+          "\xC4\x80\xC4\x81", "\xE4\xB8\xAD \xC2\x85 \xF0\x9F\x98\x80", "x\xFFy\x80z"}) {
+        const std::string stored = writer.AsStored(text);
+        EXPECT_EQ(stored, StoredInWesternCodePage(text)) << text;
+        EXPECT_EQ(writer.AsStored(stored), stored) << text;
+        ASSERT_TRUE(writer.WriteNewFile(userIni, text));
+        EXPECT_EQ(win32::AnsiToUtf8(test::ReadFile(userIni).value_or("-")), stored) << text;
+        ASSERT_TRUE(::DeleteFileW(win32::Widen(userIni).c_str()));
+    }
 }
 
 // Whatever is at the path already (held open, hidden, read-only, a folder) stays as it was: the

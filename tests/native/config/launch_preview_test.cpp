@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/launch_preview.h"
+#include "state/setup.h"
 #include "tests/native/support/game_folder.h"
 
 namespace pp {
@@ -13,14 +14,17 @@ TEST(MarkBlankRuns, EachBlankOfARunOfTwoOrMoreAndNoOther) {
                                                                                         "a\xC2\xB7\xC2\xB7"
                                                                                         "b"},
                                                                                        {"  x ", "\xC2\xB7\xC2\xB7x "},
+                                                                                       {"x  ", "x\xC2\xB7\xC2\xB7"},
                                                                                        {"", ""}})
         EXPECT_EQ(MarkBlankRuns(text), marked) << text;
 }
 
 // The preview is what the next start hands over, also for a modifier typed after the last click
-// of its switch, and names the cheat tokens that write nothing; it saves and starts nothing.
+// of its switch, and names the cheat tokens that write nothing; it saves and starts nothing. Its
+// user.ini is the file's text as the code page stores it, not as it was typed.
 TEST_F(LaunchPreviewOf, IsWhatTheStartCommandsHandOver) {
-    for (const auto& [key, value] : {std::pair{"c2", "1"}, {"c70", "1"}, {"YC", "[X]=1  NOVALUE OPTIONS/A=1"}})
+    for (const auto& [key, value] :
+         {std::pair{"c2", "1"}, {"c70", "1"}, {"YC", "[X]=1  NOVALUE OPTIONS/A=1 ［Y］=1 Ā=2 A=3 中=4"}})
         Store(key, value);
     auto run = Start();
     run->ZMO.SetText("0.7");
@@ -31,13 +35,31 @@ TEST_F(LaunchPreviewOf, IsWhatTheStartCommandsHandOver) {
         const GameCommand& command = preview.command;
         EXPECT_EQ(fake.shell.calls.back(), command.program + "|" + command.parameters + "|" + command.workingFolder);
         EXPECT_EQ(UserIni(), preview.userIni);
+        EXPECT_EQ(UserIni().substr(0, 10), "A=3\r\n?=4\r\n");
         fake.files.Delete(kGameRoot + "user.ini");
-        EXPECT_EQ(preview.unwritten, (std::vector<std::pair<std::string, Unwritten>>{
-                                         {"[X]=1", Unwritten::KeyReadAsSection}, {"NOVALUE", Unwritten::NoEquals}}));
+        EXPECT_EQ(preview.unwritten,
+                  (std::vector<std::pair<std::string, Unwritten>>{{"[X]=1", Unwritten::KeyReadAsSection},
+                                                                  {"NOVALUE", Unwritten::NoEquals},
+                                                                  {"［Y］=1", Unwritten::KeyReadAsSection}}));
     }
     EXPECT_NE(fake.shell.calls.back().find("CAMERA_BIG_ZOOM_MODIFIER=0.7"), std::string::npos);
     run->Check2.SetValue(0);
     EXPECT_EQ(PreviewLaunch(*run, LaunchKind::Start).userIni, std::nullopt);
+}
+
+// A setup file can bring a NUL into the cheat text ("%00"), where the box, the command line and
+// the store would each end the text: as a blank, every token after it still reaches the game on
+// its command line and in user.ini, and is kept.
+TEST_F(LaunchPreviewOf, ANulInTheCheatTextHandsOverAndKeepsWhatFollowsIt) {
+    Store("c2", "1");
+    auto run = Start();
+    std::vector<std::string> problems;
+    ApplySetup(*run, *ReadSetup("[Pitch Pilot setup]\r\nversion=1\r\nYC=A=1%00B=2\r\n", *run).setup, problems);
+    RunStartCommand(*run);
+    EXPECT_TRUE(fake.shell.calls.back().ends_with(" A=1 B=2|" + kGameRoot)) << fake.shell.calls.back();
+    EXPECT_EQ(UserIni().substr(0, 10), "A=1\r\nB=2\r\n");
+    run->Unload();
+    EXPECT_EQ(fake.settings.values.at(StoreKey("YC")), "A=1 B=2");
 }
 }  // namespace
 }  // namespace pp

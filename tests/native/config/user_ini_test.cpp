@@ -2,6 +2,7 @@
 
 #include "config/save_command.h"
 #include "config/user_ini.h"
+#include "tests/native/support/fakes.h"
 
 namespace pp {
 namespace {
@@ -33,9 +34,31 @@ TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
 // Sections and keys met again go where they were first met, whatever their case, and keep the
 // spelling of their first occurrence; entries without a section come first, under no header.
 TEST(UserIniText, GroupsByFirstOccurrenceWithTheLastValue) {
-    EXPECT_EQ(
-        UserIniText(SplitAtBlanks("gui/a=1 OPTIONS/B=1  K=1 [X]=1 Gui/A=2 options/b=2 Éq/x=1 éQ/X=2 k=2 GUI/C=3")),
-        "K=2\r\n[gui]\r\na=2\r\nC=3\r\n[OPTIONS]\r\nB=2\r\n[Éq]\r\nx=2\r\n");
+    MemoryFileSystem files;
+    EXPECT_EQ(UserIniText(SplitAtBlanks("gui/a=1 OPTIONS/B=1  K=1 [X]=1 Gui/A=2 options/b=2 Éq/x=1 éQ/X=2 k=2 GUI/C=3"),
+                          MemoryProfileWriter(files)),
+              "K=2\r\n[gui]\r\na=2\r\nC=3\r\n[OPTIONS]\r\nB=2\r\n[Éq]\r\nx=2\r\n");
+}
+
+// The file holds the text in the ANSI code page, where a fullwidth bracket, semicolon, equals sign
+// or slash, or an ideographic space, is the ASCII one, and keys typed apart can be one key: the
+// entries are split and gathered as the file holds them, so no token takes the file over, the last
+// value wins, and a slot's directive (after the cheat text) beats a custom one.
+TEST(UserIniText, SplitsAndGathersWhatTheFileHoldsNotWhatWasTyped) {
+    MemoryFileSystem files;
+    const MemoryProfileWriter file(files);
+    for (const auto& [tokens, text] : std::vector<std::pair<std::string, std::string>>{
+             {"［X］=1 K=1", "K=1\r\n"},
+             {"　[X]=1 K=1", "K=1\r\n"},
+             {"；K=1 K=2", "K=2\r\n"},
+             {"A＝B=1", "A=B\r\n"},
+             {"Ā=1 A=2", "A=2\r\n"},
+             {"ＯＰＴＩＯＮＳ／ＢＯＯＫＩＮＧＳ=0 OPTIONS/BOOKINGS=1", "[OPTIONS]\r\nBOOKINGS=1\r\n"},
+             {"中/K=1 Ｋ=中", "K=?\r\n[?]\r\nK=1\r\n"},
+         }) {
+        EXPECT_EQ(UserIniText(SplitAtBlanks(tokens), file), text) << tokens;
+        EXPECT_EQ(file.AsStored(text), text) << "what the file holds as it stands";
+    }
 }
 
 }  // namespace

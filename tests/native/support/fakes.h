@@ -3,11 +3,13 @@
 // Stand-ins for the operating system: they record what the core asked and fail on request.
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/game_files.h"
@@ -152,15 +154,49 @@ struct MemorySettingsStore : SettingsStore {
     }
 };
 
+// What the western ANSI code page (1252, a default Wine prefix's) stores for UTF-8 text, as far as
+// the tests go: ASCII, the Latin-1 letters and signs and the euro sign stay; the fullwidth forms
+// and the ideographic space become their ASCII look-alikes, "Ā" and "ā" an "A" and an "a", as the
+// system's best fit makes them; every other character, and each byte that is no UTF-8, a "?"
+// (a character beyond the first plane two).
+inline std::string StoredInWesternCodePage(std::string_view utf8) {
+    std::string stored;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xF5 ? 2 + (lead >= 0xE0) + (lead >= 0xF0) : 0;
+        uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        bool whole = length != 0 && i + length <= utf8.size();
+        for (size_t k = 1; whole && k < length; ++k) {
+            whole = (utf8[i + k] & 0xC0) == 0x80;
+            code = code << 6 | (utf8[i + k] & 0x3F);
+        }
+        if (!whole)
+            length = 1, code = 0xFFFD;
+        i += length;
+        if (code >= 0xFF01 && code <= 0xFF5E)
+            stored += static_cast<char>(code - 0xFF01 + '!');
+        else if (code == 0x3000)
+            stored += ' ';
+        else if (code == 0x0100 || code == 0x0101)
+            stored += code == 0x0100 ? 'A' : 'a';
+        else if (code < 0x80 || (code >= 0xA0 && code <= 0xFF) || code == 0x20AC)
+            stored += utf8.substr(i - length, length);  // as it was
+        else
+            stored += code > 0xFFFF ? "??" : "?";  // one for each half of its UTF-16 pair
+    }
+    return stored;
+}
+
 struct MemoryProfileWriter : ProfileWriter {
     explicit MemoryProfileWriter(MemoryFileSystem& f) : files(f) {}
     MemoryFileSystem& files;
     int writes = 0;
+    std::string AsStored(std::string_view text) const override { return StoredInWesternCodePage(text); }
     bool WriteNewFile(const std::string& path, const std::string& text) override {
         if (files.Has(path) || files.Fixed(path))
             return false;
         ++writes;
-        files.Put(path, text);
+        files.Put(path, AsStored(text));
         return true;
     }
 };
