@@ -36,6 +36,46 @@ TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionAndNoControlOv
     }
 }
 
+// Alt and a caption's underlined letter moves to the box right after the caption: every captioned
+// box has a letter, no letter serves twice, and each is one of its caption's.
+TEST(MainWindowLayout, EveryCaptionedBoxHasALetterOfItsOwnCaption) {
+    FakeOs fake;
+    Form1 form(fake.os);
+    std::set<char> keys;
+    const auto layout = Form1Layout();
+    for (size_t i = 1; i < layout.size(); ++i) {
+        const ControlPlace& caption = layout[i - 1];
+        const auto* label = std::get_if<CaptionView>(&caption.shows);
+        const bool box = layout[i].Kind() == ViewKind::ComboBox || layout[i].Kind() == ViewKind::TextBox;
+        EXPECT_EQ(caption.accessKey != 0, box && label) << caption.id;
+        if (!caption.accessKey || !label)
+            continue;
+        EXPECT_TRUE(keys.insert(caption.accessKey).second) << caption.accessKey;
+        EXPECT_NE(MarkAccessKey(label->Model(form).Caption(), caption.accessKey).find('&'), std::string::npos)
+            << caption.accessKey;
+    }
+    EXPECT_EQ(layout.back().accessKey, 0);
+}
+
+TEST(MainWindowLayout, MarksTheFirstLetterOfTheKeyInEitherCaseAndDoublesAnAmpersand) {
+    const struct {
+        const char* caption;
+        char key;
+        const char* shown;
+    } cases[] = {
+        {"Home Team", 'H', "&Home Team"},
+        {"Resolution", 'U', "Resol&ution"},
+        {"Game Speed", 'E', "Gam&e Speed"},
+        {"ZOOM", 'O', "Z&OOM"},
+        {"R&D", 'D', "R&&&D"},
+        {"Radar", 'X', "Radar"},
+        {"Tom & Jerry", 0, "Tom && Jerry"},
+        {"", 'A', ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MarkAccessKey(c.caption, c.key), c.shown) << c.caption;
+}
+
 TEST(Dpi, ScalesEdgesToTheNearestPixelSoNeighboursStillTouch) {
     EXPECT_EQ(ScaleToDpi(725, 144), 1088);  // 1087.5 rounds up
     EXPECT_EQ(ScaleToDpi(-10, 144), -15);   // and away from zero below it
