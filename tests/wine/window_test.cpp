@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "menu/game_view_win32.h"
 #include "model/control_ids.h"
 #include "model/form1.h"
 #include "tests/native/support/fakes.h"
@@ -248,6 +249,29 @@ TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
             named.count(layout[i].id) ? named.at(layout[i].id) : captionOf(layout[box ? i - 1 : i]);
         EXPECT_FALSE(expected.empty()) << layout[i].id;
         EXPECT_EQ(nameOf(Child(layout[i].id)), expected) << layout[i].id;
+    }
+}
+
+// The companion window works as a dialog does: Alt and a label's letter move to its box, and Esc
+// closes it, from a one-line box as from a box of many lines, which takes the key for itself.
+TEST_F(MainWindowTest, WhatTheGameWillGetTakesAltKeysAndClosesOnEsc) {
+    Show();
+    for (const int id : {win32::IDC_GameView_Folder, win32::IDC_GameView_Parameters}) {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        ::SetFocus(window.Handle());
+        Key(WM_KEYDOWN, 'G');
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+        const HWND view = ::FindWindowW(win32::kGameViewClassName, nullptr);
+        ASSERT_TRUE(view && ::IsWindowVisible(view)) << "Ctrl+G opened nothing";
+        ::SetFocus(::GetDlgItem(view, win32::IDC_GameView_Start));
+        Key(WM_SYSCHAR, id == win32::IDC_GameView_Folder ? L'w' : L'a');
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(view, id));
+        Key(WM_KEYDOWN, VK_ESCAPE);
+        EXPECT_FALSE(::IsWindow(view)) << id;
     }
 }
 
