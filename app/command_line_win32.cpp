@@ -74,17 +74,18 @@ void ShowUsage() {
 // The system lets the program the user started last take the foreground, which is this copy, not
 // the running one; this copy passes it on. The message is sent, not posted, to learn whether the
 // window took it; the window answers at once and runs the command after.
-bool HandOverToRunningCopy(CommandLineRequest request) {
+bool HandOverToRunningCopy(const std::vector<std::string>& arguments) {
     const HWND window = WaitForRunningWindow();
     if (!window)
         return false;
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     ::AllowSetForegroundWindow(owner);
+    std::string bytes = HandOverBytes({ThisCopyStartedAt(), arguments});
+    COPYDATASTRUCT data{kHandOverData, static_cast<DWORD>(bytes.size()), bytes.data()};
     DWORD_PTR taken = FALSE;
-    return ::SendMessageTimeoutW(window, HandOverMessage(), static_cast<WPARAM>(request),
-                                 static_cast<LPARAM>(ThisCopyStartedAt()), SMTO_NORMAL, kRunningWindowWaitMs,
-                                 &taken) != 0 &&
+    return ::SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL,
+                                 kRunningWindowWaitMs, &taken) != 0 &&
            taken == TRUE;
 }
 

@@ -20,9 +20,10 @@ uint64_t ThisCopyStartedAt();
 // The switches, in an information box with the application's title; returns once it is closed.
 void ShowUsage();
 
-// Gives a start switch to the copy of the tool that runs already, with the time this copy started:
-// its main window comes to the front and runs the command, unless it started that match already for
-// a copy started with this one. False when no such window took it in time; nothing is shown then.
-bool HandOverToRunningCopy(CommandLineRequest request);
+// Gives this copy's switches (its arguments) to the copy of the tool that runs already, with the
+// time this copy started: its main window comes to the front and carries them out, unless it
+// started that match already for a copy started with this one. False when no such window took them
+// in time; nothing is shown then.
+bool HandOverToRunningCopy(const std::vector<std::string>& arguments);
 
 }  // namespace pp::win32

@@ -26,7 +26,10 @@ namespace {
 constexpr int kExitCodeOfSuccess = 0;
 constexpr int kExitCodeOfFailure = 1;
 
-int RunPitchPilot(HINSTANCE instance, int showCommand, pp::CommandLineRequest request) {
+int RunPitchPilot(HINSTANCE instance,
+                  int showCommand,
+                  const std::vector<std::string>& arguments,
+                  const pp::StartOptions& options) {
     INITCOMMONCONTROLSEX commonControls{};
     commonControls.dwSize = sizeof(commonControls);
     commonControls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
@@ -43,11 +46,11 @@ int RunPitchPilot(HINSTANCE instance, int showCommand, pp::CommandLineRequest re
     pp::win32::MainWindowHost windowHost;
     pp::Os os{files, host, settings, profile, shell, processes, keys, pictures, windowHost};
 
-    // With a start switch a second copy gives the match to the copy that runs, silently, where
-    // without one its start-up refuses with a message. Asked here, the lock is this copy's when
-    // the start-up asks again.
-    if (request != pp::CommandLineRequest::None && host.AnotherCopyRunning())
-        return pp::win32::HandOverToRunningCopy(request) ? kExitCodeOfSuccess : kExitCodeOfFailure;
+    // With a switch a second copy gives it to the copy that runs, silently, where without one its
+    // start-up refuses with a message. Asked here, the lock is this copy's when the start-up asks
+    // again.
+    if (options != pp::StartOptions{} && host.AnotherCopyRunning())
+        return pp::win32::HandOverToRunningCopy(arguments) ? kExitCodeOfSuccess : kExitCodeOfFailure;
 
     pp::Form1 form(os);
 
@@ -65,8 +68,8 @@ int RunPitchPilot(HINSTANCE instance, int showCommand, pp::CommandLineRequest re
         return kExitCodeOfFailure;
     shell.SetOwner(window.Handle());
     window.Show(showCommand);
-    if (request != pp::CommandLineRequest::None)
-        window.RunStartRequestSoon(request, pp::win32::ThisCopyStartedAt());
+    if (options != pp::StartOptions{})
+        window.RunStartOptionsSoon(options, pp::win32::ThisCopyStartedAt());
     return pp::win32::RunMessageLoop(window);
 }
 
@@ -81,10 +84,11 @@ int ShowUsageInstead(pp::CommandLineRequest request) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     try {
-        const pp::CommandLineRequest request = pp::ParseCommandLine(pp::win32::CommandLineArguments());
-        if (request == pp::CommandLineRequest::Help || request == pp::CommandLineRequest::Unknown)
-            return ShowUsageInstead(request);
-        return RunPitchPilot(instance, showCommand, request);
+        const std::vector<std::string> arguments = pp::win32::CommandLineArguments();
+        const pp::StartOptions options = pp::ParseCommandLine(arguments);
+        if (options.request == pp::CommandLineRequest::Help || options.request == pp::CommandLineRequest::Unknown)
+            return ShowUsageInstead(options.request);
+        return RunPitchPilot(instance, showCommand, arguments, options);
     } catch (...) {
         return kExitCodeOfFailure;
     }

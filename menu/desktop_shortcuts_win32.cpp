@@ -54,12 +54,13 @@ bool SaveShortcut(const std::wstring& path,
                   const ExistingShortcut& kept) {
     ComOwner<IShellLinkW> link = NewShellLink();
     ComOwner<IPersistFile> file;
-    return link && SUCCEEDED(link->SetPath(program.c_str())) && SUCCEEDED(link->SetArguments(shortcut.arguments)) &&
+    return link && SUCCEEDED(link->SetPath(program.c_str())) &&
+           SUCCEEDED(link->SetArguments(std::wstring(shortcut.arguments).c_str())) &&
            SUCCEEDED(link->SetWorkingDirectory(FolderOf(program).c_str())) &&
            SUCCEEDED(link->SetIconLocation(program.c_str(), 0)) &&
-           SUCCEEDED(link->SetDescription(shortcut.description)) && SUCCEEDED(link->SetHotkey(kept.hotKey)) &&
-           SUCCEEDED(link->SetShowCmd(kept.showCommand)) && SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) &&
-           SUCCEEDED(file->Save(path.c_str(), TRUE));
+           SUCCEEDED(link->SetDescription(std::wstring(shortcut.description).c_str())) &&
+           SUCCEEDED(link->SetHotkey(kept.hotKey)) && SUCCEEDED(link->SetShowCmd(kept.showCommand)) &&
+           SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(file.Put()))) && SUCCEEDED(file->Save(path.c_str(), TRUE));
 }
 
 // Only a file known to be absent is free to take: one that cannot even be looked at (no access, say)
@@ -83,35 +84,60 @@ ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& progr
 
 }  // namespace
 
-std::vector<ShortcutResult> CreateShortcuts(const std::wstring& folder, const std::wstring& program) {
+std::vector<ShortcutResult> CreateShortcuts(const std::wstring& folder,
+                                            const std::wstring& program,
+                                            std::span<const Shortcut> shortcuts) {
     const ComScope com;
     std::vector<ShortcutResult> results;
-    for (const Shortcut& shortcut : kPitchPilotShortcuts) {
-        std::wstring path = folder + L"\\" + shortcut.name + L".lnk";
+    for (const Shortcut& shortcut : shortcuts) {
+        std::wstring path = folder + L"\\" + std::wstring(shortcut.name) + L".lnk";
         const ShortcutOutcome outcome = folder.empty() || program.empty() || !com.Usable()
                                             ? ShortcutOutcome::Failed
                                             : MakeShortcut(path, program, shortcut);
-        results.push_back({shortcut.name, std::move(path), outcome});
+        results.push_back({std::wstring(shortcut.name), std::move(path), outcome});
     }
     return results;
 }
 
+// A name that holds a quote cannot be quoted on a command line; such a setup cannot be saved, since
+// a file name cannot hold one, but the shortcut's arguments never break whatever the name.
+SetupShortcut::SetupShortcut(const std::wstring& setup)
+    : name(L"Pitch Pilot - " + setup),
+      arguments(L"/setup \"" + setup.substr(0, setup.find(L'"')) + L"\" /start"),
+      description(L"Starts Pitch Pilot with the setup \"" + setup + L"\" and a match at once") {}
+
 // The shell hands out its buffer even when it fails, and it is freed either way.
-std::wstring DesktopFolder() {
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
     wchar_t* path = nullptr;
     std::wstring folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Desktop, KF_FLAG_DEFAULT, nullptr, &path)))
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path)))
         folder = path;
     ::CoTaskMemFree(path);
     return folder;
 }
 
-std::wstring DescribeShortcutResults(const std::vector<ShortcutResult>& results) {
-    static constexpr std::pair<ShortcutOutcome, const wchar_t*> kHeadings[] = {
-        {ShortcutOutcome::Made, L"Made on your desktop:"},
-        {ShortcutOutcome::Replaced, L"Already on your desktop, now brought up to date:"},
-        {ShortcutOutcome::LeftAlone, L"Not made, since your desktop has another file of the same name:"},
-        {ShortcutOutcome::Failed, L"Could not be made on your desktop:"},
+std::wstring DesktopFolder() {
+    return KnownFolder(FOLDERID_Desktop);
+}
+
+std::wstring StartMenuFolder() {
+    std::wstring programs = KnownFolder(FOLDERID_Programs);
+    if (programs.empty())
+        return {};
+    programs += L"\\Pitch Pilot";
+    const int made = ::SHCreateDirectoryExW(nullptr, programs.c_str(), nullptr);
+    return made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS ? programs : std::wstring();
+}
+
+std::wstring DescribeShortcutResults(const std::vector<ShortcutResult>& results, ShortcutPlace place) {
+    const bool desktop = place == ShortcutPlace::Desktop;
+    const std::wstring at = desktop ? L"on your desktop" : L"in your Start menu",
+                       it = desktop ? L"your desktop" : L"your Start menu";
+    const std::pair<ShortcutOutcome, std::wstring> kHeadings[] = {
+        {ShortcutOutcome::Made, L"Made " + at + L":"},
+        {ShortcutOutcome::Replaced, L"Already " + at + L", now brought up to date:"},
+        {ShortcutOutcome::LeftAlone, L"Not made, since " + it + L" has another file of the same name:"},
+        {ShortcutOutcome::Failed, L"Could not be made " + at + L":"},
     };
     std::wstring message;
     for (const auto& [outcome, heading] : kHeadings) {

@@ -155,14 +155,31 @@ void SetupCommands::SaveToFile() {
         Write(path.c_str(), SetupText(CurrentSetup(form_, "")));
 }
 
+bool SetupCommands::ApplyNamed(const std::string& name) {
+    const std::wstring wanted = Widen(name);
+    const std::vector<std::wstring> names = Names();
+    for (const std::wstring& each : names)
+        if (::CompareStringOrdinal(each.c_str(), -1, wanted.c_str(), -1, TRUE) == CSTR_EQUAL)
+            return Load(SetupsFolder() + L"\\" + each + kExtension);
+    std::string message = "There is no saved setup named \"" + name + "\", so no match was started.";
+    if (names.empty())
+        message += "\n\nYou have no saved setups yet: \"Save setup as\" in the window's menu saves one.";
+    else
+        message += "\n\nYour saved setups:";
+    for (const std::wstring& each : names)
+        message += "\n  " + Narrow(each);
+    ShowToolMessage(main_, message);
+    return false;
+}
+
 // Nothing changes when the file is refused whole; otherwise what could not be applied is named.
-void SetupCommands::Load(const std::wstring& path) {
+bool SetupCommands::Load(const std::wstring& path) {
     std::string why;
     const std::optional<std::string> text = ReadSetupFile(path, why);
     SetupFile file = text ? ReadSetup(*text, form_) : SetupFile{std::nullopt, why, {}};
     if (!file.setup) {
         ShowToolMessage(main_, "The setup file\n" + Narrow(path) + "\nwas not loaded: " + file.refusal + ".");
-        return;
+        return false;
     }
     ApplySetup(form_, *file.setup, file.problems);
     if (!file.problems.empty()) {
@@ -171,6 +188,7 @@ void SetupCommands::Load(const std::wstring& path) {
             message += "\n  " + problem;
         ShowToolMessage(main_, message);
     }
+    return true;
 }
 
 void SetupCommands::Write(const std::wstring& path, const std::string& text) {

@@ -25,11 +25,15 @@ class SetupCommands {
     void Delete();
     // Each applies a setup to the window's controls as far as it can.
     void Apply(size_t index);
+    // The saved setup of that name (in any case); false, having told the player which setups there
+    // are, when there is none of that name or its file was refused.
+    bool ApplyNamed(const std::string& name);
     void OpenFile();
     void SaveToFile();
 
   private:
-    void Load(const std::wstring& path);
+    // False when the file was refused whole.
+    bool Load(const std::wstring& path);
     void Write(const std::wstring& path, const std::string& text);
 
     Form1& form_;

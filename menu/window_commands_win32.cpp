@@ -4,6 +4,8 @@
 
 #include "config/game_files_back.h"
 #include "menu/desktop_shortcuts_win32.h"
+#include "menu/dialog_ids.h"
+#include "menu/setup_name_dialog_win32.h"
 #include "menu/tool_message_win32.h"
 #include "model/form1.h"
 #include "model/resource_ids.h"
@@ -25,6 +27,7 @@ struct WindowCommandRow {
     BYTE modifiers;       // FCONTROL, FSHIFT, FALT, or none
     WORD key;             // a virtual key; 0 for none
     void (WindowCommands::*run)();
+    bool belowSetups = false;  // at the foot of the Setups menu, below the saved setups
 };
 
 // The menu from the top; the system's Restore, Move, Minimize and Close follow. The text a menu
@@ -42,10 +45,13 @@ constexpr WindowCommandRow kWindowCommands[] = {
     {0x160, L"Create desktop s&hortcuts", FCONTROL, 'D', &WindowCommands::CreateDesktopShortcuts},
     {0x170, L"&About Pitch Pilot", 0, VK_F1, &WindowCommands::ShowAbout},
     {kSeparator, nullptr, 0, 0, nullptr},
+    {0x180, L"Create a shortcut for this setup\u2026", 0, 0, &WindowCommands::CreateSetupShortcut, true},
 };
 
 // The name of a key as menus show it: "Ctrl+Shift+D", "F1".
 std::wstring ShortcutText(BYTE modifiers, WORD key) {
+    if (key == 0)
+        return {};
     std::wstring text;
     if (modifiers & FCONTROL)
         text += L"Ctrl+";
@@ -80,6 +86,8 @@ void WindowCommands::Attach(HWND main) {
     std::vector<ACCEL> keys;
     UINT position = 0;
     for (const WindowCommandRow& row : kWindowCommands) {
+        if (row.belowSetups)
+            continue;
         if (row.id == kSeparator) {
             ::InsertMenuW(menu, position++, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
         } else if (row.id == kSetupsMenu) {
@@ -89,7 +97,8 @@ void WindowCommands::Attach(HWND main) {
         } else {
             const std::wstring item = std::wstring(row.text) + L"\t" + ShortcutText(row.modifiers, row.key);
             ::InsertMenuW(menu, position++, MF_BYPOSITION | MF_STRING, row.id, item.c_str());
-            keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | row.modifiers), row.key, static_cast<WORD>(row.id)});
+            if (row.key)
+                keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | row.modifiers), row.key, static_cast<WORD>(row.id)});
         }
     }
     for (UINT i = 0; i < kShortcutSetups; ++i)
@@ -115,6 +124,10 @@ void WindowCommands::RefreshSetupsMenu() {
     }
     if (names.empty())
         ::AppendMenuW(setupsMenu_, MF_STRING | MF_GRAYED, 0, L"No setup saved yet");
+    ::AppendMenuW(setupsMenu_, MF_SEPARATOR, 0, nullptr);
+    for (const WindowCommandRow& row : kWindowCommands)
+        if (row.belowSetups)
+            ::AppendMenuW(setupsMenu_, MF_STRING | (names.empty() ? MF_GRAYED : 0), row.id, row.text);
 }
 
 bool WindowCommands::Run(UINT id) {
@@ -151,6 +164,10 @@ bool WindowCommands::PreTranslate(MSG& message) {
     return gameView_ && gameView_->IsDialogMessage(message);
 }
 
+bool WindowCommands::ApplySetupNamed(const std::string& name) {
+    return setups_.ApplyNamed(name);
+}
+
 void WindowCommands::ModelChanged() {
     if (gameView_)
         gameView_->Refresh();
@@ -184,13 +201,37 @@ void WindowCommands::ShowAbout() {
                                kSettingsApplication + "\\" + form_.settingsSection);
 }
 
+// On the desktop and in the Start menu, told in one message.
 void WindowCommands::CreateDesktopShortcuts() {
-    const std::wstring desktop = DesktopFolder();
-    if (desktop.empty()) {
-        ShowToolMessage(main_, "There is no desktop folder to put the shortcuts in.");
+    const std::wstring desktop = DesktopFolder(), startMenu = StartMenuFolder(), program = ModulePath();
+    std::wstring message = desktop.empty()
+                               ? L"There is no desktop folder to put the shortcuts in."
+                               : DescribeShortcutResults(CreateShortcuts(desktop, program), ShortcutPlace::Desktop);
+    message += L"\n\n" + (startMenu.empty()
+                              ? L"There is no Start menu folder to put the shortcuts in."
+                              : DescribeShortcutResults(CreateShortcuts(startMenu, program), ShortcutPlace::StartMenu));
+    ShowToolMessage(main_, Narrow(message));
+}
+
+// A desktop shortcut that applies the chosen setup and starts a match at once.
+void WindowCommands::CreateSetupShortcut() {
+    const std::vector<std::wstring> names = setups_.Names();
+    if (names.empty()) {
+        ShowToolMessage(main_, "There is no saved setup to make a shortcut for.");
         return;
     }
-    ShowToolMessage(main_, Narrow(DescribeShortcutResults(CreateShortcuts(desktop, ModulePath()))));
+    const std::wstring name =
+        AskForName(instance_, main_, IDD_SetupChoice, {L"Make a desktop shortcut that starts a match with:", names});
+    if (name.empty())
+        return;
+    const std::wstring desktop = DesktopFolder();
+    if (desktop.empty()) {
+        ShowToolMessage(main_, "There is no desktop folder to put the shortcut in.");
+        return;
+    }
+    const SetupShortcut shortcut(name);
+    const Shortcut row = shortcut.Get();
+    ShowToolMessage(main_, Narrow(DescribeShortcutResults(CreateShortcuts(desktop, ModulePath(), {&row, 1}))));
 }
 
 // Asked once, naming every copy; nothing happens without a yes.

@@ -37,6 +37,9 @@ class WindowCommands {
     bool PreTranslate(MSG& message);
     // Every window that shows the model follows a change at once.
     void ModelChanged();
+    // Applies the saved setup of that name, as choosing it in the menu does; false, having told the
+    // player which setups there are, when there is none of that name or it could not be loaded.
+    bool ApplySetupNamed(const std::string& name);
 
     // The commands of the menu's rows.
     void ShowGameView();
@@ -46,6 +49,7 @@ class WindowCommands {
     void SaveSetupToFile();
     void PutGameFilesBack();
     void CreateDesktopShortcuts();
+    void CreateSetupShortcut();
     void ShowAbout();
 
   private:

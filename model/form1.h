@@ -9,6 +9,7 @@
 
 #include "model/controls.h"
 #include "model/fshut.h"
+#include "model/game_watch.h"
 #include "model/image_buttons.h"
 #include "model/os.h"
 #include "model/palette.h"
@@ -55,6 +56,7 @@ class Form1 {
     std::string caption = "09 Demo Pitch Pilot ..:: Tallowfen ::..";
     std::string settingsSection;  // "09PP" once loaded
     SlotTable slots;
+    GameWatch gameWatch;
     int16_t fadeCounter = 0;
 
     CheckBox Check1{"Check1", "Quick Match"};

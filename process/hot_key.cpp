@@ -1,7 +1,9 @@
 #include "process/hot_key.h"
 
 #include "model/form1.h"
+#include "model/ignore_errors.h"
 #include "model/key_state.h"
+#include "process/game_watch.h"
 
 namespace pp {
 
@@ -12,6 +14,10 @@ void WireHotKeyWatcher(Form1& form) {
     form.TKEY.onTimer = [&form] {
         if (form.os.keys.AsyncKeyState(kVirtualKeyF12) != 0)
             form.TerminatorWindow().TS.SetEnabled(true);
+        IgnoreErrors([&] {
+            if (GameWatchSeesTheEnd(form))
+                form.os.window.Close();
+        });
     };
 }
 

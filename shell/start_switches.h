@@ -15,24 +15,53 @@ class Form1;
 // What the program's arguments ask for. The start switches let a shortcut start a match at once.
 enum class CommandLineRequest { None, Start, PenaltyStart, Help, Unknown };
 
-// One switch the program takes: its names (the first is the one the help shows), what it asks for
-// and the line of help that tells it.
+// What a switch of the table does.
+enum class SwitchRole {
+    Request,     // asks for its request: a start, or help
+    Setup,       // applies the saved setup it names first
+    CloseAfter,  // with a start: the tool closes once the game it started has ended
+};
+
+// One switch the program takes: its names (the first is the one the help shows), what it does, the
+// value it takes (shown in the help; null for none) and the line of help that tells it.
 struct StartSwitch {
     std::array<const char*, 3> names;
+    SwitchRole role;
     CommandLineRequest request;
+    const char* value;
     const char* help;
 };
 
-inline constexpr std::array<StartSwitch, 3> kStartSwitches = {{
-    {{"start"}, CommandLineRequest::Start, "starts the match, as the START button does."},
-    {{"penalty"}, CommandLineRequest::PenaltyStart, "the same with a penalty shoot-out."},
-    {{"?", "h", "help"}, CommandLineRequest::Help, "shows this message."},
+inline constexpr std::array<StartSwitch, 5> kStartSwitches = {{
+    {{"start"}, SwitchRole::Request, CommandLineRequest::Start, nullptr, "starts the match, as the START button does."},
+    {{"penalty"}, SwitchRole::Request, CommandLineRequest::PenaltyStart, nullptr, "the same with a penalty shoot-out."},
+    {{"setup"}, SwitchRole::Setup, CommandLineRequest::None, "<name>", "applies your saved setup of that name first."},
+    {{"close-after"},
+     SwitchRole::CloseAfter,
+     CommandLineRequest::None,
+     nullptr,
+     "with /start or /penalty: closes the tool when the game ends."},
+    {{"?", "h", "help"}, SwitchRole::Request, CommandLineRequest::Help, nullptr, "shows this message."},
 }};
 
-// The request of the arguments that follow the program's name. A switch is "/name", "-name" or
-// "--name", in any case; more than one switch, or one the tool does not know, is Unknown. An
-// argument that is no switch is no request: launchers add words of their own, and the tool opens.
-CommandLineRequest ParseCommandLine(const std::vector<std::string>& arguments);
+// Everything the arguments ask for.
+struct StartOptions {
+    StartOptions() = default;
+    StartOptions(CommandLineRequest asked, std::optional<std::string> setupName = std::nullopt, bool close = false)
+        : request(asked), setup(std::move(setupName)), closeAfter(close) {}
+
+    CommandLineRequest request = CommandLineRequest::None;
+    std::optional<std::string> setup;
+    bool closeAfter = false;
+    bool operator==(const StartOptions&) const = default;
+};
+
+// The options of the arguments that follow the program's name. A switch is "/name", "-name" or
+// "--name", in any case; a value follows as the next argument or after "=" ("--setup=Cup final").
+// A switch the tool does not know, one given twice, two starts, a setup without a name or
+// /close-after without a start ask for Unknown; help asks for Help. An argument that is no switch
+// asks for nothing: launchers add words of their own, and the tool opens.
+StartOptions ParseCommandLine(const std::vector<std::string>& arguments);
 
 // Where the program's own name ends in a command line, as the system found the program: a quoted
 // name at its closing quote; an unquoted one, which may hold blanks (some launchers start a program
@@ -50,13 +79,26 @@ void RunStartRequest(Form1& form, CommandLineRequest request);
 // started later asks for a match of its own. Times are of one clock.
 class StartSwitchRuns {
   public:
-    // Runs the request of a copy that started at `askedAt`, unless a start request already ran at or
-    // after that time; true when it ran.
-    bool Run(Form1& form, CommandLineRequest request, uint64_t askedAt, uint64_t now);
+    // Whether the options of a copy that started at `askedAt` are still to be carried out: not when
+    // they ask for a start and a start of theirs ran at or after that time.
+    bool Admits(const StartOptions& options, uint64_t askedAt) const;
+    // Runs the start the options ask for at `now`, and arms the closing after the game when they
+    // ask for that.
+    void Run(Form1& form, const StartOptions& options, uint64_t now);
 
   private:
     std::optional<uint64_t> lastRun_;
 };
+
+// What a second copy hands the copy that runs: when it started, and its arguments. As bytes, the
+// time (8 bytes, least significant first), then each argument followed by a zero byte.
+struct HandOver {
+    uint64_t askedAt = 0;
+    std::vector<std::string> arguments;
+};
+std::string HandOverBytes(const HandOver& handOver);
+// Nothing for bytes that are no hand-over (too short, or the last argument without its end).
+std::optional<HandOver> ReadHandOver(std::string_view bytes);
 
 // Shown for Help and Unknown, in place of the window: every switch of kStartSwitches with its help.
 std::string UsageMessage();

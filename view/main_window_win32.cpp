@@ -34,10 +34,6 @@ uint64_t SystemTimeNow() {
 
 }  // namespace
 
-UINT HandOverMessage() {
-    return ::RegisterWindowMessageW(L"PitchPilot.Form1.HandOver");
-}
-
 void MainWindowHost::BeginDrag() {
     if (!window_)
         return;
@@ -182,14 +178,27 @@ bool MainWindow::OnContextMenu(POINT screen) {
     return true;
 }
 
-void MainWindow::RunStartRequestSoon(CommandLineRequest request, uint64_t askedAt) {
-    ::PostMessageW(window_, kRunStartRequest, static_cast<WPARAM>(request), static_cast<LPARAM>(askedAt));
+void MainWindow::RunStartOptionsSoon(StartOptions options, uint64_t askedAt) {
+    startOptions_.emplace_back(std::move(options), askedAt);
+    ::PostMessageW(window_, kRunStartOptions, 0, 0);
+}
+
+// A setup named by a switch comes first; when it cannot be applied (the menu names what is wrong),
+// no match starts.
+void MainWindow::RunStartOptions() {
+    if (startOptions_.empty())
+        return;
+    const auto [options, askedAt] = std::move(startOptions_.front());
+    startOptions_.pop_front();
+    if (!startSwitchRuns_.Admits(options, askedAt))
+        return;
+    if (options.setup && !commands_->ApplySetupNamed(*options.setup))
+        return;
+    startSwitchRuns_.Run(form_, options, SystemTimeNow());
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
-    if (message == handOverMessage_ && handOverMessage_ != 0)
-        return OnHandOver(wParam, lParam);
     switch (message) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
@@ -223,11 +232,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             TickTerminatorNow();
             SyncFromModel();
             return 0;
-        case kRunStartRequest:
-            startSwitchRuns_.Run(form_, static_cast<CommandLineRequest>(wParam), static_cast<uint64_t>(lParam),
-                                 SystemTimeNow());
+        case kRunStartOptions:
+            RunStartOptions();
             SyncFromModel();
             return 0;
+        case WM_COPYDATA:
+            return OnHandOver(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
@@ -436,11 +446,20 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 // Another copy was started with a start switch. Its command runs later, so that the sender, which
 // waits for this answer, does not wait for the launch as well; the window comes to the front first,
 // where the player looks.
-LRESULT MainWindow::OnHandOver(WPARAM request, LPARAM askedAt) {
+// Data that are no hand-over of the tool's are not taken.
+LRESULT MainWindow::OnHandOver(const COPYDATASTRUCT& data) {
+    if (data.dwData != kHandOverData)
+        return FALSE;
+    const std::optional<HandOver> handOver =
+        ReadHandOver(std::string_view(static_cast<const char*>(data.lpData), data.lpData ? data.cbData : 0));
+    if (!handOver)
+        return FALSE;
     if (::IsIconic(window_))
         ::ShowWindow(window_, SW_RESTORE);
     ::SetForegroundWindow(window_);
-    RunStartRequestSoon(static_cast<CommandLineRequest>(request), static_cast<uint64_t>(askedAt));
+    const StartOptions options = ParseCommandLine(handOver->arguments);
+    if (options.request != CommandLineRequest::Help && options.request != CommandLineRequest::Unknown)
+        RunStartOptionsSoon(options, handOver->askedAt);
     return TRUE;
 }
 

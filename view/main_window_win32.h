@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <future>
 #include <map>
 #include <memory>
@@ -36,9 +37,9 @@ namespace pp::win32 {
 // The class name of the main window, for automation and the end-to-end test.
 inline constexpr wchar_t kForm1ClassName[] = L"PitchPilot.Form1";
 
-// The message by which another copy hands its start switch to the main window: wParam holds the
-// CommandLineRequest, lParam when that copy started, and the window answers TRUE once it has taken it.
-UINT HandOverMessage();
+// Another copy hands its switches to the main window in a WM_COPYDATA of this tag, whose data are
+// HandOverBytes; the window answers TRUE once it has taken them.
+inline constexpr ULONG_PTR kHandOverData = 0x50503039;  // "PP09"
 
 // What a frame would do for the borderless main window. It exists before the window (the model
 // is handed its services first) and is attached once the window is made.
@@ -72,9 +73,9 @@ class MainWindow {
     // system refused.
     bool Create();
     void Show(int showCommand);
-    // Runs the command of a start switch from the message loop, after the messages already queued;
-    // `askedAt` is when the copy that asked for it started (ThisCopyStartedAt).
-    void RunStartRequestSoon(CommandLineRequest request, uint64_t askedAt);
+    // Carries out the switches from the message loop, after the messages already queued; `askedAt`
+    // is when the copy that asked for them started (ThisCopyStartedAt).
+    void RunStartOptionsSoon(StartOptions options, uint64_t askedAt);
     // Null once the window is gone.
     HWND Handle() const { return window_; }
     // What the message loop does with a message before it is dispatched; true when it was taken:
@@ -105,8 +106,8 @@ class MainWindow {
 
     // Posted for an armed terminator's first tick; see SyncTimers.
     static constexpr UINT kTickTerminatorNow = WM_APP + 1;
-    // Posted with a start switch's request as wParam and when its copy started as lParam.
-    static constexpr UINT kRunStartRequest = WM_APP + 2;
+    // Posted for the oldest of startOptions_.
+    static constexpr UINT kRunStartOptions = WM_APP + 2;
 
     // Children and input (main_window_win32.cpp).
     template <typename Owner>
@@ -127,7 +128,8 @@ class MainWindow {
     void OnEndSession(bool ending);
     void OnDestroy();
     void OnDpiChanged(int dpi, const RECT& suggested);
-    LRESULT OnHandOver(WPARAM request, LPARAM askedAt);
+    LRESULT OnHandOver(const COPYDATASTRUCT& data);
+    void RunStartOptions();
     bool OnSetCursor(HWND over, UINT mouseMessage);
     // A press on the icon at the left of the title strip opens the system menu below the icon; true
     // when it did.
@@ -234,7 +236,8 @@ class MainWindow {
     // COM on the window's thread from the first question of an accessibility tool on.
     std::optional<ComScope> com_;
     bool unloaded_ = false;
-    const UINT handOverMessage_ = HandOverMessage();
+    // Switches to carry out, with when their copies started, oldest first.
+    std::deque<std::pair<StartOptions, uint64_t>> startOptions_;
     StartSwitchRuns startSwitchRuns_;
     // The system menu and all it opens.
     std::unique_ptr<WindowCommands> commands_;

@@ -306,11 +306,67 @@ TEST_F(DemoGameRun, ALoadedSetupStartsTheMatchItWasSavedFrom) {
                Ask(window, IDC_Combo1, CB_FINDSTRINGEXACT, kPicks[0].second.c_str());
     }));
     test::ClickOn(::GetDlgItem(window, IDC_FBU_2));
-    const std::optional<test::GameReport> after = test::WaitForGameReport(root);
+    std::optional<test::GameReport> after = test::WaitForGameReport(root);
     ASSERT_TRUE(after);
     EXPECT_EQ(after->commandLine, before->commandLine);
     EXPECT_EQ(after->userIni, before->userIni);
+    after->game.reset();
+    test::ClickOn(::GetDlgItem(window, IDC_FBU_0));
+    ASSERT_EQ(run->WaitForExit(test::kLongWaitMs), 0u);
+
+    // The same setup from a shortcut's switches, over a stored state that differs from it: as the
+    // tool opens, and handed over to the tool that runs.
+    const auto startedBySwitches = [&](const std::string& arguments, bool handedOver) {
+        ::DeleteFileW(win32::Widen(root + "\\fifa09.report.txt").c_str());
+        EXPECT_TRUE(settings.Save(kSettingsApplication, kSection, "c10", "0"));
+        EXPECT_TRUE(settings.Save(kSettingsApplication, kSection, "cb1", "0"));
+        if (handedOver) {
+            ASSERT_NE(Start(), nullptr);
+            EXPECT_EQ(test::ChildProcess(tool, test::ProgramFolder(), arguments).WaitForExit(test::kLongWaitMs), 0u);
+        } else {
+            run = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder(), arguments);
+        }
+        std::optional<test::GameReport> report = test::WaitForGameReport(root);
+        ASSERT_TRUE(report) << arguments << " started no game";
+        EXPECT_EQ(report->commandLine, before->commandLine) << arguments;
+        EXPECT_EQ(report->userIni, before->userIni) << arguments;
+        report->game.reset();
+        const HWND shown = test::WaitForTopWindow(run->Id(), win32::kForm1ClassName);
+        test::ClickOn(::GetDlgItem(shown, IDC_FBU_0));
+        EXPECT_EQ(run->WaitForExit(test::kLongWaitMs), 0u);
+    };
+    startedBySwitches("/setup \"E2E match\" /start", false);
+    startedBySwitches("--START --setup=\"e2e MATCH\"", true);
+
+    // A name that is no saved setup: one message naming the saved ones, and no match.
+    ::DeleteFileW(win32::Widen(root + "\\fifa09.report.txt").c_str());
+    ASSERT_NE(Start(), nullptr);
+    EXPECT_EQ(
+        test::ChildProcess(tool, test::ProgramFolder(), "/setup \"No such\" /start").WaitForExit(test::kLongWaitMs),
+        0u);
+    const HWND message = test::WaitForTopWindow(run->Id(), L"#32770");
+    ASSERT_NE(message, nullptr) << "nothing told the player";
+    ::SendMessageW(message, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return !::IsWindow(message); }));
+    EXPECT_FALSE(test::ReadFile(root + "\\fifa09.report.txt")) << "no match starts";
     ::DeleteFileW(setupFile.c_str());
+}
+
+// A game store's session: with /close-after the tool closes once F12 has ended the game it started,
+// through its usual exit, which stores the state.
+TEST_F(DemoGameRun, CloseAfterEndsTheToolWithTheGame) {
+    run = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder(), "/start /close-after");
+    std::optional<test::GameReport> report = test::WaitForGameReport(root);
+    ASSERT_TRUE(report) << "no match started";
+    EXPECT_FALSE(run->WaitForExit(0)) << "the tool stays while the game runs";
+    {
+        test::HeldKey f12(VK_F12);
+        EXPECT_EQ(report->game->WaitForExit(test::kLongWaitMs), 0u);
+    }
+    report->game.reset();
+    EXPECT_EQ(run->WaitForExit(test::kLongWaitMs), 0u) << "the tool ended with the game";
+    EXPECT_EQ(settings.Get(kSettingsApplication, kSection, "c2"), "0") << "the exit stored the state";
+    EXPECT_FALSE(test::ReadFile(root + "\\user.ini")) << "and handled user.ini as at any exit";
 }
 
 }  // namespace

@@ -110,5 +110,41 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
     EXPECT_FALSE(win32::DesktopFolder().empty());
 }
 
+// The Start menu's entries, which Wine's menu builder turns into the Linux desktop's: made for real,
+// so only in a Wine prefix (the build's own, through ctest), and removed again.
+TEST(DesktopShortcuts, TheStartMenuGetsBothInAFolderOfItsOwn) {
+    if (!::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "not under Wine: the Start menu is this computer's player's";
+    const std::wstring folder = win32::StartMenuFolder(), program = win32::ModulePath();
+    ASSERT_NE(folder.find(L"\\Programs\\Pitch Pilot"), std::wstring::npos) << Narrow(folder);
+    const std::vector<win32::ShortcutResult> results = win32::CreateShortcuts(folder, program);
+    ASSERT_EQ(results.size(), 2u);
+    const std::wstring rest = L"|" + win32::Widen(test::ProgramFolder()) + L"|" + program + L",0|Starts Pitch Pilot";
+    EXPECT_EQ(ReadShortcut(folder + L"\\Pitch Pilot.lnk"), program + L"|" + rest);
+    EXPECT_EQ(ReadShortcut(folder + L"\\Pitch Pilot - quick match.lnk"),
+              program + L"|/start" + rest + L" and a match at once");
+    EXPECT_EQ(win32::DescribeShortcutResults(results, win32::ShortcutPlace::StartMenu),
+              L"Made in your Start menu:\n  Pitch Pilot\n  Pitch Pilot - quick match");
+    for (const win32::ShortcutResult& result : results)
+        ::DeleteFileW(result.path.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+// A setup's shortcut applies it and starts a match; a quote in the name cannot break its arguments.
+TEST(DesktopShortcuts, ASetupsShortcutStartsAMatchWithIt) {
+    test::TempFolder temp;
+    const std::wstring folder = win32::Widen(temp / "Desktop"), program = win32::ModulePath();
+    test::MakeFolders(Narrow(folder));
+    const win32::SetupShortcut cup(L"Cup final \u65E5"), odd(L"a\"b");
+    const win32::Shortcut row = cup.Get();
+    const std::vector<win32::ShortcutResult> results = win32::CreateShortcuts(folder, program, {&row, 1});
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].outcome, Made);
+    EXPECT_EQ(ReadShortcut(folder + L"\\Pitch Pilot - Cup final \u65E5.lnk"),
+              program + L"|/setup \"Cup final \u65E5\" /start|" + win32::Widen(test::ProgramFolder()) + L"|" + program +
+                  L",0|Starts Pitch Pilot with the setup \"Cup final \u65E5\" and a match at once");
+    EXPECT_EQ(odd.arguments, L"/setup \"a\" /start");
+}
+
 }  // namespace
 }  // namespace pp

@@ -1,23 +1,43 @@
 #include <gtest/gtest.h>
 
+#include "process/game_watch.h"
 #include "shell/start_switches.h"
 #include "tests/native/support/game_folder.h"
 
 namespace pp {
 namespace {
 using enum CommandLineRequest;
+using Line = std::vector<std::string>;
 
-TEST(CommandLine, OneSwitchOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
-    const std::vector<std::pair<CommandLineRequest, std::vector<std::vector<std::string>>>> arguments = {
-        {Start, {{"/start"}, {"-START"}, {"--Start"}, {"steam", "/start", "09"}}},
-        {PenaltyStart, {{"/PENALTY"}, {"--penalty"}}},
-        {Help, {{"/?"}, {"-h"}, {"--help"}}},
-        {Unknown, {{"/starts"}, {"---start"}, {"/"}, {"/start", "/penalty"}, {"/start", "-start"}}},
-        {None, {{}, {"start"}, {""}, {"09", "Demo\\KWTR\\PP09\\PitchPilot.exe"}}},
+TEST(CommandLine, SwitchesOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
+    const StartOptions start{Start}, unknown{Unknown}, none{};
+    const std::vector<std::pair<StartOptions, std::vector<Line>>> lines = {
+        {start, {{"/start"}, {"-START"}, {"--Start"}, {"steam", "/start", "09"}}},
+        {{PenaltyStart}, {{"/PENALTY"}, {"--penalty"}}},
+        {{Help}, {{"/?"}, {"-h"}, {"--help"}, {"/start", "/bogus", "/help"}}},
+        {{Start, "Cup final", true},
+         {{"/setup", "Cup final", "/start", "/close-after"}, {"--close-after", "--SETUP=Cup final", "-start"}}},
+        {{None, "-start"}, {{"/setup", "-start"}}},
+        {{PenaltyStart, std::nullopt, true}, {{"/penalty", "/Close-After"}}},
+        {unknown,
+         {{"/starts"},
+          {"---start"},
+          {"/"},
+          {"/start", "/penalty"},
+          {"/start", "-start"},
+          {"/start=1"},
+          {"/setup"},
+          {"/setup="},
+          {"/setup", "a", "/setup", "b"},
+          {"/close-after"},
+          {"/setup", "a", "/close-after"},
+          {"/start", "/close-after", "/close-after"},
+          {"/start", "/close-after=1"}}},
+        {none, {{}, {"start"}, {""}, {"09", "Demo\\KWTR\\PP09\\PitchPilot.exe"}}},
     };
-    for (const auto& [request, each] : arguments)
-        for (const std::vector<std::string>& line : each)
-            EXPECT_EQ(ParseCommandLine(line), request) << (line.empty() ? "" : line.front());
+    for (const auto& [options, each] : lines)
+        for (const Line& line : each)
+            EXPECT_EQ(ParseCommandLine(line), options) << testing::PrintToString(line);
 }
 
 // A launcher that starts the program by its bare path hands over a name with blanks; the system ran
@@ -45,20 +65,36 @@ TEST(CommandLine, TheUsageShowsSwitchesThatWork) {
     const std::string usage = UsageMessage();
     for (const StartSwitch& each : kStartSwitches) {
         const std::string shown = std::string("/") + each.names.front();
-        EXPECT_NE(usage.find(shown + ": " + each.help + "\n"), std::string::npos) << shown;
-        EXPECT_EQ(ParseCommandLine({shown}), each.request) << shown;
+        const std::string value = each.value ? std::string(" ") + each.value : "";
+        EXPECT_NE(usage.find(shown + value + ": " + each.help + "\n"), std::string::npos) << shown;
+        if (each.role == SwitchRole::Request) {
+            EXPECT_EQ(ParseCommandLine({shown}).request, each.request) << shown;
+        }
     }
-    EXPECT_EQ(usage.rfind("PitchPilot.exe [/start | /penalty | /?]\n\n", 0), 0u) << usage;
-    EXPECT_NE(usage.find("Also -start or --START, in any case."), std::string::npos) << usage;
+    EXPECT_EQ(usage.rfind("PitchPilot.exe [/start | /penalty | /setup <name> | /close-after | /?]\n\n", 0), 0u)
+        << usage;
+    EXPECT_NE(usage.find("Also -start or --START, in any case"), std::string::npos) << usage;
+}
+
+// What a second copy hands over comes back as it was sent; bytes that are no hand-over give none.
+TEST(CommandLine, AHandOverReadsBackWholeOrNotAtAll) {
+    const HandOver sent{0x0123456789ABCDEFull, {"/setup", "Cup final \xE6\x97\xA5", "", "/start"}};
+    const std::string bytes = HandOverBytes(sent);
+    const std::optional<HandOver> read = ReadHandOver(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->askedAt, sent.askedAt);
+    EXPECT_EQ(read->arguments, sent.arguments);
+    EXPECT_EQ(ReadHandOver(bytes.substr(0, 8))->arguments, Line{});
+    for (const std::string& bad : {bytes.substr(0, 7), bytes.substr(0, bytes.size() - 1), std::string()})
+        EXPECT_FALSE(ReadHandOver(bad)) << bad.size();
 }
 
 // The save runs first, then the game starts, as a click on START or PENALTY does.
-struct StartRequest : GameFolder {
+struct StartSwitchRun : GameFolder {
     size_t Starts() const { return fake.shell.calls.size(); }
 };
 
-TEST_F(StartRequest, ASwitchStartsTheMatchOfItsButtonAfterTheSave) {
-    fake.settings.values[StoreKey("c2")] = "1";
+TEST_F(StartSwitchRun, ASwitchStartsTheMatchOfItsButtonAfterTheSave) {
     form.Check2.SetValue(1);
     RunStartRequest(form, PenaltyStart);
     ASSERT_EQ(Starts(), 1u);
@@ -74,18 +110,61 @@ TEST_F(StartRequest, ASwitchStartsTheMatchOfItsButtonAfterTheSave) {
 
 // A double click on the quick-match shortcut: two copies started at 100 and 101, whichever request
 // reaches the window first, start one match; a copy started after that match asks for its own.
-TEST_F(StartRequest, CopiesStartedTogetherStartOneMatch) {
+TEST_F(StartSwitchRun, CopiesStartedTogetherStartOneMatch) {
     for (const auto& [first, second] : {std::pair<uint64_t, uint64_t>{100, 101}, {101, 100}}) {
         StartSwitchRuns runs;
         const size_t before = Starts();
-        EXPECT_TRUE(runs.Run(form, CommandLineRequest::Start, first, 500));
-        EXPECT_FALSE(runs.Run(form, CommandLineRequest::Start, second, 520));
-        EXPECT_FALSE(runs.Run(form, PenaltyStart, 500, 530)) << "started as the match started";
+        const auto ask = [&](CommandLineRequest request, uint64_t askedAt, uint64_t now) {
+            if (!runs.Admits({request}, askedAt))
+                return false;
+            runs.Run(form, {request}, now);
+            return true;
+        };
+        EXPECT_TRUE(ask(CommandLineRequest::Start, first, 500));
+        EXPECT_FALSE(ask(CommandLineRequest::Start, second, 520));
+        EXPECT_FALSE(ask(PenaltyStart, 500, 530)) << "started as the match started";
+        EXPECT_TRUE(runs.Admits({None, "a setup"}, 100)) << "a setup alone asks for no match";
         EXPECT_EQ(Starts(), before + 1);
-        EXPECT_TRUE(runs.Run(form, PenaltyStart, 501, 9000));
-        EXPECT_FALSE(runs.Run(form, Help, 9500, 9600));
+        EXPECT_TRUE(ask(PenaltyStart, 501, 9000));
         EXPECT_EQ(Starts(), before + 2);
     }
+}
+
+// With /close-after the tool closes once the game it started has run and is gone: the watch looks
+// for the game at every tick of TKEY until it shows, then at every tenth; a game that never shows
+// leaves the tool open.
+TEST_F(StartSwitchRun, CloseAfterClosesOnceTheGameThatRanHasEnded) {
+    const auto ticks = [&](int count) {
+        for (int i = 0; i < count; ++i)
+            form.TKEY.Tick();
+        return fake.window.closes;
+    };
+    fake.processes.running = {{"PitchPilot.exe", 1}};
+    StartSwitchRuns runs;
+    runs.Run(form, {CommandLineRequest::Start}, 1);
+    EXPECT_EQ(ticks(50), 0) << "no watch without /close-after";
+
+    runs.Run(form, {CommandLineRequest::Start, std::nullopt, true}, 2);
+    EXPECT_EQ(ticks(50), 0) << "the game has not shown yet";
+    fake.processes.running.push_back({"FIFA09.EXE", 7});
+    int snapshots = fake.processes.snapshots;
+    EXPECT_EQ(ticks(1), 0);
+    EXPECT_EQ(fake.processes.snapshots, snapshots + 1) << "seen at the first tick";
+    fake.processes.running.clear();  // no snapshot is no answer
+    EXPECT_EQ(ticks(20), 0);
+    fake.processes.running = {{"PitchPilot.exe", 1}};
+    snapshots = fake.processes.snapshots;
+    EXPECT_EQ(ticks(9), 0);
+    EXPECT_EQ(ticks(1), 1) << "ended";
+    EXPECT_EQ(fake.processes.snapshots, snapshots + 1) << "one look in ten ticks while it runs";
+    EXPECT_EQ(ticks(100), 1) << "closed once";
+
+    runs.Run(form, {PenaltyStart, std::nullopt, true}, 3);
+    EXPECT_EQ(ticks(600), 1);
+    fake.processes.running.push_back({"fifa09.exe", 8});
+    EXPECT_EQ(ticks(100), 1) << "a game that shows only after a minute is not watched";
+    fake.processes.running.pop_back();
+    EXPECT_EQ(ticks(100), 1);
 }
 
 }  // namespace
