@@ -89,6 +89,9 @@ foreach(file IN LISTS PP_WINE_WINDOW_TESTS)
     get_filename_component(name ${file} NAME_WE)
     pp_add_wine_test(${name} wine ${file})
 endforeach()
+# The window's test asks the system's accessibility objects for the controls' names. uuid comes
+# first: the GUIDs both name are taken from it, not from the import library of oleacc as well.
+target_link_libraries(window_test PRIVATE uuid oleacc)
 foreach(file IN LISTS PP_E2E_TESTS)
     get_filename_component(name ${file} NAME_WE)
     pp_add_wine_test(${name} "wine;e2e" ${file})

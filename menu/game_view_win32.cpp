@@ -311,8 +311,21 @@ LRESULT GameView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Copy(window, CommandLineOf(shown_->command));
             } else if (LOWORD(wParam) == IDC_GameView_CopyUserIni && shown_ && shown_->userIni) {
                 Copy(window, WithCrLf(*shown_->userIni));
+            } else if (LOWORD(wParam) == IDCANCEL) {  // Esc, from the dialog keys
+                ::SendMessageW(window, WM_CLOSE, 0, 0);
             }
             return 0;
+        // The dialog keys move the focus by this message, which only a dialog answers by itself: a
+        // label's Alt key sends it twice, to the label and on to the box after it.
+        case WM_NEXTDLGCTL: {
+            const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                             : ::GetNextDlgTabItem(window, ::GetFocus(), wParam != 0);
+            if (next)
+                ::SetFocus(next);
+            if (next && (::SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
+                ::SendMessageW(next, EM_SETSEL, 0, -1);
+            return 0;
+        }
         case WM_SIZE:
             LayOut();
             return 0;

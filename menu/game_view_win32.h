@@ -46,7 +46,8 @@ class GameView {
     void Show();
     // Shows the model again; cheap when nothing that it shows has changed.
     void Refresh();
-    // Tab, the arrow keys and the labels' Alt keys move between its controls as in a dialog.
+    // Tab, the arrow keys and the labels' Alt keys move between its controls as in a dialog, and
+    // Esc closes it.
     bool IsDialogMessage(MSG& message) const;
 
   private:

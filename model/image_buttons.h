@@ -17,6 +17,8 @@ struct ImageButtonRow {
     int id;
     // Shown when the button has no face, and drawn on the wide faces.
     const char* caption;
+    // What a screen reader says for it: its caption as words.
+    const char* name;
     // At 96 dpi, the size of the button and of its pictures.
     int width;
     int height;
@@ -28,11 +30,11 @@ struct ImageButtonRow {
 };
 
 inline constexpr std::array<ImageButtonRow, 5> kImageButtons = {{
-    {0, IDC_FBU_0, "X", 19, 18, ImageButtonAction::SaveAndClose},
-    {1, IDC_FBU_1, "SAVE", 75, 22, ImageButtonAction::Save},
-    {2, IDC_FBU_2, "START", 75, 22, ImageButtonAction::Start},
-    {3, IDC_FBU_3, "PENALTY", 75, 22, ImageButtonAction::PenaltyStart},
-    {99, IDC_FBU_99, "_", 19, 18, ImageButtonAction::Minimise},
+    {0, IDC_FBU_0, "X", "Close", 19, 18, ImageButtonAction::SaveAndClose},
+    {1, IDC_FBU_1, "SAVE", "Save", 75, 22, ImageButtonAction::Save},
+    {2, IDC_FBU_2, "START", "Start", 75, 22, ImageButtonAction::Start},
+    {3, IDC_FBU_3, "PENALTY", "Penalty start", 75, 22, ImageButtonAction::PenaltyStart},
+    {99, IDC_FBU_99, "_", "Minimize", 19, 18, ImageButtonAction::Minimise},
 }};
 
 // The row of the button with that index, or null.

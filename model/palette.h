@@ -14,6 +14,11 @@ constexpr uint32_t Argb(int a, int r, int g, int b) {
     return (static_cast<uint32_t>(a) << 24) | MakeRgb(r, g, b);
 }
 
+// The focus mark: a light ring around the control the keyboard is on, with a dark ring inside it
+// where it lies on a button's face, which may be as light as the ring.
+inline constexpr Rgb kFocusMarkColor = MakeRgb(255, 255, 192);
+inline constexpr Rgb kFocusMarkEdgeColor = MakeRgb(9, 35, 21);
+
 // The links along the bottom, at rest and under the mouse.
 inline constexpr Rgb kLinkColor = MakeRgb(200, 255, 0);
 inline constexpr Rgb kLinkHoverColor = MakeRgb(255, 190, 0);

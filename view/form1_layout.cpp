@@ -35,7 +35,7 @@ constexpr int kCheckWidth[2] = {153, 156};
 constexpr int kCheckHeight = 18;
 constexpr int kCheckRow = 20;
 
-constexpr Rect96 CaptionAt(int column, int row) {
+constexpr Rect96 CaptionPlace(int column, int row) {
     return {kColumn[column], kOptionTop + row * kOptionRow, kComboWidth, kCaptionHeight};
 }
 constexpr Rect96 ComboAt(int column, int row) {
@@ -80,10 +80,19 @@ constexpr Rect96 SideButtonAt(int centre) {
 constexpr int kBottomTop = 546;
 constexpr int kLinkHeight = 16;
 
-// An image button at (x, y); its size and caption are the button's own.
+// An image button at (x, y); its size, caption and name are the button's own.
 ControlPlace ImageButtonAt(int index, int x, int y) {
     const ImageButtonRow& button = *FindImageButton(index);
-    return {ImageButtonView{index}, button.id, {x, y, button.width, button.height}, L::Plain, button.caption};
+    return ControlPlace{
+        ImageButtonView{index}, button.id, {x, y, button.width, button.height}, L::Plain, button.caption}
+        .Named(button.name);
+}
+
+// The caption Label1(element) above the option box at (column, row), with its access key.
+template <size_t Element>
+ControlPlace CaptionAt(int id, int column, int row, char key) {
+    return ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, Element>}, id, CaptionPlace(column, row), L::Caption}
+        .AccessKey(key);
 }
 
 // Link label `element` along the bottom edge.
@@ -92,7 +101,7 @@ ControlPlace LinkAt(int element, int x, int width) {
 }
 
 const std::array kLayout = {
-    // Top edge: the hot-key notice, minimise and close, the three command buttons.
+    // Top edge: the hot-key notice, minimise and close; the three command buttons.
     ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 2>}, IDC_Label2_2, {212, 6, 301, 16}, L::Notice},
     ImageButtonAt(99, 681, 4),
     ImageButtonAt(0, 702, 4),
@@ -102,83 +111,90 @@ const std::array kLayout = {
     ImageButtonAt(3, 634, 30),
     ControlPlace{LineView{}, IDC_Line1_0, {kMargin, 60, kForm1Width - 2 * kMargin, 1}},
 
-    // Teams.
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 0>}, IDC_Label1_0, TeamCaption(kMargin), L::Caption},
+    // Teams: the two team boxes with the logos between them; the kits with the side buttons between them.
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 0>}, IDC_Label1_0, TeamCaption(kMargin), L::Caption}
+        .AccessKey('H'),
     ControlPlace{ComboBoxView{&Form1::Combo1}, IDC_Combo1, TeamBox(kMargin)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 2>}, IDC_Label1_2, KitCaption(kMargin), L::Caption},
-    ControlPlace{ComboBoxView{&Form1::Combo3}, IDC_Combo3, KitBox(kMargin)},
-    ControlPlace{LogoView{&Form1::P_SHOW}, IDC_P_SHOW, LogoAt(kHomeLogoLeft)},
-    ControlPlace{OptionButtonView{0}, IDC_OT_0, SideButtonAt(kHomeLogoLeft + kLogoSize / 2)},
-    ControlPlace{OptionButtonView{1}, IDC_OT_1, SideButtonAt(kForm1Width / 2)},
-    ControlPlace{OptionButtonView{2}, IDC_OT_2, SideButtonAt(kAwayLogoLeft + kLogoSize / 2)},
-    ControlPlace{LogoView{&Form1::P_SHOW2}, IDC_P_SHOW2, LogoAt(kAwayLogoLeft)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 1>}, IDC_Label1_1, TeamCaption(kAwayLeft), L::Caption},
+    ControlPlace{LogoView{&Form1::P_SHOW}, IDC_P_SHOW, LogoAt(kHomeLogoLeft)}.Named("Home team logo"),
+    ControlPlace{LogoView{&Form1::P_SHOW2}, IDC_P_SHOW2, LogoAt(kAwayLogoLeft)}.Named("Away team logo"),
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 1>}, IDC_Label1_1, TeamCaption(kAwayLeft), L::Caption}
+        .AccessKey('A'),
     ControlPlace{ComboBoxView{&Form1::Combo2}, IDC_Combo2, TeamBox(kAwayLeft)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 3>}, IDC_Label1_3, KitCaption(kAwayLeft), L::Caption},
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 2>}, IDC_Label1_2, KitCaption(kMargin), L::Caption}
+        .AccessKey('K'),
+    ControlPlace{ComboBoxView{&Form1::Combo3}, IDC_Combo3, KitBox(kMargin)},
+    ControlPlace{OptionButtonView{0}, IDC_OT_0, SideButtonAt(kHomeLogoLeft + kLogoSize / 2)}.Named(
+        "Play the home team"),
+    ControlPlace{OptionButtonView{1}, IDC_OT_1, SideButtonAt(kForm1Width / 2)}.Named("Choose the side in the game"),
+    ControlPlace{OptionButtonView{2}, IDC_OT_2, SideButtonAt(kAwayLogoLeft + kLogoSize / 2)}.Named(
+        "Play the away team"),
+    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 3>}, IDC_Label1_3, KitCaption(kAwayLeft), L::Caption}
+        .AccessKey('W'),
     ControlPlace{ComboBoxView{&Form1::Combo4}, IDC_Combo4, KitBox(kAwayLeft)},
     ControlPlace{LineView{}, IDC_Line1_1, {kMargin, 176, kForm1Width - 2 * kMargin, 1}},
 
     // Captioned option boxes, row by row.
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 4>}, IDC_Label1_4, CaptionAt(0, 0), L::Caption},
+    CaptionAt<4>(IDC_Label1_4, 0, 0, 'S'),
     ControlPlace{ComboBoxView{&Form1::Combo5}, IDC_Combo5, ComboAt(0, 0)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 5>}, IDC_Label1_5, CaptionAt(1, 0), L::Caption},
+    CaptionAt<5>(IDC_Label1_5, 1, 0, 'L'),
     ControlPlace{ComboBoxView{&Form1::Combo6}, IDC_Combo6, ComboAt(1, 0)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 6>}, IDC_Label1_6, CaptionAt(2, 0), L::Caption},
+    CaptionAt<6>(IDC_Label1_6, 2, 0, 'U'),
     ControlPlace{ComboBoxView{&Form1::Combo7}, IDC_Combo7, ComboAt(2, 0)},
 
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 7>}, IDC_Label1_7, CaptionAt(0, 1), L::Caption},
+    CaptionAt<7>(IDC_Label1_7, 0, 1, 'Q'),
     ControlPlace{ComboBoxView{&Form1::Combo8}, IDC_Combo8, ComboAt(0, 1)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 16>}, IDC_Label1_16, CaptionAt(1, 1), L::Caption},
+    CaptionAt<16>(IDC_Label1_16, 1, 1, 'E'),
     ControlPlace{ComboBoxView{&Form1::Combo16}, IDC_Combo16, ComboAt(1, 1)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 19>}, IDC_Label1_19, CaptionAt(2, 1), L::Caption},
+    CaptionAt<19>(IDC_Label1_19, 2, 1, 'P'),
     ControlPlace{ComboBoxView{&Form1::Combo19}, IDC_Combo19, ComboAt(2, 1)},
 
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 8>}, IDC_Label1_8, CaptionAt(0, 2), L::Caption},
+    CaptionAt<8>(IDC_Label1_8, 0, 2, 'C'),
     ControlPlace{ComboBoxView{&Form1::Combo9}, IDC_Combo9, ComboAt(0, 2)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 10>}, IDC_Label1_10, CaptionAt(1, 2), L::Caption},
+    CaptionAt<10>(IDC_Label1_10, 1, 2, 'Z'),
     ControlPlace{ComboBoxView{&Form1::Combo11}, IDC_Combo11, ComboAt(1, 2)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 12>}, IDC_Label1_12, CaptionAt(2, 2), L::Caption},
+    CaptionAt<12>(IDC_Label1_12, 2, 2, 'I'),
     ControlPlace{ComboBoxView{&Form1::Combo13}, IDC_Combo13, ComboAt(2, 2)},
 
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 9>}, IDC_Label1_9, CaptionAt(0, 3), L::Caption},
+    CaptionAt<9>(IDC_Label1_9, 0, 3, 'D'),
     ControlPlace{ComboBoxView{&Form1::Combo10}, IDC_Combo10, ComboAt(0, 3)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 11>}, IDC_Label1_11, CaptionAt(1, 3), L::Caption},
+    CaptionAt<11>(IDC_Label1_11, 1, 3, 'G'),
     ControlPlace{ComboBoxView{&Form1::Combo12}, IDC_Combo12, ComboAt(1, 3)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 13>}, IDC_Label1_13, CaptionAt(2, 3), L::Caption},
+    CaptionAt<13>(IDC_Label1_13, 2, 3, 'M'),
     ControlPlace{ComboBoxView{&Form1::Combo14}, IDC_Combo14, ComboAt(2, 3)},
 
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 14>}, IDC_Label1_14, CaptionAt(0, 4), L::Caption},
+    CaptionAt<14>(IDC_Label1_14, 0, 4, 'R'),
     ControlPlace{ComboBoxView{&Form1::Combo15}, IDC_Combo15, ComboAt(0, 4)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 15>}, IDC_Label1_15, CaptionAt(1, 4), L::Caption},
+    CaptionAt<15>(IDC_Label1_15, 1, 4, 'O'),
     ControlPlace{TextBoxView{&Form1::ZMO}, IDC_ZMO, ComboAt(1, 4)},
-    ControlPlace{CaptionView{&ArrayElement<&Form1::Label1, 21>}, IDC_Label1_21, CaptionAt(2, 4), L::Caption},
+    CaptionAt<21>(IDC_Label1_21, 2, 4, 'F'),
     ControlPlace{TextBoxView{&Form1::HMO}, IDC_HMO, ComboAt(2, 4)},
     ControlPlace{CheckBoxView{&Form1::Check70},
                  IDC_Check70,
                  {kColumn[1], ComboAt(1, 4).Bottom() + 6, kComboWidth, kCheckHeight}},
 
-    // Check boxes: the screen and picture in the first column, the rules of the match in the second.
+    // Check boxes, row by row: the screen and picture down the first column, the rules of the match
+    // down the second.
     ControlPlace{CheckBoxView{&Form1::Check3}, IDC_Check3, CheckAt(0, 0)},
-    ControlPlace{CheckBoxView{&Form1::Check4}, IDC_Check4, CheckAt(0, 1)},
-    ControlPlace{CheckBoxView{&Form1::Check5}, IDC_Check5, CheckAt(0, 2)},
-    ControlPlace{CheckBoxView{&Form1::Check21}, IDC_Check21, CheckAt(0, 3)},
-    ControlPlace{CheckBoxView{&Form1::Check6}, IDC_Check6, CheckAt(0, 4)},
-    ControlPlace{CheckBoxView{&Form1::Check7}, IDC_Check7, CheckAt(0, 5)},
-    ControlPlace{CheckBoxView{&Form1::Check13}, IDC_Check13, CheckAt(0, 6)},
-    ControlPlace{CheckBoxView{&Form1::Check16}, IDC_Check16, CheckAt(0, 7)},
-    ControlPlace{CheckBoxView{&Form1::Check28}, IDC_Check28, CheckAt(0, 8)},
-    ControlPlace{CheckBoxView{&Form1::Check12}, IDC_Check12, CheckAt(0, 9)},
-    ControlPlace{CheckBoxView{&Form1::Check11}, IDC_Check11, CheckAt(0, 10)},
     ControlPlace{CheckBoxView{&Form1::Check8}, IDC_Check8, CheckAt(1, 0)},
+    ControlPlace{CheckBoxView{&Form1::Check4}, IDC_Check4, CheckAt(0, 1)},
     ControlPlace{CheckBoxView{&Form1::Check9}, IDC_Check9, CheckAt(1, 1)},
+    ControlPlace{CheckBoxView{&Form1::Check5}, IDC_Check5, CheckAt(0, 2)},
     ControlPlace{CheckBoxView{&Form1::Check10}, IDC_Check10, CheckAt(1, 2)},
+    ControlPlace{CheckBoxView{&Form1::Check21}, IDC_Check21, CheckAt(0, 3)},
     ControlPlace{CheckBoxView{&Form1::Check18}, IDC_Check18, CheckAt(1, 3)},
+    ControlPlace{CheckBoxView{&Form1::Check6}, IDC_Check6, CheckAt(0, 4)},
     ControlPlace{CheckBoxView{&Form1::Check19}, IDC_Check19, CheckAt(1, 4)},
+    ControlPlace{CheckBoxView{&Form1::Check7}, IDC_Check7, CheckAt(0, 5)},
     ControlPlace{CheckBoxView{&Form1::Check17}, IDC_Check17, CheckAt(1, 5)},
+    ControlPlace{CheckBoxView{&Form1::Check13}, IDC_Check13, CheckAt(0, 6)},
     ControlPlace{CheckBoxView{&Form1::Check25}, IDC_Check25, CheckAt(1, 6)},
+    ControlPlace{CheckBoxView{&Form1::Check16}, IDC_Check16, CheckAt(0, 7)},
     ControlPlace{CheckBoxView{&Form1::Check26}, IDC_Check26, CheckAt(1, 7)},
+    ControlPlace{CheckBoxView{&Form1::Check28}, IDC_Check28, CheckAt(0, 8)},
     ControlPlace{CheckBoxView{&Form1::Check14}, IDC_Check14, CheckAt(1, 8)},
+    ControlPlace{CheckBoxView{&Form1::Check12}, IDC_Check12, CheckAt(0, 9)},
     ControlPlace{CheckBoxView{&Form1::Check15}, IDC_Check15, CheckAt(1, 9)},
+    ControlPlace{CheckBoxView{&Form1::Check11}, IDC_Check11, CheckAt(0, 10)},
     ControlPlace{CheckBoxView{&Form1::Check22}, IDC_Check22, CheckAt(1, 10)},
     ControlPlace{CheckBoxView{&Form1::Check20},
                  IDC_Check20,
@@ -190,7 +206,8 @@ const std::array kLayout = {
     ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 1>},
                  IDC_Label2_1,
                  {kMargin, 470, kComboWidth, kCaptionHeight},
-                 L::Caption},
+                 L::Caption}
+        .AccessKey('T'),
     ControlPlace{TextBoxView{&Form1::TX1}, IDC_TX1, {kMargin, 488, kForm1Width - 2 * kMargin, kComboHeight}, L::Cheat},
     ControlPlace{CheckBoxView{&Form1::Check2}, IDC_Check2, {kMargin, 518, 16, kCheckHeight}, L::Plain, ""},
     ControlPlace{CaptionView{&ArrayElement<&Form1::Label2, 0>},
@@ -233,6 +250,21 @@ PictureBox& LogoView::Model(Form1& form) const {
 
 std::span<const ControlPlace> Form1Layout() {
     return kLayout;
+}
+
+std::string MarkAccessKey(std::string_view caption, char key) {
+    std::string marked;
+    bool keyMarked = key == 0;
+    for (char c : caption) {
+        if (c == '&')
+            marked += '&';
+        else if (!keyMarked && (c == key || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == key))) {
+            marked += '&';
+            keyMarked = true;
+        }
+        marked += c;
+    }
+    return marked;
 }
 
 const ControlPlace* FindPlace(int id) {

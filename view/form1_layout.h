@@ -1,6 +1,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
 #include <variant>
 
 #include "view/dpi.h"
@@ -92,17 +94,41 @@ struct ControlPlace {
     // What the row shows, for code that only asks what kind of control it is.
     constexpr ViewKind Kind() const { return static_cast<ViewKind>(shows.index()); }
 
+    // The row with a name for screen readers, for a control that shows no words of its own.
+    constexpr ControlPlace Named(const char* spoken) const {
+        ControlPlace named = *this;
+        named.name = spoken;
+        return named;
+    }
+    // The caption row whose letter, with Alt, moves to the box after it.
+    constexpr ControlPlace AccessKey(char letter) const {
+        ControlPlace keyed = *this;
+        keyed.accessKey = letter;
+        return keyed;
+    }
+
     ShownControl shows;
     int id;
     Rect96 rect;
     ViewLook look;
     // Shown instead of the model's caption; null shows the model's, "" shows none.
     const char* caption;
+    // What a screen reader says for the control; null says its caption.
+    const char* name = nullptr;
+    // A caption's underlined letter (upper case); 0 for none.
+    char accessKey = 0;
 };
 
-// Every shown control of the main window, in tab order. Controls that are only working storage
-// (placed outside the window, or hidden) are not in it.
+// Every shown control of the main window in tab order, which is reading order: the window row by
+// row, left to right; where two blocks stand side by side (the option boxes and the check boxes),
+// each block row by row, the left one first. Every box comes right after its caption, where screen
+// readers look for its name. Controls that are only working storage (placed outside the window,
+// or hidden) are not in it.
 std::span<const ControlPlace> Form1Layout();
+
+// A caption as a control that underlines its access key shows it: "&" before the first `key`
+// (either case) and every "&" of the caption doubled. Without the key in it, only the doubling.
+std::string MarkAccessKey(std::string_view caption, char key);
 
 // The row with the control ID, or null.
 const ControlPlace* FindPlace(int id);

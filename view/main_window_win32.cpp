@@ -17,6 +17,7 @@
 #include "shell/hover.h"
 #include "view/form1_layout.h"
 #include "view/skin_win32.h"
+#include "win32/accessible_name.h"
 #include "win32/clipboard.h"
 #include "win32/text.h"
 #include "win32/window_proc.h"
@@ -112,7 +113,56 @@ void MainWindow::OnShown() {
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
-    return commands_->PreTranslate(message);
+    if (commands_->PreTranslate(message))
+        return true;
+    if (!window_ || (message.hwnd != window_ && !::IsChild(window_, message.hwnd)))
+        return false;
+    if (message.message == WM_SYSCHAR && OnAccessKey(static_cast<wchar_t>(message.wParam)))
+        return true;
+    tabbing_ = message.message == WM_KEYDOWN && message.wParam == VK_TAB;
+    const bool taken = ::IsDialogMessageW(window_, &message) != FALSE;
+    tabbing_ = false;
+    return taken;
+}
+
+// The captions carry their access keys in the layout table, each right before its box. A box that
+// is disabled is not reached: the key does nothing then, rather than move on to another control.
+bool MainWindow::OnAccessKey(wchar_t key) {
+    if (key >= L'a' && key <= L'z')
+        key = static_cast<wchar_t>(key - L'a' + L'A');
+    for (size_t i = 0; i + 1 < children_.size(); ++i) {
+        if (children_[i].place->accessKey == 0 || static_cast<wchar_t>(children_[i].place->accessKey) != key)
+            continue;
+        const HWND box = children_[i + 1].window;
+        if (::IsWindowEnabled(box) && ::IsWindowVisible(box)) {
+            ::SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+            ::SetFocus(box);
+            if (::SendMessageW(box, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                ::SendMessageW(box, EM_SETSEL, 0, -1);
+        }
+        return true;
+    }
+    return false;
+}
+
+// The dialog keys ask for the default button when Enter is pressed: it is the focused control,
+// when a click is what it takes.
+LRESULT MainWindow::DefaultButton() const {
+    const HWND focus = ::GetFocus();
+    for (const Child& child : children_) {
+        if (child.window != focus)
+            continue;
+        switch (child.place->Kind()) {
+            case ViewKind::ImageButton:
+            case ViewKind::Link:
+            case ViewKind::CheckBox:
+            case ViewKind::OptionButton:
+                return MAKELRESULT(child.place->id, DC_HASDEFID);
+            default:
+                return 0;
+        }
+    }
+    return 0;
 }
 
 bool MainWindow::OnIconPress(POINT client) {
@@ -207,6 +257,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
             return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        case DM_GETDEFID:
+            return DefaultButton();
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -282,10 +334,17 @@ bool MainWindow::OnCreate() {
 // pass: an edit control reports an update before its change, and showing the model at that
 // moment would take back what the user just typed.
 bool MainWindow::OnCommand(int id, int code) {
-    if (syncing_)
-        return false;
     Child* child = FindChild(id);
     if (!child)
+        return false;
+    // The window draws a box's focus mark around it.
+    const ViewKind kind = child->place->Kind();
+    if ((kind == ViewKind::ComboBox && (code == CBN_SETFOCUS || code == CBN_KILLFOCUS)) ||
+        (kind == ViewKind::TextBox && (code == EN_SETFOCUS || code == EN_KILLFOCUS))) {
+        const RECT mark = FocusMarkAround(child->window);
+        ::InvalidateRect(window_, &mark, FALSE);
+    }
+    if (syncing_)
         return false;
     const bool clicked = code == BN_CLICKED;
     return std::visit(Overloaded{
@@ -294,8 +353,9 @@ bool MainWindow::OnCommand(int id, int code) {
                                   view.Model(form_).UserClick();
                               return clicked;
                           },
+                          // The system clicks an option button that gets the focus; a Tab only moves it.
                           [&](const OptionButtonView& view) {
-                              if (clicked)
+                              if (clicked && !tabbing_)
                                   view.Model(form_).UserSelect(view.element);
                               return clicked;
                           },
@@ -469,10 +529,14 @@ LRESULT CALLBACK MainWindow::TextBoxProc(HWND window, UINT message, WPARAM wPara
 }
 
 // The wheel turns a closed box's selection without focusing it, so a long list waiting for its
-// first use is put in first.
+// first use is put in first. A screen reader asks the box for its name: it is the caption before
+// it (Windows finds it there by itself; Wine names a combo box by its text, the chosen item).
 LRESULT CALLBACK MainWindow::ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const Subclassed box = FindSubclassed(window);
     try {
+        if (box.child && message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT))
+            if (const LRESULT named = box.self->NamedComboBox(window, box.child->place->id, wParam))
+                return named;
         if (box.child && message == WM_MOUSEWHEEL) {
             const auto* combo = std::get_if<ComboBoxView>(&box.child->place->shows);
             if (combo && box.child->list == Child::List::SelectionOnly)
@@ -482,6 +546,18 @@ LRESULT CALLBACK MainWindow::ComboBoxProc(HWND window, UINT message, WPARAM wPar
     } catch (...) {
         return 0;
     }
+}
+
+LRESULT MainWindow::NamedComboBox(HWND combo, int id, WPARAM flags) {
+    const auto row =
+        std::find_if(children_.begin(), children_.end(), [id](const Child& child) { return child.place->id == id; });
+    if (row == children_.begin() || row == children_.end())
+        return 0;
+    if (!com_)
+        com_.emplace();
+    if (!com_->Usable())
+        return 0;
+    return AnswerAccessibleObject(combo, flags, Widen(CaptionFor(*std::prev(row)->place)));
 }
 
 TextBox* MainWindow::FindTextBox(int id) {
@@ -525,10 +601,7 @@ int RunMessageLoop(MainWindow& window) {
             return static_cast<int>(message.wParam);
         if (got == -1)
             return 1;
-        const HWND main = window.Handle();
-        if (main && window.PreTranslate(message))
-            continue;
-        if (main && ::IsDialogMessageW(main, &message))
+        if (window.Handle() && window.PreTranslate(message))
             continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);

@@ -10,6 +10,7 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "shell/start_switches.h"
 #include "view/dpi.h"
 #include "view/skin_win32.h"
+#include "win32/com.h"
 #include "win32/handles.h"
 
 namespace pp {
@@ -78,7 +80,10 @@ class MainWindow {
     void RunStartOptionsSoon(StartOptions options, uint64_t askedAt);
     // Null once the window is gone.
     HWND Handle() const { return window_; }
-    // The tool's shortcuts and its other windows' dialog keys, ahead of the main window's own.
+    // What the message loop does with a message before it is dispatched; true when it was taken:
+    // the tool's shortcuts, its other windows' dialog keys, then the main window's: Tab and the
+    // arrow keys move between the controls, Enter and Space press the focused one, Alt and a
+    // caption's underlined letter move to its box.
     bool PreTranslate(MSG& message);
 
   private:
@@ -129,6 +134,9 @@ class MainWindow {
     static Subclassed FindSubclassed(HWND control);
     static LRESULT CALLBACK TextBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ComboBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The answer to a screen reader's question for a combo box: named after its caption; 0 when
+    // there is none.
+    LRESULT NamedComboBox(HWND combo, int id, WPARAM flags);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     bool OnCommand(int id, int code);
@@ -147,6 +155,10 @@ class MainWindow {
     // A right click on the title strip, or the menu key (`screen` of -1, -1), opens the system menu;
     // true when it did.
     bool OnContextMenu(POINT screen);
+    // Alt and a caption's access key: the caption's box takes the focus. True when the key was one.
+    bool OnAccessKey(wchar_t key);
+    // The focused control is the one Enter presses, when it is a button or box that a click sets.
+    LRESULT DefaultButton() const;
     void OnBackgroundPress(MouseButton button);
     void OnBackgroundMouseMove();
     void RunUnloadOnce();
@@ -164,8 +176,10 @@ class MainWindow {
     HFONT FontFor(const ControlPlace& place) const;
     Child* FindChild(int id);
     Child* FindChild(HWND window);
-    // The caption a child window is made with, and the one an image button without a face shows.
+    // The caption a control shows (an image button without a face shows it too), and the text its
+    // window carries, which also names it for screen readers.
     std::string CaptionFor(const ControlPlace& place) const;
+    std::string WindowTextFor(const ControlPlace& place) const;
     static std::wstring WindowText(HWND window);
 
     // The model shown in the windows (window_sync_win32.cpp).
@@ -201,6 +215,13 @@ class MainWindow {
     void DrawImageButton(const DRAWITEMSTRUCT& item, const Child& child, const PictureBox& button);
     void DrawLink(const DRAWITEMSTRUCT& item, const Child& child, const Label& link);
     void DrawToggleControl(const Child& child, const NMCUSTOMDRAW& draw);
+    // Focus marks: a ring in the skin's light colour around the focused control, and on an image
+    // button's face a dark ring inside it too. The system's boxes (combo and text boxes) get theirs
+    // from the window, drawn on the background around them.
+    const Child* FocusedBox();
+    RECT FocusMarkAround(HWND box) const;
+    void DrawFocusMarkOnFace(HDC dc, const RECT& face) const;
+    bool ShowsFocusMarks() const;
     const Picture& ToggleGlyph(ToggleShape shape, const ToggleState& state);
 
     Form1& form_;
@@ -227,6 +248,10 @@ class MainWindow {
     UniqueBrush line_;
     std::array<bool, 4> timerRunning_{};
     bool syncing_ = false;
+    // A Tab moves the focus: an option button it lands on is not selected by it.
+    bool tabbing_ = false;
+    // COM on the window's thread from the first question of an accessibility tool on.
+    std::optional<ComScope> com_;
     bool unloaded_ = false;
     // Switches to carry out, with when their copies started, oldest first.
     std::deque<std::pair<StartOptions, uint64_t>> startOptions_;
@@ -236,8 +261,8 @@ class MainWindow {
     std::unique_ptr<WindowCommands> commands_;
 };
 
-// Runs the thread's message loop until the main window has gone; returns the exit code. Tab and
-// the arrow keys move between the window's controls as in a dialog.
+// Runs the thread's message loop until the main window has gone; returns the exit code. The keys
+// work as PreTranslate says.
 int RunMessageLoop(MainWindow& window);
 
 }  // namespace pp::win32

@@ -9,7 +9,6 @@
 #include <variant>
 
 #include "model/form1.h"
-#include "model/image_buttons.h"
 #include "view/form1_layout.h"
 #include "win32/text.h"
 
@@ -29,16 +28,19 @@ struct ChildClass {
     DWORD extendedStyle;
 };
 
-// Every tab stop starts a group of its own, except the option buttons after the first, so the
-// arrow keys move between the side buttons only.
+// Tab reaches every control in the table's order. Every control starts a group of its own, except
+// the option buttons after the first, so the arrow keys move between the side buttons only.
 constexpr DWORD kTabStop = WS_TABSTOP | WS_GROUP;
 
 ChildClass ClassFor(const ControlPlace& place, Form1& form) {
     return std::visit(
         Overloaded{
+            // A caption with an access key underlines it; any other shows its "&" as it stands.
             [&place](const CaptionView&) -> ChildClass {
+                const DWORD prefix = place.accessKey ? 0 : SS_NOPREFIX;
                 return {L"STATIC",
-                        static_cast<DWORD>(SS_NOPREFIX | (place.look == ViewLook::Notice ? SS_CENTER : SS_LEFT)), 0};
+                        static_cast<DWORD>(WS_GROUP | prefix | (place.look == ViewLook::Notice ? SS_CENTER : SS_LEFT)),
+                        0};
             },
             // A link is a button drawn as text, so the keyboard reaches it as well as the mouse.
             [](const LinkView&) -> ChildClass {
@@ -48,7 +50,8 @@ ChildClass ClassFor(const ControlPlace& place, Form1& form) {
                 return {L"BUTTON", BS_3STATE | kTabStop, 0};
             },
             [](const OptionButtonView& view) -> ChildClass {
-                return {L"BUTTON", BS_RADIOBUTTON | (view.element == 0 ? kTabStop : 0), 0};
+                return {L"BUTTON", static_cast<DWORD>(BS_RADIOBUTTON | WS_TABSTOP | (view.element == 0 ? WS_GROUP : 0)),
+                        0};
             },
             [&form](const ComboBoxView& view) -> ChildClass {
                 const bool editable = view.Model(form).Style() == ComboStyle::Editable;
@@ -58,17 +61,14 @@ ChildClass ClassFor(const ControlPlace& place, Form1& form) {
             [](const TextBoxView&) -> ChildClass {
                 return {L"EDIT", ES_AUTOHSCROLL | kTabStop, WS_EX_CLIENTEDGE};
             },
-            // The corner buttons stand for a title bar's, which the keyboard reaches through the
-            // system menu (Alt+Space) and Alt+F4 instead.
-            [](const ImageButtonView& view) -> ChildClass {
-                const ImageButtonRow* button = FindImageButton(view.index);
-                return {L"BUTTON", static_cast<DWORD>(BS_OWNERDRAW | (button && button->InCorner() ? 0 : kTabStop)), 0};
+            [](const ImageButtonView&) -> ChildClass {
+                return {L"BUTTON", BS_OWNERDRAW | kTabStop, 0};
             },
             [](const LineView&) -> ChildClass {
-                return {L"STATIC", SS_LEFT, 0};
+                return {L"STATIC", WS_GROUP | SS_LEFT, 0};
             },
             [](const LogoView&) -> ChildClass {
-                return {L"STATIC", SS_OWNERDRAW, 0};
+                return {L"STATIC", WS_GROUP | SS_OWNERDRAW, 0};
             },
         },
         place.shows);
@@ -87,7 +87,7 @@ bool MainWindow::CreateChildren() {
         const ChildClass childClass = ClassFor(place, form_);
         const PixelRect r = ChildRect(place);
         const HWND child = ::CreateWindowExW(
-            childClass.extendedStyle, childClass.className, Widen(CaptionFor(place)).c_str(),
+            childClass.extendedStyle, childClass.className, Widen(WindowTextFor(place)).c_str(),
             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | childClass.style, r.left, r.top, r.right - r.left,
             r.bottom - r.top, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance_, nullptr);
         if (!child)
@@ -178,6 +178,14 @@ MainWindow::Child* MainWindow::FindChild(int id) {
         if (child.place->id == id)
             return &child;
     return nullptr;
+}
+
+// A screen reader names a control by its window text: a control that shows no words of its own
+// carries its name there.
+std::string MainWindow::WindowTextFor(const ControlPlace& place) const {
+    if (place.name)
+        return place.name;
+    return place.accessKey ? MarkAccessKey(CaptionFor(place), place.accessKey) : CaptionFor(place);
 }
 
 // Texts that change are shown by the sync. A check box always carries its own caption, even one

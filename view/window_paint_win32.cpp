@@ -71,22 +71,32 @@ bool ShowsFocus(HWND control) {
     return ::GetFocus() == control && !(::SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
+// A ring of `thickness` pixels inside the edge of `ring`.
+void DrawRing(HDC dc, RECT ring, Rgb color, int thickness) {
+    UniqueBrush brush(::CreateSolidBrush(ToColorRef(color)));
+    for (int i = 0; i < thickness; ++i) {
+        ::FrameRect(dc, &ring, brush.Get());
+        ::InflateRect(&ring, -1, -1);
+    }
+}
+
 // The one-line text in `box` of `dc`, with the flags of its alignment.
 void DrawLine(HDC dc, const std::wstring& text, RECT box, UINT alignment) {
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
                 alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-// The rectangle the text takes when drawn left-aligned and centred up and down in `box`, one pixel
-// wider each side: where its focus rectangle goes.
-RECT TextFocusRect(HDC dc, const std::wstring& text, const RECT& box) {
+// The rectangle the text takes when drawn left-aligned and centred up and down in `box`, `margin`
+// wider each side and half of it higher: where its focus mark goes, clipped to the control.
+RECT TextFocusRect(HDC dc, const std::wstring& text, const RECT& box, int margin) {
     RECT measured = box;
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
                 DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
     const int height = measured.bottom - measured.top;
     measured.top = box.top + (box.bottom - box.top - height) / 2;
     measured.bottom = measured.top + height;
-    ::InflateRect(&measured, 1, 0);
+    ::InflateRect(&measured, margin, margin / 2);
+    ::IntersectRect(&measured, &measured, &box);
     return measured;
 }
 
@@ -163,7 +173,47 @@ void MainWindow::PaintBackdrop() {
     } else {
         ::FillRect(dc, &dirty, plainBackground_.Get());
     }
+    if (const Child* box = FocusedBox(); box && ShowsFocusMarks())
+        DrawRing(dc, FocusMarkAround(box->window), kFocusMarkColor, ScaleToDpi(1, dpi_));
     ::EndPaint(window_, &paint);
+}
+
+// An editable combo box has the focus in the edit field inside it.
+const MainWindow::Child* MainWindow::FocusedBox() {
+    const HWND focus = ::GetFocus();
+    if (!focus)
+        return nullptr;
+    const Child* child = FindChild(focus);
+    if (!child)
+        child = FindChild(::GetParent(focus));
+    if (!child || (child->place->Kind() != ViewKind::ComboBox && child->place->Kind() != ViewKind::TextBox))
+        return nullptr;
+    return child;
+}
+
+// Where the ring around a box goes: on the background, a pixel clear of the box at 100 %. The
+// window does not draw over its children, so a caption close above keeps its text.
+RECT MainWindow::FocusMarkAround(HWND box) const {
+    RECT around{};
+    ::GetWindowRect(box, &around);
+    ::MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&around), 2);
+    const int step = ScaleToDpi(2, dpi_);
+    ::InflateRect(&around, step, step);
+    return around;
+}
+
+bool MainWindow::ShowsFocusMarks() const {
+    return !(::SendMessageW(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+// The light ring at the edge of the face, and inside it the dark one: a face may be as light as the
+// ring.
+void MainWindow::DrawFocusMarkOnFace(HDC dc, const RECT& face) const {
+    const int thickness = ScaleToDpi(1, dpi_);
+    DrawRing(dc, face, kFocusMarkColor, thickness);
+    RECT inner = face;
+    ::InflateRect(&inner, -thickness, -thickness);
+    DrawRing(dc, inner, kFocusMarkEdgeColor, thickness);
 }
 
 void MainWindow::DrawBackdropAhead(int dpi) {
@@ -281,12 +331,8 @@ void MainWindow::DrawImageButton(const DRAWITEMSTRUCT& item, const Child& child,
         ::SetTextColor(item.hDC, ToColorRef(kTextColor));
         DrawLine(item.hDC, Widen(CaptionFor(*child.place)), item.rcItem, DT_CENTER);
     }
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = item.rcItem;
-        const int inset = ScaleToDpi(3, dpi_);
-        ::InflateRect(&focus, -inset, -inset);
-        ::DrawFocusRect(item.hDC, &focus);
-    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+        DrawFocusMarkOnFace(item.hDC, item.rcItem);
 }
 
 // A link is its caption in the model's colour, on the background.
@@ -297,11 +343,9 @@ void MainWindow::DrawLink(const DRAWITEMSTRUCT& item, const Child& child, const 
     ::SetBkMode(item.hDC, TRANSPARENT);
     ::SetTextColor(item.hDC, ToColorRef(link.ForeColor()));
     DrawLine(item.hDC, caption, item.rcItem, DT_LEFT);
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT text = TextFocusRect(item.hDC, caption, item.rcItem);
-        ::IntersectRect(&text, &text, &item.rcItem);
-        ::DrawFocusRect(item.hDC, &text);
-    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+        DrawRing(item.hDC, TextFocusRect(item.hDC, caption, item.rcItem, ScaleToDpi(2, dpi_)), kFocusMarkColor,
+                 ScaleToDpi(1, dpi_));
 }
 
 // Check boxes and option buttons are drawn whole by the window, so their captions take the
@@ -339,7 +383,8 @@ void MainWindow::DrawToggleControl(const Child& child, const NMCUSTOMDRAW& draw)
     BlendPerPixelAlpha(canvas, glyph, glyphX, glyphY);
     DrawPicture(draw.hdc, 0, 0, canvas);
 
-    RECT focus{glyphX - 1, glyphY - 1, glyphX + glyph.width + 1, glyphY + glyph.height + 1};
+    const int step = ScaleToDpi(1, dpi_);
+    RECT focus{glyphX - step, glyphY - step, glyphX + glyph.width + step, glyphY + glyph.height + step};
     if (captioned) {
         const std::wstring caption = Widen(box->Model(form_).Caption());
         SelectedObject selectFont(draw.hdc, FontFor(place));
@@ -351,11 +396,11 @@ void MainWindow::DrawToggleControl(const Child& child, const NMCUSTOMDRAW& draw)
         RECT text = client;
         text.left = glyph.width + ScaleToDpi(kToggleGap, dpi_);
         DrawLine(draw.hdc, caption, text, DT_LEFT);
-        focus = TextFocusRect(draw.hdc, caption, text);
+        focus = TextFocusRect(draw.hdc, caption, text, ScaleToDpi(2, dpi_));
     }
     if (ShowsFocus(control)) {
         ::IntersectRect(&focus, &focus, &client);
-        ::DrawFocusRect(draw.hdc, &focus);
+        DrawRing(draw.hdc, focus, kFocusMarkColor, step);
     }
 }
 

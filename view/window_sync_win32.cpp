@@ -178,7 +178,8 @@ void MainWindow::SyncTextBox(const Child& child, const TextBox& box) {
 
 void MainWindow::SyncLabel(Child& child, const Label& label) {
     if (!child.place->caption) {
-        const std::wstring caption = Widen(label.Caption());
+        const char key = child.place->accessKey;
+        const std::wstring caption = Widen(key ? MarkAccessKey(label.Caption(), key) : label.Caption());
         if (WindowText(child.window) != caption)
             ::SetWindowTextW(child.window, caption.c_str());
     }

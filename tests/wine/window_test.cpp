@@ -3,15 +3,24 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <iterator>
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "menu/game_view_win32.h"
+#include "model/control_ids.h"
 #include "model/form1.h"
 #include "tests/native/support/fakes.h"
 #include "view/form1_layout.h"
 #include "view/main_window_win32.h"
 #include "view/skin_win32.h"
+#include "win32/com.h"
+#include "win32/text.h"
 
 namespace pp {
 namespace {
@@ -24,9 +33,67 @@ class MainWindowTest : public testing::Test {
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
+        // The quit message the window of the test before posted as it went.
+        for (MSG left{}; ::PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE);) {
+        }
         ASSERT_TRUE(window.Create());
     }
     HWND Child(int id) { return ::GetDlgItem(window.Handle(), id); }
+
+    // A key as the message loop hands it on, to the control with the focus, and what it brings.
+    void Key(UINT message, WPARAM key) {
+        MSG next{::GetFocus() ? ::GetFocus() : window.Handle(), message, key, 1, 0, {}};
+        do {
+            if (!window.PreTranslate(next)) {
+                ::TranslateMessage(&next);
+                ::DispatchMessageW(&next);
+            }
+        } while (::PeekMessageW(&next, nullptr, 0, 0, PM_REMOVE));
+    }
+    void Press(WORD key) {
+        Key(WM_KEYDOWN, key);
+        Key(WM_KEYUP, key);
+    }
+    // The control with the focus; an editable combo box has it in its edit field.
+    int FocusedId() {
+        HWND focus = ::GetFocus();
+        if (focus && ::GetParent(focus) != window.Handle())
+            focus = ::GetParent(focus);
+        return focus ? ::GetDlgCtrlID(focus) : 0;
+    }
+    void Show() {
+        window.Show(SW_SHOW);
+        ::SetForegroundWindow(window.Handle());
+    }
+    // Windows' option buttons report a click when they get the focus (Wine's do not); the window
+    // must not take the one a Tab brings for a choice. These do as Windows' do.
+    void ClickOptionButtonsOnFocus() {
+        for (const int id : {IDC_OT_0, IDC_OT_1, IDC_OT_2})
+            ::SetWindowSubclass(
+                Child(id),
+                [](HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
+                    const LRESULT result = ::DefSubclassProc(button, message, wParam, lParam);
+                    if (message == WM_SETFOCUS && ::SendMessageW(button, BM_GETCHECK, 0, 0) != BST_CHECKED)
+                        ::SendMessageW(::GetParent(button), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                                       reinterpret_cast<LPARAM>(button));
+                    return result;
+                },
+                1, 0);
+    }
+    // The model shown again, as after any input.
+    void Sync() { ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, 0); }
+    // Tab from the window itself until it comes round to the first control again.
+    std::vector<int> WalkWithTab() {
+        ::SetFocus(window.Handle());
+        std::vector<int> visited;
+        for (size_t i = 0; i < 2 * Form1Layout().size(); ++i) {
+            Key(WM_KEYDOWN, VK_TAB);
+            if (!visited.empty() && FocusedId() == visited.front())
+                break;
+            visited.push_back(FocusedId());
+        }
+        return visited;
+    }
 
     FakeOs fake;
     Form1 form{fake.os};
@@ -37,6 +104,167 @@ class MainWindowTest : public testing::Test {
 TEST_F(MainWindowTest, EveryRowOfTheLayoutBecomesAChildUnderItsControlId) {
     for (const ControlPlace& place : Form1Layout())
         EXPECT_NE(Child(place.id), nullptr) << place.id;
+}
+
+// The order a reader takes: the window row by row, left to right; the option boxes and the check
+// boxes stand side by side, and each block is read row by row, the option boxes first.
+constexpr int kReadingOrder[] = {
+    IDC_FBU_99,  IDC_FBU_0,   IDC_FBU_1,   IDC_FBU_2,   IDC_FBU_3,    // minimise, close; save, start, penalty
+    IDC_Combo1,  IDC_Combo2,  IDC_Combo3,  IDC_OT_0,    IDC_OT_1,     // the teams; the kits, the sides between
+    IDC_OT_2,    IDC_Combo4,                                          //
+    IDC_Combo5,  IDC_Combo6,  IDC_Combo7,  IDC_Combo8,  IDC_Combo16,  // the option boxes, three a row
+    IDC_Combo19, IDC_Combo9,  IDC_Combo11, IDC_Combo13, IDC_Combo10,  //
+    IDC_Combo12, IDC_Combo14, IDC_Combo15, IDC_ZMO,     IDC_HMO,      //
+    IDC_Check70,                                                      // under the modifiers
+    IDC_Check3,  IDC_Check8,  IDC_Check4,  IDC_Check9,  IDC_Check5,   // the check boxes, two a row
+    IDC_Check10, IDC_Check21, IDC_Check18, IDC_Check6,  IDC_Check19,  //
+    IDC_Check7,  IDC_Check17, IDC_Check13, IDC_Check25, IDC_Check16,  //
+    IDC_Check26, IDC_Check28, IDC_Check14, IDC_Check12, IDC_Check15,  //
+    IDC_Check11, IDC_Check22, IDC_Check20, IDC_Combo18,               // and the language under them
+    IDC_TX1,     IDC_Check2,                                          // the cheat box, the keep box
+    IDC_FLB_0,   IDC_FLB_1,   IDC_FLB_2,   IDC_FLB_3,   IDC_FLB_4,    // the links
+};
+
+TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelectsNothing) {
+    Show();
+    ClickOptionButtonsOnFocus();
+    for (const bool allEnabled : {false, true}) {
+        SCOPED_TRACE(allEnabled ? "every control enabled" : "as made");
+        if (allEnabled) {
+            for (Control* disabled : std::initializer_list<Control*>{&form.Check2, &form.Check6, &form.Check20,
+                                                                     &form.Combo18, &form.ZMO, &form.HMO})
+                disabled->SetEnabled(true);
+            Sync();
+        }
+        std::vector<int> expected;
+        std::copy_if(std::begin(kReadingOrder), std::end(kReadingOrder), std::back_inserter(expected),
+                     [&](int id) { return ::IsWindowEnabled(Child(id)); });
+        EXPECT_EQ(expected.size() == std::size(kReadingOrder), allEnabled);
+        EXPECT_EQ(WalkWithTab(), expected);
+
+        // Every enabled control of the window is one of them, whatever the table holds.
+        std::set<int> enabled;
+        for (HWND c = ::GetWindow(window.Handle(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+            if (ClassOf(c) != L"STATIC" && ::IsWindowEnabled(c))
+                enabled.insert(::GetDlgCtrlID(c));
+        EXPECT_EQ(enabled, std::set<int>(expected.begin(), expected.end()));
+    }
+    EXPECT_EQ(form.OT.Selected(), 0) << "a Tab chose a side";
+}
+
+// Enter and Space press the focused control as a click does.
+TEST_F(MainWindowTest, EnterAndSpacePressTheFocusedButtonLinkOrBox) {
+    Show();
+    ClickOptionButtonsOnFocus();
+    ::SetFocus(Child(IDC_OT_1));  // as the mouse takes it: the click chooses it
+    Key(WM_KEYDOWN, VK_TAB);
+    ASSERT_EQ(FocusedId(), IDC_OT_2);
+    Press(VK_RETURN);
+    EXPECT_EQ(form.OT.Selected(), 2);
+
+    for (const auto& [id, key] : {std::pair{IDC_Check3, VK_RETURN},
+                                  {IDC_Check4, VK_SPACE},
+                                  {IDC_FLB_1, VK_RETURN},
+                                  {IDC_FLB_2, VK_SPACE},
+                                  {IDC_FBU_99, VK_RETURN},
+                                  {IDC_FBU_99, VK_SPACE}}) {
+        ::SetFocus(Child(id));
+        Press(static_cast<WORD>(key));
+    }
+    EXPECT_TRUE(form.Check3.Value() == 1 && form.Check4.Value() == 1);
+    EXPECT_EQ(fake.shell.calls.size(), 2u);
+    EXPECT_EQ(fake.window.minimises, 2);
+}
+
+// Alt and a caption's underlined letter, of either case, move to the box under it; a disabled box
+// keeps the focus where it was.
+TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBox) {
+    Show();
+    for (const auto& [key, id] : {std::pair{L'h', IDC_Combo1}, std::pair{L'W', IDC_Combo4}, std::pair{L'u', IDC_Combo7},
+                                  std::pair{L'O', IDC_ZMO}, std::pair{L't', IDC_TX1}}) {
+        Key(WM_SYSCHAR, key);
+        EXPECT_EQ(FocusedId(), id) << static_cast<char>(key);
+    }
+    form.HMO.SetEnabled(false);
+    Sync();
+    Key(WM_SYSCHAR, L'f');
+    EXPECT_EQ(FocusedId(), IDC_TX1) << "the letter of a disabled box's caption moved the focus";
+}
+
+// Screen readers name every control from its label, as the player reads it: its own caption, or for
+// a box the caption above it; the image buttons, side buttons and logos, which show no words of
+// their own, by what they are.
+TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
+    const win32::ComScope com;
+    auto nameOf = [](HWND control) {
+        IAccessible* object = nullptr;
+        if (FAILED(::AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                                reinterpret_cast<void**>(&object))))
+            return std::string("no object");
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        std::string text = SUCCEEDED(object->get_accName(self, &name)) && name ? win32::Narrow(name) : "";
+        ::SysFreeString(name);
+        object->Release();
+        return text;
+    };
+    auto captionOf = [&](const ControlPlace& place) {
+        if (const auto* label = std::get_if<CaptionView>(&place.shows))
+            return label->Model(form).Caption();
+        if (const auto* link = std::get_if<LinkView>(&place.shows))
+            return link->Model(form).Caption();
+        const auto* box = std::get_if<CheckBoxView>(&place.shows);
+        return box ? box->Model(form).Caption() : "";
+    };
+    const std::map<int, std::string> named = {
+        {IDC_FBU_99, "Minimize"},
+        {IDC_FBU_0, "Close"},
+        {IDC_FBU_1, "Save"},
+        {IDC_FBU_2, "Start"},
+        {IDC_FBU_3, "Penalty start"},
+        {IDC_OT_0, "Play the home team"},
+        {IDC_OT_1, "Choose the side in the game"},
+        {IDC_OT_2, "Play the away team"},
+        {IDC_P_SHOW, "Home team logo"},
+        {IDC_P_SHOW2, "Away team logo"},
+    };
+    ::SendMessageW(Child(IDC_Combo3), CB_SETCURSEL, 1, 0);  // a box that shows a choice is named all the same
+    const auto layout = Form1Layout();
+    for (size_t i = 0; i < layout.size(); ++i) {
+        const ViewKind kind = layout[i].Kind();
+        if (kind == ViewKind::Line)
+            continue;
+        const bool box = kind == ViewKind::ComboBox || kind == ViewKind::TextBox;
+        const std::string expected =
+            named.count(layout[i].id) ? named.at(layout[i].id) : captionOf(layout[box ? i - 1 : i]);
+        EXPECT_FALSE(expected.empty()) << layout[i].id;
+        EXPECT_EQ(nameOf(Child(layout[i].id)), expected) << layout[i].id;
+    }
+}
+
+// The companion window works as a dialog does: Alt and a label's letter move to its box, and Esc
+// closes it, from a one-line box as from a box of many lines, which takes the key for itself.
+TEST_F(MainWindowTest, WhatTheGameWillGetTakesAltKeysAndClosesOnEsc) {
+    Show();
+    for (const int id : {win32::IDC_GameView_Folder, win32::IDC_GameView_Parameters}) {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        ::SetFocus(window.Handle());
+        Key(WM_KEYDOWN, 'G');
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+        const HWND view = ::FindWindowW(win32::kGameViewClassName, nullptr);
+        ASSERT_TRUE(view && ::IsWindowVisible(view)) << "Ctrl+G opened nothing";
+        ::SetFocus(::GetDlgItem(view, win32::IDC_GameView_Start));
+        Key(WM_SYSCHAR, id == win32::IDC_GameView_Folder ? L'w' : L'a');
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(view, id));
+        Key(WM_KEYDOWN, VK_ESCAPE);
+        EXPECT_FALSE(::IsWindow(view)) << id;
+    }
 }
 
 // The skin is drawn by GDI+ for every resolution: these run it for real at 100, 125, 150 and 200 %.

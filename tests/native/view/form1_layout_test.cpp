@@ -36,6 +36,37 @@ TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionAndNoControlOv
     }
 }
 
+// Alt and a caption's underlined letter moves to the box right after the caption: every captioned
+// box has a letter, no letter serves twice, and each is one of its caption's.
+TEST(MainWindowLayout, EveryCaptionedBoxHasALetterOfItsOwnCaption) {
+    FakeOs fake;
+    Form1 form(fake.os);
+    std::set<char> keys;
+    const auto layout = Form1Layout();
+    for (size_t i = 1; i < layout.size(); ++i) {
+        const ControlPlace& caption = layout[i - 1];
+        const auto* label = std::get_if<CaptionView>(&caption.shows);
+        const bool box = layout[i].Kind() == ViewKind::ComboBox || layout[i].Kind() == ViewKind::TextBox;
+        EXPECT_EQ(caption.accessKey != 0, box && label) << caption.id;
+        if (!caption.accessKey || !label)
+            continue;
+        EXPECT_TRUE(keys.insert(caption.accessKey).second) << caption.accessKey;
+        EXPECT_NE(MarkAccessKey(label->Model(form).Caption(), caption.accessKey).find('&'), std::string::npos)
+            << caption.accessKey;
+    }
+    EXPECT_EQ(layout.back().accessKey, 0);
+}
+
+TEST(MainWindowLayout, MarksTheFirstLetterOfTheKeyInEitherCaseAndDoublesAnAmpersand) {
+    EXPECT_EQ(MarkAccessKey("Home Team", 'H'), "&Home Team");
+    EXPECT_EQ(MarkAccessKey("camera", 'A'), "c&amera");
+    EXPECT_EQ(MarkAccessKey("Resolution", 'U'), "Resol&ution");
+    EXPECT_EQ(MarkAccessKey("Game Speed", 'E'), "Gam&e Speed");
+    EXPECT_EQ(MarkAccessKey("R&D", 'D'), "R&&&D");
+    EXPECT_EQ(MarkAccessKey("Radar", 'X'), "Radar");
+    EXPECT_EQ(MarkAccessKey("Tom & Jerry", 0), "Tom && Jerry");
+}
+
 TEST(Dpi, ScalesEdgesToTheNearestPixelSoNeighboursStillTouch) {
     EXPECT_EQ(ScaleToDpi(725, 144), 1088);  // 1087.5 rounds up
     EXPECT_EQ(ScaleToDpi(-10, 144), -15);   // and away from zero below it
