@@ -30,6 +30,8 @@ class OneFile : public pp::FileSystem {
     bool WriteNew(const std::string&, std::string_view) override { return false; }
     std::vector<std::string> FilesIn(const std::string&) override { return {}; }
     bool MakeFolders(const std::string&) override { return false; }
+    bool CanCreateAndDeleteIn(const std::string&) override { return false; }
+    std::string VirtualStoreFolder() override { return {}; }
 
   private:
     std::string contents_;

@@ -73,7 +73,14 @@ ShortcutOutcome MakeShortcut(const std::wstring& path, const std::wstring& progr
                          (::GetLastError() != ERROR_FILE_NOT_FOUND && ::GetLastError() != ERROR_PATH_NOT_FOUND);
     std::optional<ExistingShortcut> existing;
     if (present) {
+        // A shortcut just saved is read at once by the shell's helpers (Wine's menu builder, a virus
+        // scanner), which may hold it for a moment: one that cannot be read is tried again briefly
+        // before it is taken as no shortcut of the tool's.
         existing = ReadShortcut(path);
+        for (int retry = 0; !existing && retry < 10; ++retry) {
+            ::Sleep(50);
+            existing = ReadShortcut(path);
+        }
         if (!existing || existing->description != shortcut.description)
             return ShortcutOutcome::LeftAlone;
     }

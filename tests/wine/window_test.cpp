@@ -145,7 +145,8 @@ TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelects
         // Every enabled control of the window is one of them, whatever the table holds.
         std::set<int> enabled;
         for (HWND c = ::GetWindow(window.Handle(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
-            if (ClassOf(c) != L"STATIC" && ::IsWindowEnabled(c))
+            if (wchar_t name[16]{};
+                ::GetClassNameW(c, name, 16) && ::lstrcmpiW(name, L"Static") != 0 && ::IsWindowEnabled(c))
                 enabled.insert(::GetDlgCtrlID(c));
         EXPECT_EQ(enabled, std::set<int>(expected.begin(), expected.end()));
     }
@@ -239,7 +240,8 @@ TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
         const bool box = kind == ViewKind::ComboBox || kind == ViewKind::TextBox;
         const std::string expected =
             named.count(layout[i].id) ? named.at(layout[i].id) : captionOf(layout[box ? i - 1 : i]);
-        EXPECT_FALSE(expected.empty()) << layout[i].id;
+        // The quiet line says nothing while the folder may be changed.
+        EXPECT_TRUE(!expected.empty() || layout[i].id == IDC_FolderNote) << layout[i].id;
         EXPECT_EQ(nameOf(Child(layout[i].id)), expected) << layout[i].id;
     }
 }
