@@ -18,8 +18,7 @@
 #include "model/control_ids.h"
 #include "state/registry_settings_store_win32.h"
 #include "state/saved_state.h"
-#include "tests/wine/support/files.h"
-#include "tests/wine/support/programs.h"
+#include "tests/wine/support/harness.h"
 #include "view/main_window_win32.h"
 #include "win32/text.h"
 

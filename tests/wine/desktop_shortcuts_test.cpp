@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "menu/desktop_shortcuts_win32.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/com.h"
 #include "win32/module_path.h"
 #include "win32/text.h"

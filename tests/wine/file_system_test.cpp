@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "files/file_system_win32.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

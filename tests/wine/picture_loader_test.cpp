@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "config/picture_loader_win32.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

@@ -5,8 +5,7 @@
 #include <algorithm>
 
 #include "process/mmshut_win32.h"
-#include "tests/wine/support/files.h"
-#include "tests/wine/support/programs.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

@@ -9,7 +9,7 @@
 #include "config/save_command.h"
 #include "config/user_ini.h"
 #include "tests/native/support/fakes.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

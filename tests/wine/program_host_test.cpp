@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/program_host_win32.h"
-#include "tests/wine/support/programs.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/shell_opener_win32.h"
-#include "tests/wine/support/files.h"
-#include "tests/wine/support/programs.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {
