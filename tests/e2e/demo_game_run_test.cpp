@@ -202,11 +202,12 @@ std::unique_ptr<test::ChildProcess> StartBare(const std::string& program, const 
     return std::make_unique<test::ChildProcess>(info.dwProcessId);
 }
 
-// A double click on the quick-match shortcut, as a launcher that names the program by its bare path
-// builds it: two copies at once, one tool and one match.
-TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatch) {
+// A double click on a game store's quick-match shortcut, as a launcher that names the program by
+// its bare path builds it: two copies at once, one tool and one match. With /close-after that tool
+// closes once F12 has ended the game, through its usual exit, which stores the state.
+TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatchAndCloseAfterIt) {
     ASSERT_EQ(RunningGames(), 0);
-    auto first = StartBare(tool, "/start"), second = StartBare(tool, "/start");
+    auto first = StartBare(tool, "/start /close-after"), second = StartBare(tool, "/start /close-after");
     ASSERT_TRUE(first && second);
     const std::optional<test::GameReport> report = test::WaitForGameReport(root);
     ASSERT_TRUE(report) << "no match started";
@@ -220,7 +221,14 @@ TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatch) {
     ::PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(test::WaitUntil([&] { return ::IsIconic(window) != FALSE; }));
     EXPECT_EQ(RunningGames(), 1);
-    EXPECT_FALSE(running->WaitForExit(0)) << "one tool runs";
+    EXPECT_FALSE(running->WaitForExit(0)) << "one tool runs, and stays while the game runs";
+    {
+        test::HeldKey f12(VK_F12);
+        EXPECT_EQ(report->game->WaitForExit(test::kLongWaitMs), 0u);
+    }
+    EXPECT_EQ(running->WaitForExit(test::kLongWaitMs), 0u) << "the tool ended with the game";
+    EXPECT_EQ(settings.Get(kSettingsApplication, kSection, "c2"), "0") << "the exit stored the state";
+    EXPECT_FALSE(test::ReadFile(root + "\\user.ini")) << "and handled user.ini as at any exit";
 }
 
 // The companion window, opened by its shortcut, shows exactly what the following START and PENALTY
@@ -321,22 +329,6 @@ TEST_F(DemoGameRun, ALoadedSetupStartsTheMatchItWasSavedFrom) {
         Close(test::WaitForTopWindow(run->Id(), win32::kForm1ClassName));
     }
     ::DeleteFileW(setupFile.c_str());
-}
-
-// A game store's session: with /close-after the tool closes once F12 has ended the game it started,
-// through its usual exit, which stores the state.
-TEST_F(DemoGameRun, CloseAfterEndsTheToolWithTheGame) {
-    run = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder(), "/start /close-after");
-    const std::optional<test::GameReport> report = test::WaitForGameReport(root);
-    ASSERT_TRUE(report) << "no match started";
-    EXPECT_FALSE(run->WaitForExit(0)) << "the tool stays while the game runs";
-    {
-        test::HeldKey f12(VK_F12);
-        EXPECT_EQ(report->game->WaitForExit(test::kLongWaitMs), 0u);
-    }
-    EXPECT_EQ(run->WaitForExit(test::kLongWaitMs), 0u) << "the tool ended with the game";
-    EXPECT_EQ(settings.Get(kSettingsApplication, kSection, "c2"), "0") << "the exit stored the state";
-    EXPECT_FALSE(test::ReadFile(root + "\\user.ini")) << "and handled user.ini as at any exit";
 }
 
 }  // namespace
