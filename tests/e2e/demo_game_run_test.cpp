@@ -273,7 +273,7 @@ TEST_F(DemoGameRun, WhatTheGameWillGetIsWhatItGets) {
 // switches hand the game the same, byte for byte, over a stored state that differs from the setup, as
 // the tool opens and handed over to the tool that runs. A name that is no saved setup is told of and
 // starts no match.
-TEST_F(DemoGameRun, ALoadedSetupStartsTheMatchItWasSavedFrom) {
+TEST_F(DemoGameRun, SetupSwitchesHandTheGameWhatLoadingTheSetupAndStartDo) {
     const std::wstring setupFile = win32::SetupsFolder() + L"\\E2E match.ini";
     ::DeleteFileW(setupFile.c_str());
     ASSERT_TRUE(settings.Save(kSettingsApplication, kSection, "c2", "1"));
