@@ -16,7 +16,7 @@
 
 #include "files/access_list_win32.h"
 #include "shell/start_switches.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
-#include <thread>
+#include <memory>
 
 #include "win32/clipboard.h"
 
@@ -15,42 +15,37 @@ HWND MessageWindow() {
     return ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
 }
 
-// The clipboard held open by another window for `milliseconds` from the moment this returns.
-class HeldClipboard {
-  public:
-    explicit HeldClipboard(DWORD milliseconds)
-        : holder_([this, milliseconds] {
-              const HWND window = MessageWindow();
-              const bool open = ::OpenClipboard(window);
-              held_.set_value(open);
-              ::Sleep(milliseconds);
-              if (open)
-                  ::CloseClipboard();
-              ::DestroyWindow(window);
-          }) {
-        EXPECT_TRUE(held_.get_future().get()) << "the other window could not open the clipboard";
-    }
-    ~HeldClipboard() { holder_.join(); }
-
-  private:
-    std::promise<bool> held_;
-    std::thread holder_;
-};
+// The clipboard held open by another window for `milliseconds` from the moment this returns; the
+// future waits for the hold to end as it goes.
+std::future<void> HoldClipboard(DWORD milliseconds) {
+    auto opened = std::make_shared<std::promise<bool>>();
+    std::future<void> hold = std::async(std::launch::async, [opened, milliseconds] {
+        const HWND window = MessageWindow();
+        const bool open = ::OpenClipboard(window);
+        opened->set_value(open);
+        ::Sleep(milliseconds);
+        if (open)
+            ::CloseClipboard();
+        ::DestroyWindow(window);
+    });
+    EXPECT_TRUE(opened->get_future().get()) << "the other window could not open the clipboard";
+    return hold;
+}
 
 // A moment's hold is waited out; a hold of seconds makes a write fail, and what was there stays.
 TEST(Clipboard, WaitsOutAMomentsHoldOfAnotherProgramAndTellsWhenItWaitedInVain) {
     const HWND tool = MessageWindow();
     const std::wstring text = L"\u00C9quipe  A=1\r\n\u65E5";
     {
-        HeldClipboard other(100);
+        const auto other = HoldClipboard(100);
         EXPECT_TRUE(win32::WriteClipboardText(tool, text));
     }
     {
-        HeldClipboard other(100);
+        const auto other = HoldClipboard(100);
         EXPECT_EQ(win32::ReadClipboardText(tool), text);
     }
     {
-        HeldClipboard other(2000);
+        const auto other = HoldClipboard(2000);
         EXPECT_FALSE(win32::WriteClipboardText(tool, L"lost"));
     }
     EXPECT_EQ(win32::ReadClipboardText(tool), text);

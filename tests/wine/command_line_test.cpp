@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line_win32.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {

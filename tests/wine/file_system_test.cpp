@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "files/file_system_win32.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {
@@ -34,65 +34,51 @@ TEST_F(FileSystem, OnlyOrdinaryFilesAreFound) {
         EXPECT_EQ(fs.LookUpOrdinaryFile(path), FileLookup::Missing) << path;
 }
 
-TEST_F(FileSystem, CopyReplacesAnOrdinaryTargetOnly) {
-    const std::string target = dir / "bak common.ini";
-    test::WriteFile(dir / "common.ini", "new");
-    for (const std::string old : {"ordinary", "read-only", "held open by another program"}) {
-        test::WriteFile(target, "old");
-        SetAttributes(target, old == "read-only" ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-        {
-            const auto other = test::HoldOpen(old == "held open by another program" ? target : "");
-            EXPECT_EQ(fs.CopyReplacing(dir / "common.ini", target), old == "ordinary") << old;
-        }
-        EXPECT_EQ(test::ReadFile(target), old == "ordinary" ? "new" : "old") << old;
-        SetAttributes(target, FILE_ATTRIBUTE_NORMAL);
-    }
-    EXPECT_FALSE(fs.CopyReplacing(dir / "absent.ini", target));
-    const auto game = test::HoldOpen(dir / "common.ini");  // a source the game holds open stays, uncopied
-    EXPECT_FALSE(fs.CopyReplacing(dir / "common.ini", target));
-}
-
 // A copy of a read-only file is read-only itself and must be flushed all the same, keeping its
-// attributes; what is no file cannot be.
-TEST_F(FileSystem, MakeDurableFlushesAReadOnlyCopyAndKeepsItsAttributes) {
+// attributes; what is no file is neither flushed nor deleted.
+TEST_F(FileSystem, MakeDurableAndDeleteTakeFilesOnly) {
     constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
-    test::WriteFile(dir / "bak_sku.ini", "x");
-    SetAttributes(dir / "bak_sku.ini", kReadOnlyHidden);
-    EXPECT_TRUE(fs.MakeDurable(dir / "bak_sku.ini"));
-    EXPECT_EQ(::GetFileAttributesW(win32::Widen(dir / "bak_sku.ini").c_str()) & kReadOnlyHidden, kReadOnlyHidden);
-    SetAttributes(dir / "bak_sku.ini", FILE_ATTRIBUTE_NORMAL);
+    const std::string copy = dir / "bak_sku.ini";
+    test::WriteFile(copy, "x");
+    SetAttributes(copy, kReadOnlyHidden);
+    EXPECT_TRUE(fs.MakeDurable(copy));
+    EXPECT_EQ(::GetFileAttributesW(win32::Widen(copy).c_str()) & kReadOnlyHidden, kReadOnlyHidden);
+    SetAttributes(copy, FILE_ATTRIBUTE_NORMAL);
     test::MakeFolders(dir / "folder.ini");
-    EXPECT_FALSE(fs.MakeDurable(dir / "folder.ini") || fs.MakeDurable(dir / "absent.ini"));
+    for (const std::string name : {"folder.ini", "absent.ini"})
+        EXPECT_FALSE(fs.MakeDurable(dir / name) || fs.Delete(dir / name)) << name;
+    EXPECT_TRUE(fs.Delete(copy));
+    EXPECT_FALSE(fs.Exists(copy) || fs.Delete(copy)) << "it is gone";
 }
 
-TEST_F(FileSystem, DeleteTellsWhetherItRemovedTheFile) {
-    test::WriteFile(dir / "user.ini", "x");
-    test::MakeFolders(dir / "folder.ini");
-    EXPECT_FALSE(fs.Delete(dir / "folder.ini"));
-    EXPECT_TRUE(fs.Delete(dir / "user.ini"));
-    EXPECT_FALSE(fs.Delete(dir / "user.ini")) << "it is gone";
-}
-
-// Anything at a path takes its name; a rename never replaces; neither moves a file another program
-// holds open, and a replacing move spares a read-only target too (which may be renamed all the same).
-TEST_F(FileSystem, RenameNeverReplacesAndMovesSpareReadOnlyAndHeldOpenFiles) {
-    const std::string a = dir / "a.ini", b = dir / "b.ini", c = dir / "c.ini";
-    test::WriteFile(a, "a");
-    test::WriteFile(b, "b");
+// Anything at a path takes its name; a rename never replaces; a copy or a move that replaces spares
+// a read-only target and one another program holds open, which is not renamed either (a read-only
+// one is), and a source held open is not copied.
+TEST_F(FileSystem, CopyAndMoveReplaceAnOrdinaryTargetOnlyAndRenameNever) {
+    const std::string a = dir / "a.ini", b = dir / "bak b.ini", c = dir / "c.ini";
     test::MakeFolders(dir / "folder.ini");
     EXPECT_TRUE(fs.Exists(dir / "folder.ini"));
-    EXPECT_FALSE(fs.Exists(dir / "no folder\\c.ini") || fs.Rename(a, b));
+    EXPECT_FALSE(fs.Exists(dir / "no folder\\c.ini"));
     for (const std::string target : {"read-only", "held open", "ordinary"}) {
+        test::WriteFile(a, "a");
+        test::WriteFile(b, "b");
         SetAttributes(b, target == "read-only" ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
         {
             const auto other = test::HoldOpen(target == "held open" ? b : "");
             EXPECT_EQ(fs.IsReadOnly(b), target == "read-only");
             EXPECT_EQ(fs.IsInUse(b), target == "held open");
+            EXPECT_FALSE(fs.Rename(a, b));
             EXPECT_EQ(fs.Rename(b, c) && fs.Rename(c, b), target != "held open") << target;
+            EXPECT_EQ(fs.CopyReplacing(a, b), target == "ordinary") << target;
             EXPECT_EQ(fs.MoveReplacing(a, b), target == "ordinary") << target;
         }
         EXPECT_EQ(test::ReadFile(b), target == "ordinary" ? "a" : "b") << target;
+        SetAttributes(b, FILE_ATTRIBUTE_NORMAL);
     }
+    EXPECT_FALSE(fs.CopyReplacing(dir / "absent.ini", b));
+    test::WriteFile(a, "a");
+    const auto game = test::HoldOpen(a);
+    EXPECT_FALSE(fs.CopyReplacing(a, b));
 }
 
 // A real try that leaves nothing behind; a folder that is not there, or is a file, takes nothing.

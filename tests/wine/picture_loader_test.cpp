@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "config/picture_loader_win32.h"
-#include "tests/wine/support/files.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {
@@ -15,11 +15,14 @@ namespace {
 
 class PictureLoader : public testing::Test {
   protected:
-    win32::GdiplusPictureLoader loader;  // also keeps GDI+ running for the test's own encoding
     test::TempFolder dir;
+    win32::GdiplusPictureLoader loader;  // also keeps GDI+ running for the test's own encoding
 };
 
+// Each loader keeps GDI+ running while it lives, whatever another does.
 TEST_F(PictureLoader, APictureKeepsItsSizeChannelOrderAndAlphaAndTheFileIsLeftFree) {
+    auto other = std::make_unique<win32::GdiplusPictureLoader>();
+    other.reset();
     Picture colours(3, 2);
     colours.pixels = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0x80102030u, 0x00000000u, 0xFFFFFFFFu};
     ASSERT_TRUE(test::WritePicture(dir / "logo.png", colours, test::PictureFormat::Png));
@@ -43,15 +46,6 @@ TEST_F(PictureLoader, WhatIsNoPictureItCanDrawGivesNothing) {
     test::WriteFile(dir / "huge.jpg", jpeg.replace(frame + 5, 4, "\x4E\x20\x4E\x20", 4));
     for (const char* name : {"missing.jpg", "corrupt.jpg", "truncated.jpg", "huge.jpg"})
         EXPECT_EQ(loader.Load(dir / name), nullptr) << name;
-}
-
-TEST(PictureLoaders, EachLoaderKeepsGdiplusRunningWhileItLives) {
-    test::TempFolder dir;
-    auto first = std::make_unique<win32::GdiplusPictureLoader>();
-    ASSERT_TRUE(test::WritePicture(dir / "a.png", Picture(2, 2), test::PictureFormat::Png));
-    win32::GdiplusPictureLoader second;
-    first.reset();
-    EXPECT_NE(second.Load(dir / "a.png"), nullptr);
 }
 
 }  // namespace

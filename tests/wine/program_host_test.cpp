@@ -1,5 +1,6 @@
-// The program host against the system: the single-instance lock and the stop message. (Its folder
-// is proved by the end-to-end run, which starts the tool inside a game folder and finds the game.)
+// The program host against the system: its messages. (Its folder and its single-instance lock are
+// proved by the end-to-end run, which starts the tool inside a game folder and finds the game, and
+// starts copies of it one after another and two at once.)
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <memory>
 
 #include "app/program_host_win32.h"
-#include "tests/wine/support/programs.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {
@@ -16,17 +17,6 @@ namespace {
 // A lock name of each test's own, so no run of the tool and no other test shares it.
 std::wstring TestLockName(const wchar_t* test) {
     return L"Local\\PitchPilot.Tests." + std::to_wstring(::GetCurrentProcessId()) + L"." + test;
-}
-
-TEST(ProgramHost, TheLockTellsASecondCopyUntilTheFirstEnds) {
-    const std::wstring name = TestLockName(L"lock");
-    auto first = std::make_unique<win32::WindowsProgramHost>(name);
-    EXPECT_FALSE(first->AnotherCopyRunning());
-    EXPECT_FALSE(first->AnotherCopyRunning()) << "the copy that holds the lock is no other copy";
-    EXPECT_TRUE(win32::WindowsProgramHost(name).AnotherCopyRunning());
-    EXPECT_FALSE(win32::WindowsProgramHost(TestLockName(L"other")).AnotherCopyRunning());
-    first.reset();
-    EXPECT_FALSE(win32::WindowsProgramHost(name).AnotherCopyRunning()) << "the lock goes with the copy that held it";
 }
 
 // The message shows until the user presses its one button.

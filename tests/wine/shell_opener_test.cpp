@@ -3,42 +3,30 @@
 #include <gtest/gtest.h>
 
 #include "shell/shell_opener_win32.h"
-#include "tests/wine/support/files.h"
-#include "tests/wine/support/programs.h"
+#include "tests/wine/support/harness.h"
 #include "win32/text.h"
 
 namespace pp {
 namespace {
 
-class ShellOpener : public testing::Test {
-  protected:
-    void SetUp() override {
-        test::MakeFolders(gameFolder);
-        test::MakeFolders(elsewhere);
-        ASSERT_TRUE(::CopyFileW(win32::Widen(test::ProgramFolder() + "\\fifa09.exe").c_str(),
-                                win32::Widen(game).c_str(), FALSE));
-    }
-
+// The program gets its parameters as they are, or none, and runs in the working folder given.
+TEST(ShellOpener, RunsTheProgramWithItsParametersInTheWorkingFolderAndRefusesWhatIsNone) {
     test::TempFolder folder;
     const std::string gameFolder = folder / "game \xE6\x97\xA5", game = gameFolder + "\\fifa09.exe";
     const std::string elsewhere = folder / "working \xCE\xA9";
+    test::MakeFolders(gameFolder);
+    test::MakeFolders(elsewhere);
+    ASSERT_TRUE(
+        ::CopyFileW(win32::Widen(test::ProgramFolder() + "\\fifa09.exe").c_str(), win32::Widen(game).c_str(), TRUE));
     win32::WindowsShellOpener opener;
-};
-
-TEST_F(ShellOpener, RunsTheProgramWithItsParametersInTheWorkingFolder) {
-    const std::string parameters = " HOME_TEAM=103  CUSTOM/NAME=\xC3\x89quipe \xE2\x82\xAC";
-    ASSERT_TRUE(opener.Open(game, parameters, elsewhere));
-    const std::optional<test::GameReport> report = test::WaitForGameReport(gameFolder);
-    ASSERT_TRUE(report);
-    EXPECT_EQ(report->workingFolder, elsewhere);
-    EXPECT_EQ(report->commandLine, "\"" + game + "\" " + parameters);
-}
-
-TEST_F(ShellOpener, EmptyParametersAreNoneAndWhatCannotBeOpenedIsRefused) {
-    ASSERT_TRUE(opener.Open(game, "", ""));
-    const std::optional<test::GameReport> report = test::WaitForGameReport(gameFolder);
-    ASSERT_TRUE(report);
-    EXPECT_EQ(report->commandLine, "\"" + game + "\"");
+    for (const std::string parameters : {" HOME_TEAM=103  CUSTOM/NAME=\xC3\x89quipe \xE2\x82\xAC", ""}) {
+        ASSERT_TRUE(opener.Open(game, parameters, parameters.empty() ? "" : elsewhere));
+        const std::optional<test::GameReport> report = test::WaitForGameReport(gameFolder);
+        ASSERT_TRUE(report);
+        EXPECT_EQ(report->commandLine, "\"" + game + "\"" + (parameters.empty() ? "" : " " + parameters));
+        EXPECT_TRUE(parameters.empty() || report->workingFolder == elsewhere) << report->workingFolder;
+        ::DeleteFileW(win32::Widen(gameFolder + "\\fifa09.report.txt").c_str());
+    }
     EXPECT_FALSE(opener.Open(folder / "absent.exe", "", ""));
 }
 

@@ -101,11 +101,6 @@ class MainWindowTest : public testing::Test {
     win32::MainWindow window{form, windowHost, ::GetModuleHandleW(nullptr)};
 };
 
-TEST_F(MainWindowTest, EveryRowOfTheLayoutBecomesAChildUnderItsControlId) {
-    for (const ControlPlace& place : Form1Layout())
-        EXPECT_NE(Child(place.id), nullptr) << place.id;
-}
-
 // The order a reader takes: the window row by row, left to right; the option boxes and the check
 // boxes stand side by side, and each block is read row by row, the option boxes first.
 constexpr int kReadingOrder[] = {
@@ -163,33 +158,15 @@ TEST_F(MainWindowTest, EnterAndSpacePressTheFocusedButtonLinkOrBox) {
     Press(VK_RETURN);
     EXPECT_EQ(form.OT.Selected(), 2);
 
-    for (const auto& [id, key] : {std::pair{IDC_Check3, VK_RETURN},
-                                  {IDC_Check4, VK_SPACE},
-                                  {IDC_FLB_1, VK_RETURN},
-                                  {IDC_FLB_2, VK_SPACE},
-                                  {IDC_FBU_99, VK_RETURN},
-                                  {IDC_FBU_99, VK_SPACE}}) {
+    const std::pair<int, WORD> presses[] = {{IDC_Check3, VK_RETURN}, {IDC_Check4, VK_SPACE},  {IDC_FLB_1, VK_RETURN},
+                                            {IDC_FLB_2, VK_SPACE},   {IDC_FBU_99, VK_RETURN}, {IDC_FBU_99, VK_SPACE}};
+    for (const auto& [id, key] : presses) {
         ::SetFocus(Child(id));
-        Press(static_cast<WORD>(key));
+        Press(key);
     }
     EXPECT_TRUE(form.Check3.Value() == 1 && form.Check4.Value() == 1);
     EXPECT_EQ(fake.shell.calls.size(), 2u);
     EXPECT_EQ(fake.window.minimises, 2);
-}
-
-// Alt and a caption's underlined letter, of either case, move to the box under it; a disabled box
-// keeps the focus where it was.
-TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBox) {
-    Show();
-    for (const auto& [key, id] : {std::pair{L'h', IDC_Combo1}, std::pair{L'W', IDC_Combo4}, std::pair{L'u', IDC_Combo7},
-                                  std::pair{L'O', IDC_ZMO}, std::pair{L't', IDC_TX1}}) {
-        Key(WM_SYSCHAR, key);
-        EXPECT_EQ(FocusedId(), id) << static_cast<char>(key);
-    }
-    form.HMO.SetEnabled(false);
-    Sync();
-    Key(WM_SYSCHAR, L'f');
-    EXPECT_EQ(FocusedId(), IDC_TX1) << "the letter of a disabled box's caption moved the focus";
 }
 
 // Screen readers name every control from its label, as the player reads it: its own caption, or for
@@ -246,13 +223,25 @@ TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
     }
 }
 
-// The companion window works as a dialog does: Alt and a label's letter move to its box, and Esc
-// closes it, from a one-line box as from a box of many lines, which takes the key for itself.
-TEST_F(MainWindowTest, WhatTheGameWillGetTakesAltKeysAndClosesOnEsc) {
+// Alt and a caption's underlined letter, of either case, move to the box under it; a disabled box
+// keeps the focus where it was. The companion window works as a dialog does: so do its labels'
+// letters, and Esc closes it, from a one-line box as from a box of many lines, which takes the key
+// for itself.
+TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBoxAndEscClosesTheCompanion) {
     Show();
-    for (const int id : {win32::IDC_GameView_Folder, win32::IDC_GameView_Parameters}) {
+    for (const auto& [key, id] : {std::pair{L'h', IDC_Combo1}, std::pair{L'W', IDC_Combo4}, std::pair{L'u', IDC_Combo7},
+                                  std::pair{L'O', IDC_ZMO}, std::pair{L't', IDC_TX1}}) {
+        Key(WM_SYSCHAR, key);
+        EXPECT_EQ(FocusedId(), id) << static_cast<char>(key);
+    }
+    form.HMO.SetEnabled(false);
+    Sync();
+    Key(WM_SYSCHAR, L'f');
+    EXPECT_EQ(FocusedId(), IDC_TX1) << "the letter of a disabled box's caption moved the focus";
+
+    for (const auto& [letter, id] :
+         {std::pair{L'w', win32::IDC_GameView_Folder}, {L'a', win32::IDC_GameView_Parameters}}) {
         BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
         keys[VK_CONTROL] = 0x80;
         ::SetKeyboardState(keys);
         ::SetFocus(window.Handle());
@@ -262,7 +251,7 @@ TEST_F(MainWindowTest, WhatTheGameWillGetTakesAltKeysAndClosesOnEsc) {
         const HWND view = ::FindWindowW(win32::kGameViewClassName, nullptr);
         ASSERT_TRUE(view && ::IsWindowVisible(view)) << "Ctrl+G opened nothing";
         ::SetFocus(::GetDlgItem(view, win32::IDC_GameView_Start));
-        Key(WM_SYSCHAR, id == win32::IDC_GameView_Folder ? L'w' : L'a');
+        Key(WM_SYSCHAR, letter);
         EXPECT_EQ(::GetFocus(), ::GetDlgItem(view, id));
         Key(WM_KEYDOWN, VK_ESCAPE);
         EXPECT_FALSE(::IsWindow(view)) << id;
