@@ -62,8 +62,8 @@ TEST(PutGameFilesBack, AsksAboutTheCopiesThereAndTellsWhatBecameOfEach) {
         files.Put(kGameRoot + "bak_" + name, "c");
     files.Put("Label2bak_user.ini", "c");
     EXPECT_TRUE(CopiesToPutBack(files, "Label2").empty());
-    const std::vector<std::string> copies = CopiesToPutBack(files, kGameRoot);
-    EXPECT_EQ(copies, (std::vector<std::string>{"bak_common.ini", "bak_sku.ini", "bak_situation.ini", "bak_user.ini"}));
+    const Items copies = CopiesToPutBack(files, kGameRoot);
+    EXPECT_EQ(copies, (Items{"bak_common.ini", "bak_sku.ini", "bak_situation.ini", "bak_user.ini"}));
     const std::string question = PutBackQuestion(copies), told = DescribePutBack(PutGameFilesBack(files, kGameRoot));
     std::vector<size_t> asked;
     std::istringstream lines(told);

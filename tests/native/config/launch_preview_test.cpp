@@ -9,23 +9,17 @@ namespace {
 using LaunchPreviewOf = GameFolder;
 
 TEST(MarkBlankRuns, EachBlankOfARunOfTwoOrMoreAndNoOther) {
-    for (const auto& [text, marked] : std::vector<std::pair<std::string, std::string>>{{"a b", "a b"},
-                                                                                       {"a  b",
-                                                                                        "a\xC2\xB7\xC2\xB7"
-                                                                                        "b"},
-                                                                                       {"  x ", "\xC2\xB7\xC2\xB7x "},
-                                                                                       {"x  ", "x\xC2\xB7\xC2\xB7"},
-                                                                                       {"", ""}})
-        EXPECT_EQ(MarkBlankRuns(text), marked) << text;
+    for (const std::string& pair : SplitAt("a b>a b|a  b>a\xC2\xB7\xC2\xB7"
+                                           "b|  x >\xC2\xB7\xC2\xB7x |x  >x\xC2\xB7\xC2\xB7|>",
+                                           "|"))
+        EXPECT_EQ(MarkBlankRuns(pair.substr(0, pair.find('>'))), pair.substr(pair.find('>') + 1)) << pair;
 }
 
 // The preview is what the next start hands over, also for a modifier typed after the last click
 // of its switch, and names the cheat tokens that write nothing; it saves and starts nothing. Its
 // user.ini is the file's text as the code page stores it, not as it was typed.
 TEST_F(LaunchPreviewOf, IsWhatTheStartCommandsHandOver) {
-    for (const auto& [key, value] :
-         {std::pair{"c2", "1"}, {"c70", "1"}, {"YC", "[X]=1  NOVALUE OPTIONS/A=1 ［Y］=1 Ā=2 A=3 中=4"}})
-        Store(key, value);
+    StoreAll("c2=1|c70=1|YC=[X]=1  NOVALUE OPTIONS/A=1 ［Y］=1 Ā=2 A=3 中=4");
     auto run = Start();
     run->ZMO.SetText("0.7");
     for (LaunchKind kind : {LaunchKind::Start, LaunchKind::PenaltyStart}) {
@@ -53,7 +47,7 @@ TEST_F(LaunchPreviewOf, IsWhatTheStartCommandsHandOver) {
 TEST_F(LaunchPreviewOf, ANulInTheCheatTextHandsOverAndKeepsWhatFollowsIt) {
     Store("c2", "1");
     auto run = Start();
-    std::vector<std::string> problems;
+    Items problems;
     ApplySetup(*run, *ReadSetup("[Pitch Pilot setup]\r\nversion=1\r\nYC=A=1%00B=2\r\n", *run).setup, problems);
     RunStartCommand(*run);
     EXPECT_TRUE(fake.shell.calls.back().ends_with(" A=1 B=2|" + kGameRoot)) << fake.shell.calls.back();

@@ -18,8 +18,8 @@ TEST_F(Launcher, StartCommandsRunTheGameWithTheLineAndTheCheatText) {
     const std::string line = form.Tx2.Text();
     RunPenaltyStartCommand(form);
     const std::string game = kGameRoot + "fifa09.exe|";
-    EXPECT_EQ(fake.shell.calls, (std::vector<std::string>{game + " " + line + " X=1|" + kGameRoot,
-                                                          game + " DEBUG_SHOOTOUT=1 " + line + " X=1|" + kGameRoot}));
+    EXPECT_EQ(fake.shell.calls, (Items{game + " " + line + " X=1|" + kGameRoot,
+                                       game + " DEBUG_SHOOTOUT=1 " + line + " X=1|" + kGameRoot}));
     const size_t room = 32766 - 3 - (kGameRoot + "fifa09.exe").size() - (line.size() + 2);
     const std::vector<std::pair<std::string, bool>> cheats = {
         {std::string(room, 'x'), true},

@@ -16,7 +16,7 @@ TEST_F(RequiredFiles, EachMissingFileEndsTheProgram) {
         fake.files.Put(kGameRoot + required, "");
     }
     const std::string message = std::string(kApplicationTitle) + ": " + kMissingFilesMessage;
-    EXPECT_EQ(fake.host.messages, std::vector<std::string>(kRequiredFiles.size(), message));
+    EXPECT_EQ(fake.host.messages, Items(kRequiredFiles.size(), message));
     fake.files.failingLookups.insert(kGameRoot + "KWTR\\stads.ini");
     fake.files.Delete(kGameRoot + "fifa09.exe");
     EXPECT_TRUE(Runs([&] { chk(form); }));

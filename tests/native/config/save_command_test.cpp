@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "config/launcher.h"
 #include "config/save_command.h"
@@ -31,12 +30,9 @@ TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     for (const std::string& key : fake.settings.savedKeys)  // every check box checked
         if (key.starts_with("c") && !key.starts_with("cb"))
             Store(key, "1");
-    std::istringstream rest(
-        "c71=0.35 c72=-1.5 cb1=2 cb2=1 cb3=2 cb4=3 cb5=1 cb6=2 cb7=6 cb8=2 cb9=13 cb10=5 cb11=10 cb12=3 cb13=7 "
-        "cb14=7 cb15=2 cb16=2 cb19=1");
-    for (std::string pair; rest >> pair;)
-        Store(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
-    Store("YC", "OPTIONS/BOOKINGS=0 DEBUG_SHOOTOUT=1  NOVALUE gui/X=1=2/Y");
+    StoreAll(
+        "c71=0.35|c72=-1.5|cb1=2|cb2=1|cb3=2|cb4=3|cb5=1|cb6=2|cb7=6|cb8=2|cb9=13|cb10=5|cb11=10|cb12=3|cb13=7|"
+        "cb14=7|cb15=2|cb16=2|cb19=1|YC=OPTIONS/BOOKINGS=0 DEBUG_SHOOTOUT=1  NOVALUE gui/X=1=2/Y");
     auto rich = Start();
     rich->OT.Select(2);
     RunSaveCommand(*rich);

@@ -6,7 +6,6 @@
 
 namespace pp {
 namespace {
-using Items = std::vector<std::string>;
 
 TEST(ShadowFolder, TheGameRootWithoutItsDriveBelowVirtualStore) {
     const std::string store = "C:\\Users\\Ana\\AppData\\Local\\VirtualStore";

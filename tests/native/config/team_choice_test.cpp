@@ -10,7 +10,7 @@ struct TeamChoice : GameFolder {
     TeamChoice() { fake.pictures.pictures[kGameRoot + "KWTR\\PP09\\de.jpg"] = defaultLogo; }
 
     // The list files as start-up loads them: the records in file order, the names sorted.
-    void Records(const std::vector<std::string>& teams, const std::vector<std::string>& stadiums = {}) {
+    void Records(const Items& teams, const Items& stadiums = {}) {
         form.List1.List().AddMany(teams);
         form.List2.List().AddMany(stadiums);
         for (const auto& line : teams) {
@@ -33,7 +33,7 @@ struct TeamChoice : GameFolder {
 // it can reach it whole (no blank or line break would cut the directive apart).
 TEST_F(TeamChoice, RecordLookUp) {
     EXPECT_EQ(LogoPath("C:\\G\\", "12"), "C:\\G\\\\data\\easo\\fifa\\images\\logos\\logo12.jpg");
-    const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> cases = {
+    const std::vector<std::tuple<Items, std::string, std::string>> cases = {
         {{"Alpha,5,xyz"}, "Alpha", "HOME_TEAM=5"},
         {{"alpha,1", "ALPHA,2"}, "ALPHA", "HOME_TEAM=1"},  // the earlier record wins whatever the case
         {{"Alpha,2", "Alp,1"}, "Alp", "HOME_TEAM=1"},      // the comma stops a longer name from matching
@@ -75,8 +75,8 @@ TEST_F(TeamChoice, EachSideFillsItsSlotBoxAndFade) {
 // No logo file, no id, an id that would climb out of the logo folder, name a drive or hold a
 // wildcard: the default picture. A picture that cannot be loaded at all keeps the box's picture.
 TEST_F(TeamChoice, DefaultPictureWhenThereIsNoUsableLogo) {
-    const std::vector<std::string> ids = {"5", "", "..\\..\\..\\KWTR\\PP09\\x", "5/../../x", "C:x", "5*", "5?", "5|6"};
-    std::vector<std::string> records = {"Nameless"};
+    const Items ids = {"5", "", "..\\..\\..\\KWTR\\PP09\\x", "5/../../x", "C:x", "5*", "5?", "5|6"};
+    Items records = {"Nameless"};
     for (size_t i = 0; i < ids.size(); ++i) {
         records.push_back("Team " + std::to_string(i) + "," + ids[i]);
         if (i > 1)

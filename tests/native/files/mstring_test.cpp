@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-using Items = std::vector<std::string>;
 
 // A sorted list sorts ignoring case, accents beside their base letter, equal texts in the order
 // added; bulk adding and copying another list give the order of adding one by one.

@@ -13,7 +13,7 @@ TEST_F(Form1Model, SlotListingNumbersSlotsFromOneAndAppends) {
     form.slots.Write(-1, "X=1");
     form.List3.List().Add("kept");
     form.Command2.Click();
-    EXPECT_EQ(form.List3.List().Items(), (std::vector<std::string>{"kept", "1 A=1", "100 B=2"}));
+    EXPECT_EQ(form.List3.List().Items(), (Items{"kept", "1 A=1", "100 B=2"}));
     EXPECT_EQ(form.slots.Read(100) + form.slots.Read(-1), "");
     EXPECT_FALSE(form.Check6.Enabled() || form.Check20.Enabled());  // locked until their partners allow them
 }

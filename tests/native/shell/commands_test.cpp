@@ -12,7 +12,7 @@ struct Commands : GameFolder {
         form.CM2.onClick = [this] { done.push_back("start"); };
         form.CM3.onClick = [this] { done.push_back("penalty"); };
     }
-    std::vector<std::string> done;
+    Items done;
 };
 
 TEST_F(Commands, EachLinkOpensItsTargetAndAMissingHelpPageTheReadme) {
@@ -22,7 +22,7 @@ TEST_F(Commands, EachLinkOpensItsTargetAndAMissingHelpPageTheReadme) {
     fake.files.Delete(kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html");
     ClickLink(form, 2);
     const std::string tool = kGameRoot + "KWTR\\PP09";
-    EXPECT_EQ(fake.shell.calls, (std::vector<std::string>{
+    EXPECT_EQ(fake.shell.calls, (Items{
                                     "explorer.exe| " + kGameRoot + "|" + kGameRoot,
                                     "explorer.exe| " + kGameRoot + "data\\|" + kGameRoot + "data\\",
                                     kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html||" + kGameRoot + "KWTR\\tut\\",
@@ -42,7 +42,7 @@ TEST_F(Commands, EachImageButtonRunsItsActionAndOtherIndexesNothing) {
     EXPECT_TRUE(form.TA.Enabled());
     for (int i : {1, 2, 3, 0})
         ClickImageButton(form, i);
-    EXPECT_EQ(done, (std::vector<std::string>{"save", "start", "penalty", "save"}));
+    EXPECT_EQ(done, (Items{"save", "start", "penalty", "save"}));
     EXPECT_EQ(fake.window.closes, 1);
 }
 }  // namespace

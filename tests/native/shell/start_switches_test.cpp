@@ -7,10 +7,10 @@
 namespace pp {
 namespace {
 using enum CommandLineRequest;
-using Line = std::vector<std::string>;
+using Line = Items;
 
 TEST(CommandLine, SwitchesOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
-    const StartOptions start{Start}, unknown{Unknown}, none{};
+    const StartOptions start{Start}, none{};
     const std::vector<std::pair<StartOptions, std::vector<Line>>> lines = {
         {start, {{"/start"}, {"-START"}, {"--Start"}, {"steam", "/start", "09"}}},
         {{PenaltyStart}, {{"/PENALTY"}, {"--penalty"}}},
@@ -19,26 +19,17 @@ TEST(CommandLine, SwitchesOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
          {{"/setup", "Cup final", "/start", "/close-after"}, {"--close-after", "--SETUP=Cup final", "-start"}}},
         {{None, "-start"}, {{"/setup", "-start"}}},
         {{PenaltyStart, std::nullopt, true}, {{"/penalty", "/Close-After"}}},
-        {unknown,
-         {{"/starts"},
-          {"---start"},
-          {"/"},
-          {"/start", "/penalty"},
-          {"/start", "-start"},
-          {"/start=1"},
-          {"/setup"},
-          {"/setup="},
-          {"/setup", "a", "/setup", "b"},
-          {"/close-after"},
-          {"/setup", "a", "/close-after"},
-          {"/start", "/close-after", "/close-after"},
-          {"/start", "/close-after=1"}}},
         {none, {{}, {"start"}, {""}, {"09", "Demo\\KWTR\\PP09\\PitchPilot.exe"}}},
         {{GrantFolderAccess}, {{"/grant-folder-access", "S-1-1-0", "C:\\"}}},  // what follows is AccountToGrant's
     };
     for (const auto& [options, each] : lines)
         for (const Line& line : each)
             EXPECT_EQ(ParseCommandLine(line), options) << testing::PrintToString(line);
+    for (const std::string& line : SplitAt(
+             "/starts|---start|/|/start /penalty|/start -start|/start=1|/setup|/setup=|/setup a /setup b|/close-after|"
+             "/setup a /close-after|/start /close-after /close-after|/start /close-after=1",
+             "|"))
+        EXPECT_EQ(ParseCommandLine(SplitAt(line, " ")), StartOptions{Unknown}) << line;
 }
 
 // A launcher that starts the program by its bare path hands over a name with blanks; the system ran
@@ -94,16 +85,14 @@ TEST(CommandLine, AHandOverReadsBackWholeOrNotAtAll) {
 }
 
 // The save runs first, then the game starts, as a click on START or PENALTY does.
-struct StartSwitchRun : GameFolder {
-    size_t Starts() const { return fake.shell.calls.size(); }
-};
+using StartSwitchRun = GameFolder;
 
 // A double click on the quick-match shortcut: two copies started at 100 and 101, whichever request
 // reaches the window first, start one match; a copy started after that match asks for its own.
 TEST_F(StartSwitchRun, CopiesStartedTogetherStartOneMatch) {
     for (const auto& [first, second] : {std::pair<uint64_t, uint64_t>{100, 101}, {101, 100}}) {
         StartSwitchRuns runs;
-        const size_t before = Starts();
+        const size_t before = fake.shell.calls.size();
         const auto ask = [&](CommandLineRequest request, uint64_t askedAt, uint64_t now) {
             if (!runs.Admits({request}, askedAt))
                 return false;
@@ -114,9 +103,9 @@ TEST_F(StartSwitchRun, CopiesStartedTogetherStartOneMatch) {
         EXPECT_FALSE(ask(CommandLineRequest::Start, second, 520));
         EXPECT_FALSE(ask(PenaltyStart, 500, 530)) << "started as the match started";
         EXPECT_TRUE(runs.Admits({None, "a setup"}, 100)) << "a setup alone asks for no match";
-        EXPECT_EQ(Starts(), before + 1);
+        EXPECT_EQ(fake.shell.calls.size(), before + 1);
         EXPECT_TRUE(ask(PenaltyStart, 501, 9000));
-        EXPECT_EQ(Starts(), before + 2);
+        EXPECT_EQ(fake.shell.calls.size(), before + 2);
     }
 }
 
@@ -157,11 +146,9 @@ TEST_F(StartSwitchRun, CloseAfterClosesOnceTheGameThatRanHasEnded) {
     EXPECT_EQ(ticks(100), 1);
 }
 
-using StartRequest = GameFolder;
-
 // A start switch starts its match as a click on its button does, the save first; any other
 // request, or a number that is none (as one from another copy could be), saves and starts nothing.
-TEST_F(StartRequest, StartsTheMatchOfItsSwitchAfterTheSave) {
+TEST_F(StartSwitchRun, StartsTheMatchOfItsSwitchAfterTheSave) {
     form.Check2.SetValue(1);
     for (const CommandLineRequest request : {None, Help, Unknown, static_cast<CommandLineRequest>(99)})
         RunStartRequest(form, request);
@@ -171,9 +158,8 @@ TEST_F(StartRequest, StartsTheMatchOfItsSwitchAfterTheSave) {
     ASSERT_FALSE(form.Tx2.Text().empty()) << "the save made the line";
     RunStartRequest(form, PenaltyStart);
     const std::string game = kGameRoot + "fifa09.exe| ";
-    EXPECT_EQ(fake.shell.calls,
-              (std::vector<std::string>{game + form.Tx2.Text() + " |" + kGameRoot,
-                                        game + "DEBUG_SHOOTOUT=1 " + form.Tx2.Text() + " |" + kGameRoot}));
+    EXPECT_EQ(fake.shell.calls, (Items{game + form.Tx2.Text() + " |" + kGameRoot,
+                                       game + "DEBUG_SHOOTOUT=1 " + form.Tx2.Text() + " |" + kGameRoot}));
 }
 
 // The elevated copy's switch does one thing for one person's account: anything else is refused,
@@ -183,27 +169,19 @@ TEST(CommandLine, TheGrantSwitchTakesExactlyOnePersonsAccount) {
     for (const std::string& account :
          {sid, std::string("S-1-12-1-3570411327-1246547654-2473652897-4294967295"), std::string("S-1-5-21-0-0-0-1000")})
         EXPECT_EQ(AccountToGrant({"--GRANT-FOLDER-ACCESS", account}), account) << account;
-    const std::vector<std::vector<std::string>> refused = {
+    const std::vector<Items> refused = {
         {"/grant-folder-access"},
         {"/grant-folder-access", sid, "C:\\Program Files"},
         {"/grant-folder-access", "C:\\Program Files (x86)\\EA"},
         {"/start", sid},
         {sid, "/grant-folder-access"},
-        {"/grant-folder-access", "S-1-1-0"},         // Everyone
-        {"/grant-folder-access", "S-1-5-32-544"},    // the Administrators
-        {"/grant-folder-access", "S-1-5-18"},        // the system itself
-        {"/grant-folder-access", "S-1-5-21-1-2-3"},  // a machine, no account
-        {"/grant-folder-access", "S-1-5-21-1-2-3-4-5"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-4294967296"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-01"},
-        {"/grant-folder-access", "S-1-5-21-1-2--3"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-+1"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-1001 "},
-        {"/grant-folder-access", "s-1-5-21-1-2-3-1001"},
-        {"/grant-folder-access", "S-1-5-21-1-2-3-1001\\..\\x"},
-        {"/grant-folder-access", ""},
     };
+    // Everyone, the Administrators, the system itself, a machine and no account, then malformed ones.
+    for (const std::string account :
+         {"S-1-1-0", "S-1-5-32-544", "S-1-5-18", "S-1-5-21-1-2-3", "S-1-5-21-1-2-3-4-5", "S-1-5-21-1-2-3-4294967296",
+          "S-1-5-21-1-2-3-01", "S-1-5-21-1-2--3", "S-1-5-21-1-2-3-", "S-1-5-21-1-2-3-+1", "S-1-5-21-1-2-3-1001 ",
+          "s-1-5-21-1-2-3-1001", "S-1-5-21-1-2-3-1001\\..\\x", ""})
+        EXPECT_EQ(AccountToGrant({"/grant-folder-access", account}), std::nullopt) << account;
     for (const auto& arguments : refused)
         EXPECT_EQ(AccountToGrant(arguments), std::nullopt) << arguments.back();
 }

@@ -12,14 +12,14 @@ TEST(GrantErrand, GrantsTheGameRootOfItsOwnPlaceOnly) {
     FakeOs fake;
     fake.InstallGame();
     const std::string sid = "S-1-5-21-1-2-3-1001";
-    std::vector<std::string> granted;
+    Items granted;
     bool grants = true;
     const GrantModify grant = [&](const std::string& folder, const std::string& account) {
         granted.push_back(folder + "|" + account);
         return grants;
     };
     EXPECT_EQ(RunGrantErrand({"/grant-folder-access", sid}, fake.host, fake.files, grant), GrantExit::Granted);
-    EXPECT_EQ(granted, std::vector<std::string>{kGameRoot + "|" + sid});
+    EXPECT_EQ(granted, Items{kGameRoot + "|" + sid});
     grants = false;
     EXPECT_EQ(RunGrantErrand({"/grant-folder-access", sid}, fake.host, fake.files, grant), GrantExit::Failed);
     EXPECT_EQ(RunGrantErrand({"/grant-folder-access", "S-1-1-0"}, fake.host, fake.files, grant), GrantExit::Refused);

@@ -26,7 +26,7 @@ TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
     auto firstRun = Start();
     EXPECT_EQ(firstRun->ZMO.Text(), "0.5");  // a full stop, never the locale's comma: it goes into a directive
     firstRun->Unload();
-    const std::vector<std::string> keys = fake.settings.savedKeys;
+    const Items keys = fake.settings.savedKeys;
     std::string names;  // what the players' registries hold from earlier runs, in the order stored
     for (const std::string& key : keys)
         names += key + " ";

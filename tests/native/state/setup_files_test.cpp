@@ -16,15 +16,15 @@ TEST_F(SetupFiles, EachListedNameIsTheFileItStandsFor) {
     for (const char* file : {"Cup final .ini", "Cup final.ini", "b.ini", "notes.txt", ".ini", "Sub\\x.ini"})
         fake.files.Put(kFolder + "\\" + file, file);
     fake.files.Put(kFolder + " old\\y.ini", "");
-    const std::vector<std::string> names = SavedSetupNames(fake.files, kFolder);
-    EXPECT_EQ(names, (std::vector<std::string>{"b", "Cup final", "Cup final "}));
+    const Items names = SavedSetupNames(fake.files, kFolder);
+    EXPECT_EQ(names, (Items{"b", "Cup final", "Cup final "}));
     for (const std::string& name : names)
         EXPECT_EQ(fake.files.stored[ListedSetupPath(kFolder, name)], name + ".ini");
     EXPECT_EQ(NewSetupPath(kFolder, "Cup final "), kFolder + "\\Cup final.ini") << "a typed name is cleaned";
     fake.files.readOnly.insert(kFolder + "\\b.ini");
     EXPECT_EQ(DeleteSavedSetup(fake.files, kFolder, "b"), "the file there is read-only");
     EXPECT_EQ(DeleteSavedSetup(fake.files, kFolder, "Cup final "), std::nullopt);
-    EXPECT_EQ(SavedSetupNames(fake.files, kFolder), (std::vector<std::string>{"b", "Cup final"}));
+    EXPECT_EQ(SavedSetupNames(fake.files, kFolder), (Items{"b", "Cup final"}));
 }
 
 // Saved beside the target and moved over it: an unrelated "<name>.new" stays as it was, and no
@@ -35,7 +35,7 @@ TEST_F(SetupFiles, SaveLeavesAFileNamedLikeItsNewFileAlone) {
     EXPECT_EQ(SaveSetupFile(form, kCup, "Cup"), std::nullopt);
     EXPECT_EQ(fake.files.Contents(kCup + ".new"), "mine");
     EXPECT_TRUE(fake.files.Contents(kCup).starts_with("[Pitch Pilot setup]\r\nversion=1\r\nname=Cup\r\n"));
-    EXPECT_EQ(fake.files.FilesIn(kFolder), (std::vector<std::string>{"Cup.ini", "Cup.ini.new"}));
+    EXPECT_EQ(fake.files.FilesIn(kFolder), (Items{"Cup.ini", "Cup.ini.new"}));
 }
 
 // A setup the tool would write larger than it loads is not written at all: what the tool writes,

@@ -16,13 +16,7 @@ std::string LineForTheGame(Form1& run) {
     return run.Tx2.Text();
 }
 
-struct Setups : GameFolder {
-    // "key=value" pairs separated by "|", into the store.
-    void StoreAll(const std::string& pairs) {
-        for (const std::string& pair : SplitAt(pairs, "|"))
-            Store(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
-    }
-};
+using Setups = GameFolder;
 
 // The exact text the tool writes: the keys in the order of the settings store, every key the player
 // can change in the window and no other, a value kept on its line by "%" escapes. Read back into a
@@ -56,7 +50,7 @@ TEST_F(Setups, NeitherHoldNorApplyTheBoxesTheWindowLetsNoOneChange) {
     const MatchSetup setup = CurrentSetup(*run, "x");
     EXPECT_FALSE(setup.values.count("c2") || setup.values.count("c6"));
     const SetupLoad load = LoadSetup(*run, kHeader + "c2=1\r\nc6=1\r\nc3=1\r\n");
-    EXPECT_EQ(load.problems, std::vector<std::string>{});
+    EXPECT_EQ(load.problems, Items{});
     EXPECT_EQ(std::tuple(run->Check2.Value(), run->Check6.Value(), run->Check3.Value()), std::tuple(0, 0, 1));
 }
 
@@ -96,7 +90,7 @@ TEST_F(Setups, TeamsByNameThenPositionElseUnchanged) {
     MatchSetup setup = CurrentSetup(*run, "x");
     fake.files.Put(kGameRoot + "KWTR\\teams.ini", "Aaron,9\r\nAbe,7\r\nZeta,1\r\nalpha,2\r\nZeta,5\r\n");
     auto sorted = Start();
-    std::vector<std::string> problems;
+    Items problems;
     const std::vector<std::tuple<std::string, std::string, int>> steps = {
         {"Zeta", "2", 3}, {"Zeta", "4", 4}, {"Aaron", "3", 0}, {"Gone", "2", 2}, {"Gone", "7", 2}, {"Gone", "-1", 2}};
     for (const auto& [name, position, chosen] : steps) {
@@ -105,7 +99,7 @@ TEST_F(Setups, TeamsByNameThenPositionElseUnchanged) {
         ApplySetup(*sorted, setup, problems);
         EXPECT_EQ(sorted->Combo1.ListIndex(), chosen) << name << " at " << position;
     }
-    EXPECT_EQ(problems, std::vector<std::string>(2, "the home team \"Gone\" is not in the list"));
+    EXPECT_EQ(problems, Items(2, "the home team \"Gone\" is not in the list"));
 }
 
 // A hand-made setup without team or stadium lines leaves the three boxes as they are and names
@@ -114,48 +108,36 @@ TEST_F(Setups, TeamsByNameThenPositionElseUnchanged) {
 TEST_F(Setups, NoTeamOrStadiumLinesNameNoTeam) {
     auto run = Start();
     run->Combo2.SetListIndex(2);
-    EXPECT_EQ(LoadSetup(*run, kHeader + "c3=1\r\n").problems, std::vector<std::string>{});
+    EXPECT_EQ(LoadSetup(*run, kHeader + "c3=1\r\n").problems, Items{});
     EXPECT_EQ(run->Combo2.ListIndex(), 2);
-    EXPECT_EQ(LoadSetup(*run, kHeader + "away=\r\ncb2=-1\r\ncb1=9\r\n").problems,
-              std::vector<std::string>{"cb1=9 is out of range"});
+    EXPECT_EQ(LoadSetup(*run, kHeader + "away=\r\ncb2=-1\r\ncb1=9\r\n").problems, Items{"cb1=9 is out of range"});
     EXPECT_EQ(run->Combo2.ListIndex(), -1);
-    EXPECT_EQ(LoadSetup(*run, "\xEF\xBB\xBF" + kHeader + "away=Zeta\r\ncb2=0\r\n").problems,
-              std::vector<std::string>{});
+    EXPECT_EQ(LoadSetup(*run, "\xEF\xBB\xBF" + kHeader + "away=Zeta\r\ncb2=0\r\n").problems, Items{});
     EXPECT_EQ(run->Combo2.ListIndex(), 2) << "by its name";
-    EXPECT_EQ(LoadSetup(*run, kHeader + "away=Gone\r\n").problems,
-              std::vector<std::string>{"the away team \"Gone\" is not in the list"});
+    EXPECT_EQ(LoadSetup(*run, kHeader + "away=Gone\r\n").problems, Items{"the away team \"Gone\" is not in the list"});
 }
 
 // Each refused file changes nothing at all.
-struct SetupRefused : GameFolder {
-    void ExpectRefused(const std::string& text, const std::string& why) {
-        auto run = Start();
-        run->Combo1.SetListIndex(1);
-        const SavedValues values = CurrentValues(*run);
-        const std::string line = LineForTheGame(*run);
+TEST_F(Setups, ARefusedFileChangesNothingAndSaysWhy) {
+    const std::string noSetup = "it is no Pitch Pilot setup";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", noSetup},
+        {"[Other]\r\nc3=1\r\n", noSetup},
+        {std::string("\0\xFF\xFE[Pitch Pilot setup]", 22), noSetup},
+        {kHeader + "c3=1\r\njunk\r\n", "it is damaged (line 4)"},
+        {kHeader + "version=one\r\n", "it is damaged (line 3)"},
+        {"[Pitch Pilot setup]\r\nversion=2\r\nc3=1\r\n", "a newer Pitch Pilot made it (setup version 2)"},
+        {kHeader + std::string(kLargestSetupFile - kHeader.size() + 1, ';'), "it is larger than 1 MB"},
+    };
+    auto run = Start();
+    run->Combo1.SetListIndex(1);
+    const SavedValues values = CurrentValues(*run);
+    const std::string line = LineForTheGame(*run);
+    for (const auto& [text, why] : cases) {
         EXPECT_EQ(LoadSetup(*run, text).refusal, why) << text.substr(0, 40);
-        EXPECT_EQ(CurrentValues(*run), values);
-        EXPECT_EQ(LineForTheGame(*run), line);
+        EXPECT_EQ(CurrentValues(*run), values) << why;
+        EXPECT_EQ(LineForTheGame(*run), line) << why;
     }
-};
-
-TEST_F(SetupRefused, WhenItIsNoSetup) {
-    ExpectRefused("", "it is no Pitch Pilot setup");
-    ExpectRefused("[Other]\r\nc3=1\r\n", "it is no Pitch Pilot setup");
-    ExpectRefused(std::string("\0\xFF\xFE[Pitch Pilot setup]", 22), "it is no Pitch Pilot setup");
-}
-
-TEST_F(SetupRefused, WhenALineIsDamaged) {
-    ExpectRefused(kHeader + "c3=1\r\njunk\r\n", "it is damaged (line 4)");
-    ExpectRefused(kHeader + "version=one\r\n", "it is damaged (line 3)");
-}
-
-TEST_F(SetupRefused, WhenANewerToolMadeIt) {
-    ExpectRefused("[Pitch Pilot setup]\r\nversion=2\r\nc3=1\r\n", "a newer Pitch Pilot made it (setup version 2)");
-}
-
-TEST_F(SetupRefused, WhenLargerThan1MB) {
-    ExpectRefused(kHeader + std::string(kLargestSetupFile - kHeader.size() + 1, ';'), "it is larger than 1 MB");
 }
 
 // A value its control does not take is left out and named; the rest applies.
@@ -164,8 +146,7 @@ TEST_F(Setups, ValuesOutOfRangeAreLeftOutAndNamed) {
         ReadSetup(kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc71=0,5\r\nnew=1\r\nYC=%41%0a%Gf%0g%4\r\n", form);
     ASSERT_TRUE(partly.setup);
     EXPECT_EQ(partly.setup->values, (SavedValues{{"c4", "1"}, {"YC", "A\n%Gf%0g%4"}})) << "a % of no escape stays";
-    EXPECT_EQ(partly.problems,
-              (std::vector<std::string>{"c3=7 is out of range", "cb8=99 is out of range", "c71=0,5 is out of range"}));
+    EXPECT_EQ(partly.problems, (Items{"c3=7 is out of range", "cb8=99 is out of range", "c71=0,5 is out of range"}));
 }
 
 // Every character a file name cannot hold becomes "_"; a name the system keeps for a device, with

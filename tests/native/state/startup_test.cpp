@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-using Items = std::vector<std::string>;
 
 struct StartUp : GameFolder {
     StartUp() { form.LP.SetCaption("Label2"); }  // as designed, before the start-up finds the root

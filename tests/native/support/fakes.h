@@ -16,6 +16,8 @@
 #include "model/os.h"
 
 namespace pp {
+using Items = std::vector<std::string>;  // lines, names, calls, messages
+
 inline const std::string kGameRoot = "C:\\Games\\FIFA 09 Demo\\";
 
 // Thrown where the real program would end at once; no std::exception, so error-ignoring code lets it through.
@@ -32,7 +34,6 @@ struct MemoryFileSystem : FileSystem {
     std::string virtualStore = "C:\\Users\\Player\\AppData\\Local\\VirtualStore";
     std::set<std::string> folders;
     std::vector<std::string> lookups, deletions;
-    int probes = 0;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
         if (failingLookups.count(path))
@@ -75,10 +76,7 @@ struct MemoryFileSystem : FileSystem {
             throw FileError(2, "File not found");
         return stored.at(path);
     }
-    bool CanCreateAndDeleteIn(const std::string& folder) override {
-        ++probes;
-        return !unwritableFolders.count(folder);
-    }
+    bool CanCreateAndDeleteIn(const std::string& folder) override { return !unwritableFolders.count(folder); }
     std::string VirtualStoreFolder() override { return virtualStore; }
     std::string ReadBytes(const std::string& path, size_t most) override { return ReadWholeText(path).substr(0, most); }
     bool WriteNew(const std::string& path, std::string_view bytes) override {

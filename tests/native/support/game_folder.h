@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/wiring.h"
+#include "files/mstring.h"
 #include "model/form1.h"
 #include "tests/native/support/fakes.h"
 
@@ -38,6 +39,12 @@ struct GameFolder : testing::Test {
     }
     std::string StoreKey(const std::string& key) const { return MemorySettingsStore::Address("KWTR", "09PP", key); }
     void Store(const std::string& key, const std::string& value) { fake.settings.values[StoreKey(key)] = value; }
+    void StoreAll(const std::string& pairs) {  // "key=value|key=value"
+        for (const std::string& pair : SplitAt(pairs, "|"))
+            Store(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+    }
+    // The names of the files right in the game root, in name order.
+    std::vector<std::string> FilesInRoot() { return fake.files.FilesIn(kGameRoot.substr(0, kGameRoot.size() - 1)); }
     std::string UserIni() const {
         const std::string path = kGameRoot + "user.ini";
         return fake.files.Has(path) ? fake.files.Contents(path) : "(none)";

@@ -8,53 +8,46 @@
 
 namespace pp {
 namespace {
+bool IsBox(const ControlPlace& place) {
+    return place.Kind() == ViewKind::ComboBox || place.Kind() == ViewKind::TextBox;
+}
+
 // Accessibility tools name a box after the label just before it in the z-order, the table's order;
-// the player reads the caption right above the box. A label shown twice leaves another box unnamed;
-// a control under another would never get its clicks.
-TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionAndNoControlOverAnother) {
+// the player reads the caption right above the box, and Alt with one of the caption's letters (no
+// letter serving twice) moves to it. A label shown twice leaves another box unnamed; a control under
+// another would never get its clicks.
+TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionWithALetterOfItAndNoControlOverAnother) {
     FakeOs fake;
     Form1 form(fake.os);
     std::set<const Label*> captions;
+    std::set<char> keys;
     const auto layout = Form1Layout();
     for (size_t i = 0; i < layout.size(); ++i) {
-        const Rect96& a = layout[i].rect;
-        EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.Right() <= kForm1Width && a.Bottom() <= kForm1Height) << layout[i].id;
+        const ControlPlace& place = layout[i];
+        const Rect96& a = place.rect;
+        EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.Right() <= kForm1Width && a.Bottom() <= kForm1Height) << place.id;
         for (size_t j = i + 1; j < layout.size(); ++j) {
             const Rect96& b = layout[j].rect;
             EXPECT_TRUE(a.Right() <= b.x || b.Right() <= a.x || a.Bottom() <= b.y || b.Bottom() <= a.y)
-                << layout[i].id << " and " << layout[j].id;
+                << place.id << " and " << layout[j].id;
         }
-        if (const auto* caption = std::get_if<CaptionView>(&layout[i].shows)) {
-            EXPECT_TRUE(captions.insert(&caption->Model(form)).second) << layout[i].id;
+        const auto* label = std::get_if<CaptionView>(&place.shows);
+        if (label) {
+            EXPECT_TRUE(captions.insert(&label->Model(form)).second) << place.id;
         }
-        if (layout[i].Kind() != ViewKind::ComboBox && layout[i].Kind() != ViewKind::TextBox)
+        EXPECT_EQ(place.accessKey != 0, label && i + 1 < layout.size() && IsBox(layout[i + 1])) << place.id;
+        if (place.accessKey && label) {
+            EXPECT_TRUE(keys.insert(place.accessKey).second) << place.accessKey;
+            EXPECT_NE(MarkAccessKey(label->Model(form).Caption(), place.accessKey).find('&'), std::string::npos)
+                << place.accessKey;
+        }
+        if (!IsBox(place))
             continue;
         const ViewKind before = layout[i - 1].Kind();
-        EXPECT_TRUE(before == ViewKind::Label || before == ViewKind::CheckBox) << layout[i].id;
+        EXPECT_TRUE(before == ViewKind::Label || before == ViewKind::CheckBox) << place.id;
         const Rect96& above = layout[i - 1].rect;
-        EXPECT_TRUE(above.Bottom() <= a.y && a.y - above.Bottom() <= 8 && above.x == a.x) << layout[i].id;
+        EXPECT_TRUE(above.Bottom() <= a.y && a.y - above.Bottom() <= 8 && above.x == a.x) << place.id;
     }
-}
-
-// Alt and a caption's underlined letter moves to the box right after the caption: every captioned
-// box has a letter, no letter serves twice, and each is one of its caption's.
-TEST(MainWindowLayout, EveryCaptionedBoxHasALetterOfItsOwnCaption) {
-    FakeOs fake;
-    Form1 form(fake.os);
-    std::set<char> keys;
-    const auto layout = Form1Layout();
-    for (size_t i = 1; i < layout.size(); ++i) {
-        const ControlPlace& caption = layout[i - 1];
-        const auto* label = std::get_if<CaptionView>(&caption.shows);
-        const bool box = layout[i].Kind() == ViewKind::ComboBox || layout[i].Kind() == ViewKind::TextBox;
-        EXPECT_EQ(caption.accessKey != 0, box && label) << caption.id;
-        if (!caption.accessKey || !label)
-            continue;
-        EXPECT_TRUE(keys.insert(caption.accessKey).second) << caption.accessKey;
-        EXPECT_NE(MarkAccessKey(label->Model(form).Caption(), caption.accessKey).find('&'), std::string::npos)
-            << caption.accessKey;
-    }
-    EXPECT_EQ(layout.back().accessKey, 0);
 }
 
 TEST(MainWindowLayout, MarksTheFirstLetterOfTheKeyInEitherCaseAndDoublesAnAmpersand) {
