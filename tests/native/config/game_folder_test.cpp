@@ -25,6 +25,11 @@ struct ReadOnlyGameFolder : GameFolder {
 // quietly in the window; the one message comes once the window shows and names the folder. Where no
 // administrator can be asked (Wine) it offers nothing; on Windows it offers Allow and Not now.
 TEST_F(ReadOnlyGameFolder, StartUpChangesNothingAndTellsOnceWhatWillNotHappen) {
+    const std::string whatWillNotHappen =
+        "Your account may not change the game folder\n\n    " + kGameRoot +
+        "\n\nUntil it may, Pitch Pilot cannot write user.ini there (the game still gets every choice on its command "
+        "line), cannot move common.ini, locale.ini, sku.ini and situation.ini aside, and cannot put the game's files "
+        "back.\n\n";
     for (const bool windows : {false, true}) {
         fake.host.messages.clear();
         fake.host.canRunElevated = windows;
@@ -35,13 +40,6 @@ TEST_F(ReadOnlyGameFolder, StartUpChangesNothingAndTellsOnceWhatWillNotHappen) {
         run->Shown();
         ASSERT_EQ(fake.host.messages.size(), 1u);
         const std::string& told = fake.host.messages[0];
-        EXPECT_TRUE(told.starts_with(windows ? "ask: " : "tell: ")) << told;
-        const std::string whatWillNotHappen =
-            "Your account may not change the game folder\n\n    " + kGameRoot +
-            "\n\nUntil it may, Pitch Pilot cannot write user.ini there (the game still gets every choice on its "
-            "command "
-            "line), cannot move common.ini, locale.ini, sku.ini and situation.ini aside, and cannot put the game's "
-            "files back.\n\n";
         if (windows) {
             EXPECT_TRUE(told.starts_with("ask: " + whatWillNotHappen + "\"Allow my account to change this folder\" "))
                 << told;

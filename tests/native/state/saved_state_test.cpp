@@ -27,12 +27,10 @@ TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
     EXPECT_EQ(firstRun->ZMO.Text(), "0.5");  // a full stop, never the locale's comma: it goes into a directive
     firstRun->Unload();
     const Items keys = fake.settings.savedKeys;
-    std::string names;  // what the players' registries hold from earlier runs, in the order stored
-    for (const std::string& key : keys)
-        names += key + " ";
-    ASSERT_EQ(names,
-              "c2 c3 c4 c5 c6 c7 c8 c9 c10 c11 c12 c13 c14 c15 c16 c17 c18 c19 c20 c21 c22 c25 c26 c28 c70 c71 "
-              "c72 cb1 cb2 cb3 cb4 cb5 cb6 cb7 cb8 cb9 cb10 cb11 cb12 cb13 cb14 cb15 cb16 cb18 cb19 YC ");
+    ASSERT_EQ(keys, SplitAt("c2 c3 c4 c5 c6 c7 c8 c9 c10 c11 c12 c13 c14 c15 c16 c17 c18 c19 c20 c21 c22 c25 c26 c28 "
+                            "c70 c71 c72 cb1 cb2 cb3 cb4 cb5 cb6 cb7 cb8 cb9 cb10 cb11 cb12 cb13 cb14 cb15 cb16 cb18 "
+                            "cb19 YC",
+                            " "));  // what the players' registries hold from earlier runs, in the order stored
     std::map<std::string, std::string> given;
     for (const std::string& key : keys) {
         given[key] = key == "YC"                    ? " DEBUG_SHOOTOUT=1  ÉQUIPE=3"

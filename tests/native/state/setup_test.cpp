@@ -42,18 +42,6 @@ TEST_F(Setups, WritesThisExactTextAndReadsItBack) {
     EXPECT_EQ(LineForTheGame(*fresh), LineForTheGame(*saved));
 }
 
-// The keep box and the commentators box are never the player's to change in the window: a setup
-// neither holds them nor, from an older or a hand-made file, applies them, and says nothing of it.
-TEST_F(Setups, NeitherHoldNorApplyTheBoxesTheWindowLetsNoOneChange) {
-    Store("c2", "0");
-    auto run = Start();
-    const MatchSetup setup = CurrentSetup(*run, "x");
-    EXPECT_FALSE(setup.values.count("c2") || setup.values.count("c6"));
-    const SetupLoad load = LoadSetup(*run, kHeader + "c2=1\r\nc6=1\r\nc3=1\r\n");
-    EXPECT_EQ(load.problems, Items{});
-    EXPECT_EQ(std::tuple(run->Check2.Value(), run->Check6.Value(), run->Check3.Value()), std::tuple(0, 0, 1));
-}
-
 // Loading a setup leaves START with the very line a start-up with the same stored values gives,
 // whatever the window held before: no id of an earlier team or stadium stays behind, no list keeps
 // a slot its restored state would not write, and the shader clears depth of field in the restore's
@@ -140,10 +128,11 @@ TEST_F(Setups, ARefusedFileChangesNothingAndSaysWhy) {
     }
 }
 
-// A value its control does not take is left out and named; the rest applies.
+// A value its control does not take is left out and named; the rest applies. The keep box and the
+// commentators box, never the player's to change in the window, are left out without a word.
 TEST_F(Setups, ValuesOutOfRangeAreLeftOutAndNamed) {
-    const SetupFile partly =
-        ReadSetup(kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc71=0,5\r\nnew=1\r\nYC=%41%0a%Gf%0g%4\r\n", form);
+    const SetupFile partly = ReadSetup(
+        kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc2=1\r\nc6=1\r\nc71=0,5\r\nnew=1\r\nYC=%41%0a%Gf%0g%4\r\n", form);
     ASSERT_TRUE(partly.setup);
     EXPECT_EQ(partly.setup->values, (SavedValues{{"c4", "1"}, {"YC", "A\n%Gf%0g%4"}})) << "a % of no escape stays";
     EXPECT_EQ(partly.problems, (Items{"c3=7 is out of range", "cb8=99 is out of range", "c71=0,5 is out of range"}));
