@@ -65,13 +65,11 @@ TEST(PutGameFilesBack, AsksAboutTheCopiesThereAndTellsWhatBecameOfEach) {
     const Items copies = CopiesToPutBack(files, kGameRoot);
     EXPECT_EQ(copies, (Items{"bak_common.ini", "bak_sku.ini", "bak_situation.ini", "bak_user.ini"}));
     const std::string question = PutBackQuestion(copies), told = DescribePutBack(PutGameFilesBack(files, kGameRoot));
+    const Items lines = SplitAt(told, "\n");
     std::vector<size_t> asked;
-    std::istringstream lines(told);
-    for (const std::string& copy : copies) {
-        asked.push_back(question.find(copy));
-        std::string line;
-        std::getline(lines, line);
-        EXPECT_EQ(line.rfind(copy.substr(4) + ": ", 0), 0u) << told;
+    for (size_t i = 0; i < copies.size(); ++i) {
+        asked.push_back(question.find(copies[i]));
+        EXPECT_TRUE(lines.at(i).starts_with(copies[i].substr(4) + ": ")) << told;
     }
     EXPECT_TRUE(std::is_sorted(asked.begin(), asked.end()) && asked.back() != std::string::npos) << question;
     EXPECT_EQ(question.find("bak_teams.ini"), std::string::npos);

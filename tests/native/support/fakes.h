@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/game_files.h"
+#include "files/mstring.h"
 #include "model/os.h"
 
 namespace pp {

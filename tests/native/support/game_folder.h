@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/wiring.h"
-#include "files/mstring.h"
 #include "model/form1.h"
 #include "tests/native/support/fakes.h"
 
