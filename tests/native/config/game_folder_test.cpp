@@ -65,11 +65,11 @@ TEST_F(ReadOnlyGameFolder, AllowGrantsThroughTheElevatedCopyAndDoesWhatTheStartU
         const char* told;  // what the second message holds; none for null
     } cases[] = {
         {{Went::Ran, 0}, true, nullptr},
-        {{Went::Ran, 0}, false, "still may not"},
-        {{Went::Declined, 0}, false, "consent was not given"},
-        {{Went::Failed, 0}, false, "could not start"},
-        {{Went::Ran, 3}, false, "found no game"},
-        {{Went::Ran, 4}, false, "refused the change (code 4)"},
+        {{Went::Ran, 0}, false, "still may not: another rule keeps it from"},
+        {{Went::Declined, 0}, false, "the administrator's consent was not given. Pitch Pilot carries on as before."},
+        {{Went::Failed, 0}, false, "could not start Pitch Pilot as administrator. Pitch Pilot carries on as before."},
+        {{Went::Ran, 3}, false, "were not changed: the copy started as administrator found no game around it."},
+        {{Went::Ran, 4}, false, "refused the change (code 4). Pitch Pilot carries on as before."},
     };
     for (const auto& each : cases) {
         fake.files.unwritableFolders.insert(kGameRoot);
@@ -100,6 +100,7 @@ TEST_F(ReadOnlyGameFolder, AllowGrantsThroughTheElevatedCopyAndDoesWhatTheStartU
     fake.host.answers = {true};
     Start()->Shown();
     EXPECT_TRUE(fake.host.elevatedRuns.empty());
+    EXPECT_TRUE(fake.host.messages.back().ends_with("were not changed: Windows did not tell which account is yours."));
 }
 
 // START still starts the game with every directive; the player learns once a run why user.ini was not
@@ -134,14 +135,17 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
     const struct {
         const char* setUp;
         UserIniObstacle why;
-        const char* told;
+        const char *told, *shown;  // in the message at the save; in the companion window
     } cases[] = {
-        {"writable", UserIniObstacle::None, nullptr},
-        {"read-only", UserIniObstacle::ReadOnly, "is read-only"},
-        {"held open", UserIniObstacle::HeldOpen,
-         "has the user.ini in the game folder open. Close it, and Save or START"},
-        {"not writable", UserIniObstacle::FolderNotWritable, "may not change the game folder"},
-        {"shadow", UserIniObstacle::ShadowCopy, nullptr},
+        {"writable", UserIniObstacle::None, nullptr, ""},
+        {"read-only", UserIniObstacle::ReadOnly, "is read-only, and Pitch Pilot leaves it as it is.",
+         "No user.ini will reach the game: the user.ini in the game folder is read-only, and Save leaves it as it is."},
+        {"held open", UserIniObstacle::HeldOpen, "folder open. Close it, and Save or START writes it again.",
+         "another program, perhaps the game, has user.ini open, so Save cannot replace it."},
+        {"not writable", UserIniObstacle::FolderNotWritable, "may not change the game folder",
+         "may not change the game folder, so Save cannot write it there."},
+        {"shadow", UserIniObstacle::ShadowCopy, nullptr,
+         "keeps a copy of user.ini for the game under VirtualStore, and the game reads that copy instead."},
     };
     form.Check2.SetValue(1);
     for (const auto& each : cases) {
@@ -155,8 +159,8 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
         fake.host.answers = {false};  // leave the shadow copy where it is
         form.gameFolder.writable = setUp != "not writable";
         EXPECT_EQ(WhyUserIniWouldNotReachTheGame(form), each.why) << setUp;
-        const std::string shown = UserIniWillNotReachTheGame(each.why);
-        EXPECT_TRUE(each.why == UserIniObstacle::None ? shown.empty() : shown.ends_with(".")) << setUp;
+        EXPECT_TRUE(UserIniWillNotReachTheGame(each.why).ends_with(each.shown)) << setUp;
+        EXPECT_EQ(UserIniWillNotReachTheGame(each.why).empty(), each.why == UserIniObstacle::None) << setUp;
         for (int save = 0; save < 2; ++save) {
             fake.host.messages.clear();
             RunSaveCommand(form);
@@ -168,6 +172,7 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
         }
     }
     form.LP.SetCaption("Label2");  // no game root found: nothing to tell of
+    form.gameFolder.writable = false;
     EXPECT_EQ(WhyUserIniWouldNotReachTheGame(form), UserIniObstacle::None);
     form.LP.SetCaption(kGameRoot);
     fake.files.failingDeletes.insert(userIni);  // refused for no reason the file system tells

@@ -17,6 +17,8 @@ TEST(ShadowFolder, TheGameRootWithoutItsDriveBelowVirtualStore) {
                  "ball\\"},  // another drive, no "\" at the end
         {"C:/Games/FIFA/", store + "\\Games\\FIFA\\"},
         {"C:\\", store + "\\"},
+        {"Z:\\F\\", store + "\\F\\"},
+        {"z:\\F\\", store + "\\F\\"},
         {"\\\\?\\C:\\Program Files\\FIFA\\", store + "\\Program Files\\FIFA\\"},  // a long path
         {"\\\\.\\E:\\FIFA\\", store + "\\FIFA\\"},
         {"\\\\server\\share\\FIFA\\", std::nullopt},  // network shares are never virtualized
@@ -47,6 +49,7 @@ TEST_F(GameFolder, ShadowCopiesAreOfferedOnceAndRenamedBesideThemselves) {
                                          "user.ini\n"),
               std::string::npos)
         << fake.host.messages[0];
+    EXPECT_TRUE(fake.host.messages[0].ends_with("nothing is deleted. [Move them aside|Leave them]"));
     EXPECT_EQ(fake.host.messages[1],
               "tell: These copies could not be moved aside, and the game may still read "
               "them:\n\n    " +
