@@ -36,6 +36,9 @@ TEST(PlaceCompanion, BesideTheMainWindowMovedOverAsLittleAsItMust) {
         {screen1280, {300, 0, 1025, 569}, {528, 0, 1253, 569}, {0, 0, 520, 569}},             // the shorter move
         {screen1280, {-100, 700, 625, 1269}, {0, 455, 725, 1024}, {733, 455, 1253, 1024}},    // partly off screen
         {{1920, 40, 3200, 840}, {2197, 155, 2922, 724}, {1947, 155, 2672, 724}, {2680, 155, 3200, 724}},
+        {{0, 0, 1151, 900}, {58, 0, 783, 569}, {58, 0, 783, 569}, {791, 0, 1151, 569}},       // just room enough
+        {{0, 0, 1741, 900}, {508, 0, 1233, 569}, {508, 0, 1233, 569}, {1241, 0, 1741, 569}},  // as much either side
+        {{0, 0, 1001, 900}, {138, 0, 863, 569}, {0, 0, 725, 569}, {641, 0, 1001, 569}},       // as far either way
     };
     for (const auto& c : cases) {
         const PairPlace place = PlaceCompanion(c.work, c.main, SizeAt(96));

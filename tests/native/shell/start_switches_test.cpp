@@ -129,6 +129,7 @@ TEST_F(StartSwitchRun, CloseAfterClosesOnceTheGameThatRanHasEnded) {
     int snapshots = fake.processes.snapshots;
     EXPECT_EQ(ticks(1), 0);
     EXPECT_EQ(fake.processes.snapshots, snapshots + 1) << "seen at the first tick";
+    EXPECT_EQ(ticks(30), 0) << "still running";
     fake.processes.running.clear();  // no snapshot is no answer
     EXPECT_EQ(ticks(20), 0);
     fake.processes.running = {{"PitchPilot.exe", 1}};
