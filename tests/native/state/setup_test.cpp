@@ -132,20 +132,20 @@ TEST_F(Setups, ARefusedFileChangesNothingAndSaysWhy) {
 // commentators box, never the player's to change in the window, are left out without a word.
 TEST_F(Setups, ValuesOutOfRangeAreLeftOutAndNamed) {
     const SetupFile partly = ReadSetup(
-        kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc2=1\r\nc6=1\r\nc71=0,5\r\nnew=1\r\nYC=%41%0a%Gf%0g%4\r\n", form);
+        kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc2=1\r\nc6=1\r\nc71=0,5\r\nnew=1\r\nYC=%41%4F%0a%Gf%0g%4\r\n", form);
     ASSERT_TRUE(partly.setup);
-    EXPECT_EQ(partly.setup->values, (SavedValues{{"c4", "1"}, {"YC", "A\n%Gf%0g%4"}})) << "a % of no escape stays";
+    EXPECT_EQ(partly.setup->values, (SavedValues{{"c4", "1"}, {"YC", "AO\n%Gf%0g%4"}})) << "a % of no escape stays";
     EXPECT_EQ(partly.problems, (Items{"c3=7 is out of range", "cb8=99 is out of range", "c71=0,5 is out of range"}));
 }
 
 // Every character a file name cannot hold becomes "_"; a name the system keeps for a device, with
 // whatever extension or trailing blanks, gets a "_" after its stem.
 TEST(SetupFileName, EveryCharacterAFileNameCannotHoldAndEveryDeviceName) {
-    for (const std::string& pair :
-         SplitAt("Cup: A/B?>Cup_ A_B_|a\tb>a_b|end. >end|>_|con>con_|Nul.x>Nul_.x|nul .x>nul _.x|con .x>con _.x|"
-                 "CONOUT$>CONOUT$_|conin$.ini>conin$_.ini|COM0>COM0_|lpt9>lpt9_|COM¹>COM¹_|LPT³.a.b>LPT³_.a.b|"
-                 "console>console|com10>com10",
-                 "|"))
+    for (const std::string& pair : SplitAt(
+             "Cup: A/B?>Cup_ A_B_|a\tb>a_b|end. >end|>_|con>con_|Aux>Aux_|Nul.x>Nul_.x|nul .x>nul _.x|con .x>con _.x|"
+             "CONOUT$>CONOUT$_|conin$.ini>conin$_.ini|COM0>COM0_|lpt9>lpt9_|COM¹>COM¹_|LPT³.a.b>LPT³_.a.b|"
+             "console>console|com10>com10",
+             "|"))
         EXPECT_EQ(SetupFileName(pair.substr(0, pair.find('>'))), pair.substr(pair.find('>') + 1)) << pair;
 }
 }  // namespace
