@@ -15,8 +15,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One file: no libstdc++, libgcc or winpthread DLL beside the program.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Each function and datum in a section of its own, and the sections nothing refers to left out of the
-# program: most of what a static library brings is never called (a quarter of PitchPilot.exe).
-set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
-set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
-string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--gc-sections")
