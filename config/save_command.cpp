@@ -25,9 +25,8 @@ void WriteOverrideFile(Form1& form) {
         form.Lva.List().AddMany(SplitAtBlanks(form.Tva.Text()));
     });
     bool written = false;
-    IgnoreErrors([&] {
-        written = form.os.profile.WriteNewFile(path, UserIniText(form.Lva.List().Items(), form.os.profile));
-    });
+    IgnoreErrors(
+        [&] { written = form.os.profile.WriteNewFile(path, UserIniText(form.Lva.List().Items(), form.os.profile)); });
     if (!written)
         IgnoreErrors([&] { TellUserIniNotWritten(form, WhyUserIniWasNotWritten(form)); });
 }
