@@ -9,8 +9,13 @@
 namespace pp {
 namespace {
 
-bool IsFolder(const std::string& root) {
-    return !root.empty() && root.back() == '\\';
+// What of the file's own state keeps a new user.ini from replacing it.
+UserIniObstacle ObstacleOfTheFile(FileSystem& files, const std::string& path) {
+    if (files.IsReadOnly(path))
+        return UserIniObstacle::ReadOnly;
+    if (files.IsInUse(path))
+        return UserIniObstacle::HeldOpen;
+    return UserIniObstacle::None;
 }
 
 std::string WhatWillNotHappen(const std::string& root) {
@@ -53,6 +58,10 @@ void AllowMyAccount(Form1& form) {
 }
 
 }  // namespace
+
+bool IsFolder(const std::string& root) {
+    return !root.empty() && root.back() == '\\';
+}
 
 bool ProbeGameFolder(Form1& form) {
     const bool writable = form.os.files.CanCreateAndDeleteIn(form.GameRoot());
@@ -105,15 +114,10 @@ void TellAboutGameFolder(Form1& form) {
 }
 
 UserIniObstacle WhyUserIniWasNotWritten(Form1& form) {
-    FileSystem& files = form.os.files;
-    const std::string path = form.GameRoot() + kUserIni;
     if (!ProbeGameFolder(form))
         return UserIniObstacle::FolderNotWritable;
-    if (files.IsReadOnly(path))
-        return UserIniObstacle::ReadOnly;
-    if (files.IsInUse(path))
-        return UserIniObstacle::HeldOpen;
-    return UserIniObstacle::Refused;
+    const UserIniObstacle file = ObstacleOfTheFile(form.os.files, form.GameRoot() + kUserIni);
+    return file == UserIniObstacle::None ? UserIniObstacle::Refused : file;
 }
 
 void TellUserIniNotWritten(Form1& form, UserIniObstacle why) {
@@ -150,10 +154,8 @@ UserIniObstacle WhyUserIniWouldNotReachTheGame(const Form1& form) {
         return UserIniObstacle::None;
     if (!form.gameFolder.writable)
         return UserIniObstacle::FolderNotWritable;
-    if (files.IsReadOnly(root + kUserIni))
-        return UserIniObstacle::ReadOnly;
-    if (files.IsInUse(root + kUserIni))
-        return UserIniObstacle::HeldOpen;
+    if (const UserIniObstacle file = ObstacleOfTheFile(files, root + kUserIni); file != UserIniObstacle::None)
+        return file;
     const auto shadows = ShadowFolderOf(files.VirtualStoreFolder(), root);
     if (shadows && files.Exists(*shadows + kUserIni))
         return UserIniObstacle::ShadowCopy;

@@ -50,8 +50,7 @@ void RunSaveCommand(Form1& form) {
     chk(form);
     IgnoreErrors([&] { WriteCameraModifierSlots(form); });
     IgnoreErrors([&] { form.Tx2.SetText(DirectiveLine(form.slots)); });
-    const std::string& root = form.GameRoot();
-    if (root.empty() || root.back() != '\\')
+    if (!IsFolder(form.GameRoot()))
         return;
     if (!form.gameFolder.writable)
         IgnoreErrors([&] { RefreshGameFolder(form); });
