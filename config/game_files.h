@@ -4,6 +4,7 @@
 // are relative to the game root.
 
 #include <array>
+#include <string_view>
 
 namespace pp {
 
@@ -23,5 +24,11 @@ inline constexpr std::array<const char*, 4> kConfigurationFiles = {"common.ini",
 
 // A file moved aside keeps its name behind this prefix, in the same folder.
 inline constexpr const char* kCopyPrefix = "bak_";
+
+// True once start-up has found the game root, which then ends with "\\". Without one the bare name
+// of a file would land in whatever folder is current, so nothing is written or moved.
+inline bool IsGameRoot(std::string_view root) {
+    return !root.empty() && root.back() == '\\';
+}
 
 }  // namespace pp

@@ -99,7 +99,7 @@ std::string Describe(const PutBack& result) {
 
 std::vector<std::string> CopiesToPutBack(FileSystem& files, const std::string& gameRoot) {
     std::vector<std::string> copies;
-    if (gameRoot.empty() || gameRoot.back() != '\\')
+    if (!IsGameRoot(gameRoot))
         return copies;
     for (const char* name : kGameFiles)
         if (files.Exists(gameRoot + kCopyPrefix + name))

@@ -59,10 +59,6 @@ void AllowMyAccount(Form1& form) {
 
 }  // namespace
 
-bool IsFolder(const std::string& root) {
-    return !root.empty() && root.back() == '\\';
-}
-
 bool ProbeGameFolder(Form1& form) {
     const bool writable = form.os.files.CanCreateAndDeleteIn(form.GameRoot());
     form.gameFolder.writable = writable;
@@ -103,7 +99,7 @@ std::string NotWritableNotice(const std::string& gameRoot, bool canAllow) {
 }
 
 void TellAboutGameFolder(Form1& form) {
-    if (!form.gameFolder.writable && IsFolder(form.GameRoot())) {
+    if (!form.gameFolder.writable && IsGameRoot(form.GameRoot())) {
         ProgramHost& host = form.os.host;
         if (!host.CanRunElevated())
             host.Tell(NotWritableNotice(form.GameRoot(), false));
@@ -150,7 +146,7 @@ void TellUserIniNotWritten(Form1& form, UserIniObstacle why) {
 UserIniObstacle WhyUserIniWouldNotReachTheGame(const Form1& form) {
     FileSystem& files = form.os.files;
     const std::string& root = form.GameRoot();
-    if (!IsFolder(root))
+    if (!IsGameRoot(root))
         return UserIniObstacle::None;
     if (!form.gameFolder.writable)
         return UserIniObstacle::FolderNotWritable;

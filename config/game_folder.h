@@ -21,10 +21,6 @@ inline constexpr const char* kNotNowButton = "Not now";
 inline constexpr const char* kFolderNoteText =
     "Your account may not change the game folder: no user.ini, no files moved aside.";
 
-// True when the game root was found: it ends with "\\". Without one the bare name of a file would
-// land in whatever folder is current.
-bool IsFolder(const std::string& root);
-
 // Asks the file system whether the player may make and remove files in the game root, and keeps
 // the answer, with the quiet line of the main window; true when they may. Nothing else is done.
 bool ProbeGameFolder(Form1& form);

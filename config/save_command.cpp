@@ -50,7 +50,7 @@ void RunSaveCommand(Form1& form) {
     chk(form);
     IgnoreErrors([&] { WriteCameraModifierSlots(form); });
     IgnoreErrors([&] { form.Tx2.SetText(DirectiveLine(form.slots)); });
-    if (!IsFolder(form.GameRoot()))
+    if (!IsGameRoot(form.GameRoot()))
         return;
     if (!form.gameFolder.writable)
         IgnoreErrors([&] { RefreshGameFolder(form); });

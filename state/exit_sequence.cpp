@@ -17,7 +17,7 @@ void MoveOverrideFileAsideUnlessKept(Form1& form) {
     if (form.Check2.Value() != 0)
         return;
     const std::string& root = form.GameRoot();
-    if (root.empty() || root.back() != '\\')
+    if (!IsGameRoot(root))
         return;
     MoveAside(form.os.files, root + kUserIni, root + kCopyPrefix + kUserIni);
 }
