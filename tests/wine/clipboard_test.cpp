@@ -33,18 +33,13 @@ std::future<void> HoldClipboard(DWORD milliseconds) {
 TEST(Clipboard, WaitsOutAMomentsHoldOfAnotherProgramAndTellsWhenItWaitedInVain) {
     const HWND tool = MessageWindow();
     const std::wstring text = L"\u00C9quipe  A=1\r\n\u65E5";
-    {
-        const auto other = HoldClipboard(100);
-        EXPECT_TRUE(win32::WriteClipboardText(tool, text));
-    }
-    {
-        const auto other = HoldClipboard(100);
-        EXPECT_EQ(win32::ReadClipboardText(tool), text);
-    }
-    {
-        const auto other = HoldClipboard(2000);
-        EXPECT_FALSE(win32::WriteClipboardText(tool, L"lost"));
-    }
+    auto whileHeld = [](DWORD milliseconds, auto use) {
+        const auto other = HoldClipboard(milliseconds);
+        return use();
+    };
+    EXPECT_TRUE(whileHeld(100, [&] { return win32::WriteClipboardText(tool, text); }));
+    EXPECT_EQ(whileHeld(100, [&] { return win32::ReadClipboardText(tool); }), text);
+    EXPECT_FALSE(whileHeld(2000, [&] { return win32::WriteClipboardText(tool, L"lost"); }));
     EXPECT_EQ(win32::ReadClipboardText(tool), text);
     ::DestroyWindow(tool);
 }

@@ -107,7 +107,7 @@ constexpr int kReadingOrder[] = {
     IDC_FLB_0,   IDC_FLB_1,   IDC_FLB_2,   IDC_FLB_3,   IDC_FLB_4,
 };
 
-TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelectsNothing) {
+TEST_F(MainWindowTest, TabWalksEveryEnabledControlInReadingOrderAndEnterOrSpacePressesIt) {
     Show();
     ClickOptionButtonsOnFocus();
     for (const bool allEnabled : {false, true}) {
@@ -132,11 +132,6 @@ TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelects
         EXPECT_EQ(enabled, std::set<int>(expected.begin(), expected.end()));
     }
     EXPECT_EQ(form.OT.Selected(), 0) << "a Tab chose a side";
-}
-
-TEST_F(MainWindowTest, EnterAndSpacePressTheFocusedButtonLinkOrBox) {
-    Show();
-    ClickOptionButtonsOnFocus();
     ::SetFocus(Child(IDC_OT_1));  // as the mouse takes it: the click chooses it
     Key(WM_KEYDOWN, VK_TAB);
     ASSERT_EQ(FocusedId(), IDC_OT_2);
