@@ -159,23 +159,11 @@ long RunningGames() {
                          [](const ProcessEntry& e) { return ::lstrcmpiA(e.exeName.c_str(), "fifa09.exe") == 0; });
 }
 
-// As a launcher starts a program by its bare path, blanks and all, without waiting.
-std::unique_ptr<test::ChildProcess> StartBare(const std::string& program, const std::string& arguments) {
-    std::wstring commandLine = win32::Widen(program + " " + arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return nullptr;
-    win32::UniqueKernelHandle process(info.hProcess), thread(info.hThread);
-    return std::make_unique<test::ChildProcess>(info.dwProcessId);
-}
-
 // A double click on a quick-match shortcut; /close-after closes through the usual exit after F12.
 TEST_F(DemoGameRun, TwoCopiesStartedAtOnceStartOneMatchAndCloseAfterIt) {
     ASSERT_EQ(RunningGames(), 0);
-    auto first = StartBare(tool, "/start /close-after"), second = StartBare(tool, "/start /close-after");
-    ASSERT_TRUE(first && second);
+    auto first = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder(), "/start /close-after", true);
+    auto second = std::make_unique<test::ChildProcess>(tool, test::ProgramFolder(), "/start /close-after", true);
     const std::optional<test::GameReport> report = test::WaitForGameReport(root);
     ASSERT_TRUE(report) << "no match started";
     ASSERT_TRUE(test::WaitUntil([&] { return first->WaitForExit(0) || second->WaitForExit(0); }));

@@ -49,7 +49,11 @@ bool WaitUntil(const std::function<bool()>& done);
 class ChildProcess {
   public:
     // Starts the program in the working folder and waits until it takes input.
-    ChildProcess(const std::string& program, const std::string& workingFolder, const std::string& arguments = {});
+    // `bare`: by its path unquoted, blanks and all, as some launchers start it, and without waiting.
+    ChildProcess(const std::string& program,
+                 const std::string& folder,
+                 const std::string& args = {},
+                 bool bare = false);
     explicit ChildProcess(uint32_t id);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;

@@ -127,18 +127,19 @@ bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-ChildProcess::ChildProcess(const std::string& program, const std::string& workingFolder, const std::string& arguments) {
-    std::wstring commandLine = L"\"" + win32::Widen(program) + L"\" " + win32::Widen(arguments);
+ChildProcess::ChildProcess(const std::string& program, const std::string& folder, const std::string& args, bool bare) {
+    std::wstring commandLine = win32::Widen(bare ? program + " " + args : "\"" + program + "\" " + args);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          win32::Widen(workingFolder).c_str(), &startup, &info))
+                          win32::Widen(folder).c_str(), &startup, &info))
         return;
     win32::UniqueKernelHandle thread(info.hThread);
     process_.Reset(info.hProcess);
     id_ = info.dwProcessId;
-    ::WaitForInputIdle(info.hProcess, kLongWaitMs);
+    if (!bare)
+        ::WaitForInputIdle(info.hProcess, kLongWaitMs);
 }
 
 ChildProcess::ChildProcess(uint32_t id)
