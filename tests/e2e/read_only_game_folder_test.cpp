@@ -1,9 +1,5 @@
-// End to end, as a player who may not change the game folder: PitchPilot.exe in a copy of the demo
-// game folder that another account owns, as Program Files is owned without an administrator.
-//
-// tests/e2e/run-as-player runs this program as a throw-away user in a Wine prefix of its own, which
-// it made, and checks between the two parts that nothing in the folder changed; the stand-in game
-// reports into a folder of the user's. Run any other way, it refuses.
+// End to end, as a player who may not change the game folder (another account owns it). Only
+// tests/e2e/run-as-player runs it, as a throw-away user, checking between the parts that nothing changed.
 
 #include <gtest/gtest.h>
 
@@ -26,8 +22,7 @@ std::string Environment(const char* name) {
     return value ? value : "";
 }
 
-// Waits for a message of the tool's, takes every text of it (its own and its controls') and closes
-// it with its OK button.
+// Every text of the tool's message, which its OK button then closes.
 std::string ReadAndClose(uint32_t tool) {
     const HWND box = test::WaitForTopWindow(tool, L"#32770");
     if (!box)
@@ -50,16 +45,12 @@ class PlayerWhoMayNotChangeTheGameFolder : public testing::Test {
         ASSERT_TRUE(settings.Save(kSettingsApplication, "09PP", "c2", "1")) << "Save USER.INI checked";
         ::DeleteFileW(win32::Widen(reports + "\\fifa09.report.txt").c_str());
     }
-
-    // Started from a folder outside the game, as from a desktop shortcut.
     HWND Start() {
         tool = std::make_unique<test::ChildProcess>(root + "\\KWTR\\PP09\\PitchPilot.exe", reports);
         const HWND window = test::WaitForTopWindow(tool->Id(), win32::kForm1ClassName);
         EXPECT_NE(window, nullptr) << "the main window did not come";
         return window;
     }
-
-    // START clicked, the game's report taken and the tool closed: what the game was given.
     std::optional<test::GameReport> StartTheGameAndClose(HWND window, bool toldWhy) {
         EXPECT_TRUE(test::BringToFront(window));
         test::ClickOn(::GetDlgItem(window, IDC_FBU_2));
@@ -76,16 +67,13 @@ class PlayerWhoMayNotChangeTheGameFolder : public testing::Test {
         EXPECT_EQ(tool->WaitForExit(test::kLongWaitMs), 0u) << "the close button ends the tool";
         return report;
     }
-
     const std::string root = Environment("PP_PLAYER_GAME_FOLDER");
     const std::string reports = Environment("PP_GAME_REPORT_FOLDER");
     win32::RegistrySettingsStore settings;
     std::unique_ptr<test::ChildProcess> tool;
 };
 
-// One message names the folder and says its permissions must change (Wine has no administrator to
-// ask, so nothing is offered); the window opens and says it quietly; START starts the game, after
-// telling why user.ini was not written.
+// Wine has no administrator to ask, so no Allow is offered.
 TEST_F(PlayerWhoMayNotChangeTheGameFolder, IsToldOnceAndStillPlays) {
     const HWND window = Start();
     ASSERT_NE(window, nullptr);
@@ -101,8 +89,7 @@ TEST_F(PlayerWhoMayNotChangeTheGameFolder, IsToldOnceAndStillPlays) {
     EXPECT_NE(report->commandLine.find(" SIDE_SELECT=-h "), std::string::npos) << report->commandLine;
 }
 
-// The folder is the player's now: the start moves the four files aside, nothing is said, and START
-// hands the game user.ini.
+// The folder is the player's now: nothing is said.
 TEST_F(PlayerWhoMayNotChangeTheGameFolder, OnceItMayTheToolDoesWhatItSkipped) {
     const HWND window = Start();
     ASSERT_NE(window, nullptr);

@@ -1,5 +1,4 @@
-// The clipboard service against the system's clipboard, which another program may hold open for a
-// moment; a window of another thread stands for that program.
+// A window of another thread stands for another program that holds the clipboard open.
 
 #include <gtest/gtest.h>
 
@@ -15,8 +14,7 @@ HWND MessageWindow() {
     return ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
 }
 
-// The clipboard held open by another window for `milliseconds` from the moment this returns; the
-// future waits for the hold to end as it goes.
+// Held from the moment this returns; the future waits for the hold to end.
 std::future<void> HoldClipboard(DWORD milliseconds) {
     auto opened = std::make_shared<std::promise<bool>>();
     std::future<void> hold = std::async(std::launch::async, [opened, milliseconds] {
@@ -32,22 +30,16 @@ std::future<void> HoldClipboard(DWORD milliseconds) {
     return hold;
 }
 
-// A moment's hold is waited out; a hold of seconds makes a write fail, and what was there stays.
 TEST(Clipboard, WaitsOutAMomentsHoldOfAnotherProgramAndTellsWhenItWaitedInVain) {
     const HWND tool = MessageWindow();
     const std::wstring text = L"\u00C9quipe  A=1\r\n\u65E5";
-    {
-        const auto other = HoldClipboard(100);
-        EXPECT_TRUE(win32::WriteClipboardText(tool, text));
-    }
-    {
-        const auto other = HoldClipboard(100);
-        EXPECT_EQ(win32::ReadClipboardText(tool), text);
-    }
-    {
-        const auto other = HoldClipboard(2000);
-        EXPECT_FALSE(win32::WriteClipboardText(tool, L"lost"));
-    }
+    auto whileHeld = [](DWORD milliseconds, auto use) {
+        const auto other = HoldClipboard(milliseconds);
+        return use();
+    };
+    EXPECT_TRUE(whileHeld(100, [&] { return win32::WriteClipboardText(tool, text); }));
+    EXPECT_EQ(whileHeld(100, [&] { return win32::ReadClipboardText(tool); }), text);
+    EXPECT_FALSE(whileHeld(2000, [&] { return win32::WriteClipboardText(tool, L"lost"); }));
     EXPECT_EQ(win32::ReadClipboardText(tool), text);
     ::DestroyWindow(tool);
 }

@@ -1,5 +1,4 @@
-// The desktop shortcuts against the shell's own link objects, made in a temporary folder: never on
-// the desktop, which under Wine can be the Linux user's own.
+// Made in a temporary folder: under Wine the desktop can be the Linux user's own.
 
 #include <gtest/gtest.h>
 
@@ -27,8 +26,7 @@ win32::ComOwner<IShellLinkW> LoadShortcut(const std::wstring& path, win32::ComOw
     return link;
 }
 
-// "target|arguments|working folder|icon,index|description", and "|key <hot key>" when it has one, as
-// the shell reads the file back.
+// "target|arguments|working folder|icon,index|description[|key <hot key>]" as the shell reads it.
 std::wstring ReadShortcut(const std::wstring& path) {
     const win32::ComScope com;
     win32::ComOwner<IPersistFile> file;
@@ -45,7 +43,7 @@ std::wstring ReadShortcut(const std::wstring& path) {
            L"|" + text[4] + (key ? L"|key " + std::to_wstring(key) : L"");
 }
 
-// Changes what a player may change in a shortcut's properties; null leaves a text as it is.
+// As a player edits its properties; null leaves a text as it is.
 bool EditShortcut(const std::wstring& path, const wchar_t* description, const wchar_t* arguments, WORD hotKey) {
     const win32::ComScope com;
     win32::ComOwner<IPersistFile> file;
@@ -55,15 +53,12 @@ bool EditShortcut(const std::wstring& path, const wchar_t* description, const wc
            SUCCEEDED(file->Save(path.c_str(), TRUE));
 }
 
-// A shortcut of the tool's to this program as the shell reads it back.
 std::wstring ToolShortcut(const std::wstring& arguments, const std::wstring& description) {
     const std::wstring program = win32::ModulePath();
     return program + L"|" + arguments + L"|" + win32::Widen(test::ProgramFolder()) + L"|" + program + L",0|" +
            description;
 }
 
-// A second run replaces the tool's own shortcuts; other files of their names stay as they were. A
-// setup's shortcut applies it and starts a match; a quote in the name cannot break its arguments.
 TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
     test::TempFolder temp;
     const std::wstring folder = win32::Widen(temp / "Desktop \xE6\x97\xA5"), program = win32::ModulePath();
@@ -80,8 +75,7 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
             EXPECT_EQ(ReadShortcut(path[i]), expected[i]);
         }
     }
-    // A text file, and the player's own shortcut to another program (Explorer gives it no description),
-    // under the tool's names.
+    // A text file and the player's own shortcut elsewhere (no description) under the tool's names.
     ::DeleteFileW(path[1].c_str());
     win32::CreateShortcuts(folder, win32::Widen(test::ProgramFolder() + "\\fifa09.exe"));
     ASSERT_TRUE(EditShortcut(path[1], L"", nullptr, 0));
@@ -92,16 +86,13 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
         EXPECT_EQ(test::ReadFile(Narrow(path[i])), before[i]);
         EXPECT_EQ(results[i].outcome, LeftAlone);
     }
-    // The message groups the names by outcome, each group under a heading of its own ("...:").
+    // Grouped by outcome, each under a heading ("...:").
     const std::wstring told =
         win32::DescribeShortcutResults({results[0], {L"A", L"", Made}, results[1], {L"B", L"", Failed}});
     EXPECT_EQ(std::regex_replace(told, std::wregex(L".*:\n"), L""),
               L"  A\n\n  Pitch Pilot\n  Pitch Pilot - quick match\n\n  B");
     EXPECT_EQ(win32::CreateShortcuts(folder + L"\\absent", program)[1].outcome, Failed);
-
-    // The player's own shortcut to the program, with a switch of theirs, stays; the tool's own, made
-    // when the program lay elsewhere and given a hot key by the player, now starts the program and
-    // keeps the key.
+    // The player's own to the program stays; the tool's own, moved and given a hot key, is updated.
     ::DeleteFileW(path[0].c_str());
     ::DeleteFileW(path[1].c_str());
     win32::CreateShortcuts(folder, win32::Widen(test::ProgramFolder() + "\\fifa09.exe"));
@@ -114,7 +105,6 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
     EXPECT_EQ(test::ReadFile(Narrow(path[0])), own);
     EXPECT_EQ(ReadShortcut(path[1]), expected[1] + L"|key " + std::to_wstring(key));
     EXPECT_FALSE(win32::DesktopFolder().empty());
-
     const win32::SetupShortcut cup(L"Cup final \u65E5"), odd(L"a\"b");
     const win32::Shortcut row = cup.Get();
     EXPECT_EQ(win32::CreateShortcuts(folder, program, {&row, 1}).at(0).outcome, Made);
@@ -124,8 +114,7 @@ TEST(DesktopShortcuts, EachStartsTheProgramAndOnlyTheToolsOwnAreReplaced) {
     EXPECT_EQ(odd.arguments, L"/setup \"a\" /start");
 }
 
-// The Start menu's entries, which Wine's menu builder turns into the Linux desktop's: made for real,
-// so only in a Wine prefix (the build's own, through ctest), and removed again.
+// Made for real, so only in the build's Wine prefix, and removed again.
 TEST(DesktopShortcuts, TheStartMenuGetsBothInAFolderOfItsOwn) {
     if (!::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
         GTEST_SKIP() << "not under Wine: the Start menu is this computer's player's";

@@ -1,5 +1,3 @@
-// The file system service against the real one.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,8 +32,7 @@ TEST_F(FileSystem, OnlyOrdinaryFilesAreFound) {
         EXPECT_EQ(fs.LookUpOrdinaryFile(path), FileLookup::Missing) << path;
 }
 
-// A copy of a read-only file is read-only itself and must be flushed all the same, keeping its
-// attributes; what is no file is neither flushed nor deleted.
+// A read-only copy is flushed all the same and keeps its attributes.
 TEST_F(FileSystem, MakeDurableAndDeleteTakeFilesOnly) {
     constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
     const std::string copy = dir / "bak_sku.ini";
@@ -51,9 +48,7 @@ TEST_F(FileSystem, MakeDurableAndDeleteTakeFilesOnly) {
     EXPECT_FALSE(fs.Exists(copy) || fs.Delete(copy)) << "it is gone";
 }
 
-// Anything at a path takes its name; a rename never replaces; a copy or a move that replaces spares
-// a read-only target and one another program holds open, which is not renamed either (a read-only
-// one is), and a source held open is not copied.
+// Anything at a path takes its name; a copy or move spares a read-only or held-open target.
 TEST_F(FileSystem, CopyAndMoveReplaceAnOrdinaryTargetOnlyAndRenameNever) {
     const std::string a = dir / "a.ini", b = dir / "bak b.ini", c = dir / "c.ini";
     test::MakeFolders(dir / "folder.ini");
@@ -81,9 +76,7 @@ TEST_F(FileSystem, CopyAndMoveReplaceAnOrdinaryTargetOnlyAndRenameNever) {
     EXPECT_FALSE(fs.CopyReplacing(a, b));
 }
 
-// A real try that leaves nothing behind; a folder that is not there, or is a file, takes nothing.
-// (That the try fails where the player may not write is shown by tests/e2e/run-as-player, which
-// runs the tool as a user without that right: here the tests run as whoever may write anywhere.)
+// That the try fails where the player may not write, tests/e2e/run-as-player shows.
 TEST_F(FileSystem, CanCreateAndDeleteInTriesAndLeavesNothing) {
     test::WriteFile(dir / "file.ini", "x");
     EXPECT_TRUE(fs.CanCreateAndDeleteIn(dir / "") && fs.CanCreateAndDeleteIn(dir / ".."));
@@ -94,10 +87,9 @@ TEST_F(FileSystem, CanCreateAndDeleteInTriesAndLeavesNothing) {
     EXPECT_TRUE(fs.VirtualStoreFolder().ends_with("\\AppData\\Local\\VirtualStore")) << fs.VirtualStoreFolder();
 }
 
-// A setup's bytes are read as they are, and no more than asked for.
 TEST_F(FileSystem, ReadsConvertTextFromTheAnsiCodePageButNotBytesAndThrowTheSystemsError) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
-    // 0xC9 is "É" in code page 1252; a NUL byte stays a character of the text.
+    // 0xC9 is "É" in code page 1252; a NUL stays in the text.
     const std::string bytes("\xC9toile,3\r\nZ\0ta,1\r\n", 18);
     test::WriteFile(dir / "teams.ini", bytes);
     EXPECT_EQ(fs.ReadWholeText(dir / "teams.ini"), std::string("\xC3\x89toile,3\r\nZ\0ta,1\r\n", 19));
@@ -118,7 +110,6 @@ TEST_F(FileSystem, ReadsConvertTextFromTheAnsiCodePageButNotBytesAndThrowTheSyst
     }
 }
 
-// A new file only: whatever is at the path (a file of any attributes, a folder) stays as it was.
 TEST_F(FileSystem, WriteNewWritesTheBytesOnlyWhereNothingIs) {
     const std::string bytes("a\r\n\xC3\x89\0z", 7);
     EXPECT_TRUE(fs.WriteNew(dir / "Cup.ini.new", bytes));
@@ -132,8 +123,6 @@ TEST_F(FileSystem, WriteNewWritesTheBytesOnlyWhereNothingIs) {
     EXPECT_EQ(test::ReadFile(dir / "read-only.ini"), "mine");
 }
 
-// The files of a folder by their own names, a blank before the extension kept; folders left out.
-// The folders a setup goes to are made on the way.
 TEST_F(FileSystem, FilesInListsTheFilesOfAFolderThatMakeFoldersMade) {
     const std::string folder = dir / "Pitch Pilot\\Setups";
     EXPECT_TRUE(fs.MakeFolders(folder) && fs.MakeFolders(folder));

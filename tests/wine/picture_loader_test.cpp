@@ -1,5 +1,3 @@
-// The picture loader against GDI+, with pictures that GDI+ itself encodes for the test.
-
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,10 +17,8 @@ class PictureLoader : public testing::Test {
     win32::GdiplusPictureLoader loader;  // also keeps GDI+ running for the test's own encoding
 };
 
-// Each loader keeps GDI+ running while it lives, whatever another does.
 TEST_F(PictureLoader, APictureKeepsItsSizeChannelOrderAndAlphaAndTheFileIsLeftFree) {
-    auto other = std::make_unique<win32::GdiplusPictureLoader>();
-    other.reset();
+    std::make_unique<win32::GdiplusPictureLoader>().reset();  // GDI+ runs while any loader lives
     Picture colours(3, 2);
     colours.pixels = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0x80102030u, 0x00000000u, 0xFFFFFFFFu};
     ASSERT_TRUE(test::WritePicture(dir / "logo.png", colours, test::PictureFormat::Png));
@@ -39,8 +35,7 @@ TEST_F(PictureLoader, WhatIsNoPictureItCanDrawGivesNothing) {
     EXPECT_NE(loader.Load(dir / "good.jpg"), nullptr);
     test::WriteFile(dir / "corrupt.jpg", "\xFF\xD8\xFF\xE0 this is no picture");
     test::WriteFile(dir / "truncated.jpg", jpeg.substr(0, jpeg.size() / 2));
-    // GDI+ decodes a whole picture as it opens it, which at 20000 by 20000 pixels takes 1.6 GB. The
-    // frame header (SOF0 of 17 bytes and 8 bits, then height and width) is made to declare that.
+    // GDI+ would decode 20000 by 20000 pixels (1.6 GB) as it opens it: SOF0, 17 bytes, 8 bits, h, w.
     const size_t frame = jpeg.find("\xFF\xC0\x00\x11\x08", 0, 5);
     ASSERT_NE(frame, std::string::npos);
     test::WriteFile(dir / "huge.jpg", jpeg.replace(frame + 5, 4, "\x4E\x20\x4E\x20", 4));

@@ -1,6 +1,4 @@
-// The process table against the system's, with a copy of the stand-in game started for the test.
-// (The end-to-end run ends a started game through the table with F12; these are the names and ids
-// it does not meet there.)
+// The names and ids the end-to-end run's F12 does not meet.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The user.ini writer against the system's own profile functions, which read the file as the game
-// does.
+// Against the system's profile functions, which read the file as the game does.
 
 #include <gtest/gtest.h>
 
@@ -28,9 +27,7 @@ class ProfileWriter : public testing::Test {
     win32::WindowsProfileWriter writer;
 };
 
-// Every entry the save writes reads back under its own section and key, also beside tokens that
-// would have taken over the file, typed or once in the system's code page (a fullwidth "［", "；"
-// or "＝", an ideographic space).
+// Also beside tokens that take over the file, typed or once in the code page ("［", "；", "＝", "　").
 TEST_F(ProfileWriter, EveryEntryReadsBackUnderItsOwnSectionAndKey) {
     ASSERT_EQ(::GetACP(), 1252u) << "the tests expect the western code page of a default Wine prefix";
     const std::vector<std::string> tokens = SplitAtBlanks(
@@ -48,8 +45,6 @@ TEST_F(ProfileWriter, EveryEntryReadsBackUnderItsOwnSectionAndKey) {
         "-----");
 }
 
-// What the native tests' fake claims the code page stores is what the system stores, byte for
-// byte in the file, and reads back.
 TEST_F(ProfileWriter, StoresWhatTheFakeOfTheNativeTestsClaims) {
     for (const std::string text :
          {"plain ASCII [;=/]", "［Ｘ］；＝／ＡＢｃ\xE3\x80\x80", "\xC3\x89t\xC3\xA9 \xE2\x82\xAC \xC2\xA0",
@@ -63,8 +58,6 @@ TEST_F(ProfileWriter, StoresWhatTheFakeOfTheNativeTestsClaims) {
     }
 }
 
-// Whatever is at the path already (held open, hidden, read-only, a folder) stays as it was: the
-// writer makes a new file or nothing.
 TEST_F(ProfileWriter, AnythingAlreadyThereStaysAsItWas) {
     for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM}}) {
         test::WriteFile(userIni, "[OLD]\r\nSTALE=1\r\n");

@@ -1,6 +1,4 @@
-// The program host against the system: its messages. (Its folder and its single-instance lock are
-// proved by the end-to-end run, which starts the tool inside a game folder and finds the game, and
-// starts copies of it one after another and two at once.)
+// Its messages; its folder and single-instance lock are proved by the end-to-end run.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +12,10 @@
 namespace pp {
 namespace {
 
-// A lock name of each test's own, so no run of the tool and no other test shares it.
 std::wstring TestLockName(const wchar_t* test) {
     return L"Local\\PitchPilot.Tests." + std::to_wstring(::GetCurrentProcessId()) + L"." + test;
 }
 
-// The message shows until the user presses its one button.
 TEST(ProgramHost, TheStopMessageWaitsForItsOkButton) {
     const std::wstring title = L"Pitch Pilot \u00E9 " + std::to_wstring(::GetCurrentProcessId());
     win32::WindowsProgramHost host(TestLockName(L"message"));
@@ -35,8 +31,7 @@ TEST(ProgramHost, TheStopMessageWaitsForItsOkButton) {
     EXPECT_EQ(shown.wait_for(std::chrono::seconds(30)), std::future_status::ready);
 }
 
-// A question names its two choices on its buttons, and the second is the default. (Escape, which
-// Windows takes for neither, Wine 8's task dialog ignores.)
+// The second is the default. (Wine 8's task dialog ignores Escape, which Windows takes for neither.)
 TEST(ProgramHost, AQuestionHasTheTwoButtonsItNames) {
     win32::WindowsProgramHost host(TestLockName(L"question"));
     for (const WORD key : {WORD{0}, WORD{VK_RETURN}}) {

@@ -1,5 +1,4 @@
-// The settings store against the real registry, below a key of the test's own: the tool's key
-// HKCU\Software\KWTR is never touched.
+// Below a key of the test's own: the tool's HKCU\Software\KWTR is never touched.
 
 #include <gtest/gtest.h>
 
@@ -25,7 +24,6 @@ std::vector<BYTE> Bytes(const T& value, size_t size = sizeof(T)) {
 class SettingsStore : public testing::Test {
   protected:
     ~SettingsStore() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, base.c_str()); }
-
     const std::wstring base = L"Software\\PitchPilot Tests " + std::to_wstring(::GetCurrentProcessId());
     win32::RegistrySettingsStore store{base};
 };
@@ -40,14 +38,12 @@ TEST_F(SettingsStore, TextsComeBackExactlyAndOnlyUnderTheirOwnNames) {
     EXPECT_EQ(store.Get("App", "09PP", "Sekt"), std::nullopt);
     EXPECT_EQ(store.Get("App", "Other", "S\xC3\xA9kt"), std::nullopt);
     EXPECT_EQ(store.Get("Other", "09PP", "S\xC3\xA9kt"), std::nullopt);
-    EXPECT_FALSE(store.Save("", "09PP", "c2", "1"));
-    EXPECT_FALSE(store.Save("App", "", "c2", "1"));
+    EXPECT_FALSE(store.Save("", "09PP", "c2", "1") || store.Save("App", "", "c2", "1"));
 }
 
-// Values that other hands put there: what can be read as text is, the rest reads as absent, and
-// a save writes text over them.
+// Values other hands put there: read as text where they can be, else absent; a save writes text.
 TEST_F(SettingsStore, ValuesOfOtherTypesAndShapes) {
-    const wchar_t unterminated[] = {L'4', L'2'}, embeddedNul[] = {L'7', L'\0', L'9'};
+    const wchar_t unterminated[] = {L'4', L'2'}, embeddedNul[] = {L'7', L'\0', L'9'}, multi[] = {L'1', 0, L'2', 0, 0};
     const struct {
         const char* name;
         DWORD type;
@@ -62,10 +58,7 @@ TEST_F(SettingsStore, ValuesOfOtherTypesAndShapes) {
         {"string of an odd length", REG_SZ, Bytes(L"56", 3), "5"},
         {"empty string without NUL", REG_SZ, {}, ""},
         {"expandable string", REG_EXPAND_SZ, Bytes(L"%TEMP%"), "%TEMP%"},
-        {"multi-string", REG_MULTI_SZ,
-         Bytes(L"1\0"
-               L"2\0"),
-         std::nullopt},
+        {"multi-string", REG_MULTI_SZ, Bytes(multi), std::nullopt},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, (base + L"\\App\\09PP").c_str(), win32::Widen(c.name).c_str(),
@@ -77,8 +70,6 @@ TEST_F(SettingsStore, ValuesOfOtherTypesAndShapes) {
     }
 }
 
-// A key that is there but may not be read is no absent key: the store says so instead of
-// answering as on a first run.
 TEST_F(SettingsStore, AKeyThatMayNotBeReadThrowsInsteadOfSeemingAbsent) {
     ASSERT_TRUE(store.Save("App", "09PP", "c2", "1"));
     const std::wstring section = base + L"\\App\\09PP";

@@ -1,5 +1,3 @@
-// The shell opener against the system's, starting the stand-in game.
-
 #include <gtest/gtest.h>
 
 #include "shell/shell_opener_win32.h"
@@ -9,7 +7,6 @@
 namespace pp {
 namespace {
 
-// The program gets its parameters as they are, or none, and runs in the working folder given.
 TEST(ShellOpener, RunsTheProgramWithItsParametersInTheWorkingFolderAndRefusesWhatIsNone) {
     test::TempFolder folder;
     const std::string gameFolder = folder / "game \xE6\x97\xA5", game = gameFolder + "\\fifa09.exe";

@@ -25,22 +25,19 @@
 namespace pp {
 namespace {
 
-// The real window over a model with no handlers wired and no Load, on the native tests' stand-ins
-// for the system's services. That input reaches the model and the model is shown again is proved by
-// the end-to-end journey, which clicks, picks and types through these children.
+// The real window over an unwired model on the native fakes; the end-to-end journey proves that
+// input reaches the model and comes back.
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
-        // The quit message the window of the test before posted as it went.
         for (MSG left{}; ::PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE);) {
         }
         ASSERT_TRUE(window.Create());
     }
     HWND Child(int id) { return ::GetDlgItem(window.Handle(), id); }
-
-    // A key as the message loop hands it on, to the control with the focus, and what it brings.
+    // A key as the message loop hands it to the focused control, and what it brings.
     void Key(UINT message, WPARAM key) {
         MSG next{::GetFocus() ? ::GetFocus() : window.Handle(), message, key, 1, 0, {}};
         do {
@@ -54,7 +51,7 @@ class MainWindowTest : public testing::Test {
         Key(WM_KEYDOWN, key);
         Key(WM_KEYUP, key);
     }
-    // The control with the focus; an editable combo box has it in its edit field.
+    // An editable combo box has the focus in its edit field.
     int FocusedId() {
         HWND focus = ::GetFocus();
         if (focus && ::GetParent(focus) != window.Handle())
@@ -65,8 +62,7 @@ class MainWindowTest : public testing::Test {
         window.Show(SW_SHOW);
         ::SetForegroundWindow(window.Handle());
     }
-    // Windows' option buttons report a click when they get the focus (Wine's do not); the window
-    // must not take the one a Tab brings for a choice. These do as Windows' do.
+    // Windows' option buttons (not Wine's) report a click on focus; a Tab must not choose with it.
     void ClickOptionButtonsOnFocus() {
         for (const int id : {IDC_OT_0, IDC_OT_1, IDC_OT_2})
             ::SetWindowSubclass(
@@ -80,9 +76,8 @@ class MainWindowTest : public testing::Test {
                 },
                 1, 0);
     }
-    // The model shown again, as after any input.
     void Sync() { ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, 0); }
-    // Tab from the window itself until it comes round to the first control again.
+    // Tab from the window until it comes round to the first control again.
     std::vector<int> WalkWithTab() {
         ::SetFocus(window.Handle());
         std::vector<int> visited;
@@ -94,33 +89,25 @@ class MainWindowTest : public testing::Test {
         }
         return visited;
     }
-
     FakeOs fake;
     Form1 form{fake.os};
     win32::MainWindowHost windowHost;
     win32::MainWindow window{form, windowHost, ::GetModuleHandleW(nullptr)};
 };
 
-// The order a reader takes: the window row by row, left to right; the option boxes and the check
-// boxes stand side by side, and each block is read row by row, the option boxes first.
+// Row by row, left to right: the title buttons, the buttons, teams, kits and sides; the option boxes
+// three a row, the modifiers; the check boxes two a row, the language; the cheat and keep boxes; links.
 constexpr int kReadingOrder[] = {
-    IDC_FBU_99,  IDC_FBU_0,   IDC_FBU_1,   IDC_FBU_2,   IDC_FBU_3,    // minimise, close; save, start, penalty
-    IDC_Combo1,  IDC_Combo2,  IDC_Combo3,  IDC_OT_0,    IDC_OT_1,     // the teams; the kits, the sides between
-    IDC_OT_2,    IDC_Combo4,                                          //
-    IDC_Combo5,  IDC_Combo6,  IDC_Combo7,  IDC_Combo8,  IDC_Combo16,  // the option boxes, three a row
-    IDC_Combo19, IDC_Combo9,  IDC_Combo11, IDC_Combo13, IDC_Combo10,  //
-    IDC_Combo12, IDC_Combo14, IDC_Combo15, IDC_ZMO,     IDC_HMO,      //
-    IDC_Check70,                                                      // under the modifiers
-    IDC_Check3,  IDC_Check8,  IDC_Check4,  IDC_Check9,  IDC_Check5,   // the check boxes, two a row
-    IDC_Check10, IDC_Check21, IDC_Check18, IDC_Check6,  IDC_Check19,  //
-    IDC_Check7,  IDC_Check17, IDC_Check13, IDC_Check25, IDC_Check16,  //
-    IDC_Check26, IDC_Check28, IDC_Check14, IDC_Check12, IDC_Check15,  //
-    IDC_Check11, IDC_Check22, IDC_Check20, IDC_Combo18,               // and the language under them
-    IDC_TX1,     IDC_Check2,                                          // the cheat box, the keep box
-    IDC_FLB_0,   IDC_FLB_1,   IDC_FLB_2,   IDC_FLB_3,   IDC_FLB_4,    // the links
+    IDC_FBU_99,  IDC_FBU_0,   IDC_FBU_1,   IDC_FBU_2,   IDC_FBU_3,   IDC_Combo1,  IDC_Combo2,  IDC_Combo3,  IDC_OT_0,
+    IDC_OT_1,    IDC_OT_2,    IDC_Combo4,  IDC_Combo5,  IDC_Combo6,  IDC_Combo7,  IDC_Combo8,  IDC_Combo16, IDC_Combo19,
+    IDC_Combo9,  IDC_Combo11, IDC_Combo13, IDC_Combo10, IDC_Combo12, IDC_Combo14, IDC_Combo15, IDC_ZMO,     IDC_HMO,
+    IDC_Check70, IDC_Check3,  IDC_Check8,  IDC_Check4,  IDC_Check9,  IDC_Check5,  IDC_Check10, IDC_Check21, IDC_Check18,
+    IDC_Check6,  IDC_Check19, IDC_Check7,  IDC_Check17, IDC_Check13, IDC_Check25, IDC_Check16, IDC_Check26, IDC_Check28,
+    IDC_Check14, IDC_Check12, IDC_Check15, IDC_Check11, IDC_Check22, IDC_Check20, IDC_Combo18, IDC_TX1,     IDC_Check2,
+    IDC_FLB_0,   IDC_FLB_1,   IDC_FLB_2,   IDC_FLB_3,   IDC_FLB_4,
 };
 
-TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelectsNothing) {
+TEST_F(MainWindowTest, TabWalksEveryEnabledControlInReadingOrderAndEnterOrSpacePressesIt) {
     Show();
     ClickOptionButtonsOnFocus();
     for (const bool allEnabled : {false, true}) {
@@ -136,7 +123,6 @@ TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelects
                      [&](int id) { return ::IsWindowEnabled(Child(id)); });
         EXPECT_EQ(expected.size() == std::size(kReadingOrder), allEnabled);
         EXPECT_EQ(WalkWithTab(), expected);
-
         // Every enabled control of the window is one of them, whatever the table holds.
         std::set<int> enabled;
         for (HWND c = ::GetWindow(window.Handle(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
@@ -146,18 +132,11 @@ TEST_F(MainWindowTest, TabReachesEveryEnabledControlOnceInReadingOrderAndSelects
         EXPECT_EQ(enabled, std::set<int>(expected.begin(), expected.end()));
     }
     EXPECT_EQ(form.OT.Selected(), 0) << "a Tab chose a side";
-}
-
-// Enter and Space press the focused control as a click does.
-TEST_F(MainWindowTest, EnterAndSpacePressTheFocusedButtonLinkOrBox) {
-    Show();
-    ClickOptionButtonsOnFocus();
     ::SetFocus(Child(IDC_OT_1));  // as the mouse takes it: the click chooses it
     Key(WM_KEYDOWN, VK_TAB);
     ASSERT_EQ(FocusedId(), IDC_OT_2);
     Press(VK_RETURN);
     EXPECT_EQ(form.OT.Selected(), 2);
-
     const std::pair<int, WORD> presses[] = {{IDC_Check3, VK_RETURN}, {IDC_Check4, VK_SPACE},  {IDC_FLB_1, VK_RETURN},
                                             {IDC_FLB_2, VK_SPACE},   {IDC_FBU_99, VK_RETURN}, {IDC_FBU_99, VK_SPACE}};
     for (const auto& [id, key] : presses) {
@@ -169,23 +148,18 @@ TEST_F(MainWindowTest, EnterAndSpacePressTheFocusedButtonLinkOrBox) {
     EXPECT_EQ(fake.window.minimises, 2);
 }
 
-// Screen readers name every control from its label, as the player reads it: its own caption, or for
-// a box the caption above it; the image buttons, side buttons and logos, which show no words of
-// their own, by what they are.
+// Named from its caption or, for a box, the one above; what shows no words, by what it is.
 TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
     const win32::ComScope com;
     auto nameOf = [](HWND control) {
-        IAccessible* object = nullptr;
-        if (FAILED(::AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
-                                                reinterpret_cast<void**>(&object))))
+        win32::ComOwner<IAccessible> object;
+        if (FAILED(::AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_PPV_ARGS(object.Put()))))
             return std::string("no object");
         VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
+        self.vt = VT_I4;  // CHILDID_SELF is 0
         BSTR name = nullptr;
         std::string text = SUCCEEDED(object->get_accName(self, &name)) && name ? win32::Narrow(name) : "";
         ::SysFreeString(name);
-        object->Release();
         return text;
     };
     auto captionOf = [&](const ControlPlace& place) {
@@ -196,19 +170,13 @@ TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
         const auto* box = std::get_if<CheckBoxView>(&place.shows);
         return box ? box->Model(form).Caption() : "";
     };
-    const std::map<int, std::string> named = {
-        {IDC_FBU_99, "Minimize"},
-        {IDC_FBU_0, "Close"},
-        {IDC_FBU_1, "Save"},
-        {IDC_FBU_2, "Start"},
-        {IDC_FBU_3, "Penalty start"},
-        {IDC_OT_0, "Play the home team"},
-        {IDC_OT_1, "Choose the side in the game"},
-        {IDC_OT_2, "Play the away team"},
-        {IDC_P_SHOW, "Home team logo"},
-        {IDC_P_SHOW2, "Away team logo"},
-    };
-    ::SendMessageW(Child(IDC_Combo3), CB_SETCURSEL, 1, 0);  // a box that shows a choice is named all the same
+    // clang-format off
+    const std::map<int, std::string> named = {{IDC_FBU_99, "Minimize"}, {IDC_FBU_0, "Close"}, {IDC_FBU_1, "Save"},
+        {IDC_FBU_2, "Start"}, {IDC_FBU_3, "Penalty start"}, {IDC_OT_0, "Play the home team"},
+        {IDC_OT_1, "Choose the side in the game"}, {IDC_OT_2, "Play the away team"}, {IDC_P_SHOW, "Home team logo"},
+        {IDC_P_SHOW2, "Away team logo"}};
+    // clang-format on
+    ::SendMessageW(Child(IDC_Combo3), CB_SETCURSEL, 1, 0);  // named all the same
     const auto layout = Form1Layout();
     for (size_t i = 0; i < layout.size(); ++i) {
         const ViewKind kind = layout[i].Kind();
@@ -217,16 +185,13 @@ TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
         const bool box = kind == ViewKind::ComboBox || kind == ViewKind::TextBox;
         const std::string expected =
             named.count(layout[i].id) ? named.at(layout[i].id) : captionOf(layout[box ? i - 1 : i]);
-        // The quiet line says nothing while the folder may be changed.
         EXPECT_TRUE(!expected.empty() || layout[i].id == IDC_FolderNote) << layout[i].id;
         EXPECT_EQ(nameOf(Child(layout[i].id)), expected) << layout[i].id;
     }
 }
 
-// Alt and a caption's underlined letter, of either case, move to the box under it; a disabled box
-// keeps the focus where it was. The companion window works as a dialog does: so do its labels'
-// letters, and Esc closes it, from a one-line box as from a box of many lines, which takes the key
-// for itself.
+// A disabled box keeps the focus where it was. In the companion window Esc closes it from a
+// one-line box as from a many-line one, which takes the key for itself.
 TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBoxAndEscClosesTheCompanion) {
     Show();
     for (const auto& [key, id] : {std::pair{L'h', IDC_Combo1}, std::pair{L'W', IDC_Combo4}, std::pair{L'u', IDC_Combo7},
@@ -238,7 +203,6 @@ TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBoxAndEscClosesTheCompanio
     Sync();
     Key(WM_SYSCHAR, L'f');
     EXPECT_EQ(FocusedId(), IDC_TX1) << "the letter of a disabled box's caption moved the focus";
-
     for (const auto& [letter, id] :
          {std::pair{L'w', win32::IDC_GameView_Folder}, {L'a', win32::IDC_GameView_Parameters}}) {
         BYTE keys[256] = {};
@@ -258,7 +222,6 @@ TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBoxAndEscClosesTheCompanio
     }
 }
 
-// The skin is drawn by GDI+ for every resolution: these run it for real at 100, 125, 150 and 200 %.
 TEST(Skin, BackgroundFacesAndTogglesAreDrawnAtEveryScale) {
     for (int dpi : {96, 120, 144, 192}) {
         SCOPED_TRACE(dpi);
@@ -267,7 +230,6 @@ TEST(Skin, BackgroundFacesAndTogglesAreDrawnAtEveryScale) {
                     background.height == ScaleToDpi(kForm1Height, dpi));
         EXPECT_TRUE(std::all_of(background.pixels.begin(), background.pixels.end(),
                                 [](uint32_t p) { return p >> 24 == 0xFF; }));
-
         const ButtonFaceSet faces = win32::DrawButtonFaces(dpi);
         for (const ImageButtonRow& button : kImageButtons) {
             const ButtonFaces& face = faces.at(button.index);
@@ -278,14 +240,13 @@ TEST(Skin, BackgroundFacesAndTogglesAreDrawnAtEveryScale) {
             EXPECT_NE(face.normal->pixels, face.hover->pixels);
             if (button.InCorner())
                 continue;
-            // The caption is drawn across the middle, where a missing font would leave a bare plate.
+            // A missing font would leave a bare plate.
             const Picture& plate = *face.normal;
             int ink = 0;
             for (int x = plate.width / 4; x < plate.width * 3 / 4; ++x)
                 ink += plate.At(x, plate.height / 2) != plate.At(plate.width / 8, plate.height / 2);
             EXPECT_GT(ink, 3) << button.caption;
         }
-
         const Picture clear = win32::DrawToggle(win32::ToggleShape::Box, {}, ScaleToDpi(13, dpi));
         EXPECT_EQ(clear.width, ScaleToDpi(13, dpi));
         EXPECT_NE(clear.pixels, win32::DrawToggle(win32::ToggleShape::Box, {1}, ScaleToDpi(13, dpi)).pixels);

@@ -19,7 +19,7 @@ namespace {
 
 using win32::Widen;
 
-// The shell's file operation takes lists of paths, each ended by a NUL, with an empty one last.
+// Lists of NUL-ended paths, an empty one last.
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to = {}) {
     const std::wstring source = Widen(from) + L'\0', target = Widen(to) + L'\0';
     SHFILEOPSTRUCTW op{};
@@ -30,8 +30,7 @@ bool ShellFileOperation(UINT operation, const std::string& from, const std::stri
     return ::SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
-// Takes "<name>: <N>\n<N bytes>\n" at `at`; nothing when the report does not go on so, as where
-// it says "user-ini: (none)".
+// "<name>: <N>\n<N bytes>\n" at `at`; nothing otherwise, as for "user-ini: (none)".
 std::optional<std::string> TakeField(const std::string& text, size_t& at, const std::string& name) {
     const size_t end = text.find('\n', at);
     if (end == std::string::npos || text.compare(at, name.size() + 2, name + ": ") != 0)
@@ -128,18 +127,19 @@ bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-ChildProcess::ChildProcess(const std::string& program, const std::string& workingFolder, const std::string& arguments) {
-    std::wstring commandLine = L"\"" + win32::Widen(program) + L"\" " + win32::Widen(arguments);
+ChildProcess::ChildProcess(const std::string& program, const std::string& folder, const std::string& args, bool bare) {
+    std::wstring commandLine = win32::Widen(bare ? program + " " + args : "\"" + program + "\" " + args);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          win32::Widen(workingFolder).c_str(), &startup, &info))
+                          win32::Widen(folder).c_str(), &startup, &info))
         return;
     win32::UniqueKernelHandle thread(info.hThread);
     process_.Reset(info.hProcess);
     id_ = info.dwProcessId;
-    ::WaitForInputIdle(info.hProcess, kLongWaitMs);
+    if (!bare)
+        ::WaitForInputIdle(info.hProcess, kLongWaitMs);
 }
 
 ChildProcess::ChildProcess(uint32_t id)
@@ -161,7 +161,7 @@ std::optional<uint32_t> ChildProcess::WaitForExit(uint32_t milliseconds) {
     return code;
 }
 
-// The game writes its report under another name and renames it, so a report that is there is whole.
+// The game renames its report into place, so a report that is there is whole.
 std::optional<GameReport> WaitForGameReport(const std::string& gameFolder) {
     std::optional<std::string> text;
     if (!WaitUntil([&] { return (text = ReadFile(gameFolder + "\\fifa09.report.txt")).has_value(); }))
@@ -187,8 +187,7 @@ HWND WaitForTopWindow(uint32_t processId, const std::wstring& className, const s
         }
         return false;
     });
-    // Shown is not yet ready: input given while the window still draws itself can go astray under
-    // Wine. Its thread answers once it takes messages again.
+    // Under Wine, input given while the window still draws itself can go astray.
     ::SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_NORMAL, kLongWaitMs, nullptr);
     return found;
 }
@@ -206,10 +205,8 @@ bool BringToFront(HWND window) {
     return WaitUntil([&] { return ::GetForegroundWindow() == window; });
 }
 
-// Pointer positions go to the system in 65536ths of the screen. The release carries the point
-// too: under Wine every injected move also moves the X pointer, and the program under the pointer
-// hands that move back as input of its own, at times only after the next press. A release without
-// a point would then come where the pointer was before, outside the control, and no click happen.
+// The release carries the point too: under Wine an injected move can come back late as input of the
+// program under the X pointer, and a release without one then lands outside the control.
 void ClickOn(HWND control) {
     RECT r{};
     ::GetWindowRect(control, &r);
@@ -232,7 +229,6 @@ void Shortcut(WORD key) {
           KeyInput(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
 }
 
-// Character by character, whatever the keyboard layout.
 void TypeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
     for (wchar_t c : text) {
@@ -242,12 +238,8 @@ void TypeText(const std::wstring& text) {
     Send(std::move(inputs));
 }
 
-HeldKey::HeldKey(WORD key) : key_(key) {
-    Send({KeyInput(key_, 0, 0)});
-}
-
-HeldKey::~HeldKey() {
-    Send({KeyInput(key_, 0, KEYEVENTF_KEYUP)});
+void SendKey(WORD key, bool up) {
+    Send({KeyInput(key, 0, up ? KEYEVENTF_KEYUP : 0)});
 }
 
 }  // namespace pp::test
