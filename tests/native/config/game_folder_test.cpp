@@ -7,7 +7,6 @@
 
 namespace pp {
 namespace {
-
 // A game folder the player may not change, as Program Files is without an administrator.
 struct ReadOnlyGameFolder : GameFolder {
     ReadOnlyGameFolder() {

@@ -6,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 TEST(ShadowFolder, TheGameRootWithoutItsDriveBelowVirtualStore) {
     const std::string store = "C:\\Users\\Ana\\AppData\\Local\\VirtualStore";
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {

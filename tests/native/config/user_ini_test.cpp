@@ -6,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
     using U = Unwritten;
     const std::vector<std::pair<std::string, std::variant<ProfileEntry, Unwritten>>> cases = {
@@ -54,6 +53,5 @@ TEST(UserIniText, SplitsAndGathersWhatTheFileHoldsNotWhatWasTyped) {
         EXPECT_EQ(file.AsStored(text), text) << "what the file holds as it stands";
     }
 }
-
 }  // namespace
 }  // namespace pp

@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 // Sorted: ignoring case, accents beside their base letter, equal texts in order added.
 TEST(LineList, EveryWayOfAddingGivesTheOrderOfAddingOneByOne) {
     const Items texts = {"zeta", "Alpha",    "alpha",    "Émeraude", "emerald", "Eagle",        "égal",

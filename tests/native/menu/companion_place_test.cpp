@@ -13,7 +13,6 @@ void PrintTo(const ScreenRect& r, std::ostream* out) {
 }
 
 namespace {
-
 CompanionSize SizeAt(int dpi) {  // as the window has it
     return {ScaleToDpi(520, dpi), ScaleToDpi(360, dpi), ScaleToDpi(420, dpi), ScaleToDpi(8, dpi)};
 }
@@ -81,6 +80,5 @@ TEST(KeepsItsPlace, OnlyWholeOnAWorkAreaAndClearOfTheMainWindow) {
     for (const ScreenRect& place : {ScreenRect{1300, 235, 1850, 804}, {1500, 235, 2020, 804}, {1330, -10, 1850, 500}})
         EXPECT_FALSE(KeepsItsPlace(place, work, main)) << testing::PrintToString(place);
 }
-
 }  // namespace
 }  // namespace pp

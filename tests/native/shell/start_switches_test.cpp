@@ -178,6 +178,5 @@ TEST(CommandLine, TheGrantSwitchTakesExactlyOnePersonsAccount) {
     for (const auto& arguments : refused)
         EXPECT_EQ(AccountToGrant(arguments), std::nullopt) << arguments.back();
 }
-
 }  // namespace
 }  // namespace pp

@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 // Only where the game is; refused arguments never reach the grant.
 TEST(GrantErrand, GrantsTheGameRootOfItsOwnPlaceOnly) {
     FakeOs fake;

@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 struct StartUp : GameFolder {
     StartUp() { form.LP.SetCaption("Label2"); }  // as designed, before the start-up finds the root
 
