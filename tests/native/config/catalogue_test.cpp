@@ -10,14 +10,13 @@ namespace {
 using Catalogue = GameFolder;
 
 TEST(HalfLengthSeconds, MinutesTimesSixtyAsShortestDecimalTextOrNothing) {
+    // 0.03 gives 17 digits; the last two are 2^-24 and 2^-97, whose shortest digits of that length do not read back
     const std::vector<std::pair<std::string, std::string>> halves = {
         {"0.05", "3"},
         {"0.01", "0.6"},
         {"-0", "0"},
         {"1e3", "60000"},
         {"0.3", "18"},
-        // 17 digits; and two powers of two (2^-24, 2^-97) whose shortest digits are not the
-        // correctly rounded ones of their length, which do not read back
         {"0.03", "1.7999999999999998"},
         {"9.934107462565104e-10", "0.00000005960464477539063"},
         {"1.0518145402946824e-31", "0.000000000000000000000000000006310887241768095"}};
@@ -27,8 +26,7 @@ TEST(HalfLengthSeconds, MinutesTimesSixtyAsShortestDecimalTextOrNothing) {
         EXPECT_EQ(HalfLengthSeconds(minutes), std::nullopt) << '"' << minutes << '"';
 }
 
-// Depth of field goes with the high shader alone; the language list with its box alone. Grey
-// counts as unchecked.
+// Depth of field goes with the high shader alone; the language list with its box; grey is unchecked.
 TEST_F(Catalogue, ShaderAndLanguageBoxLockTheirPartners) {
     form.Check3.SetValue(2);
     EXPECT_EQ(form.slots.Read(2), "AUDIO=0");
@@ -49,8 +47,7 @@ TEST_F(Catalogue, ShaderAndLanguageBoxLockTheirPartners) {
     EXPECT_EQ(DirectiveLine(form.slots), line);  // the language writes no directive
 }
 
-// The switch writes the typed modifiers, or the game's defaults while off; text typed after the
-// click counts from the next save. The boxes take only number keys.
+// The typed modifiers, or the defaults while off; text typed after the click counts from the next save.
 TEST_F(Catalogue, CameraModifierSwitchWritesTheTypedValuesOrTheDefaults) {
     const std::set<int> passing = {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-', '.', 8};
     for (int code = 0; code < 0x10000; ++code)

@@ -18,9 +18,7 @@ std::string Listing(const MemoryFileSystem& files) {
     return listing;
 }
 
-// sku.ini, whose copy bak_sku.ini holds "c", in each state the game folder can hold it in (files
-// listed as "name=contents", the player's holding "m"). What the folder holds afterwards shows that
-// nothing in the way is lost, the copy stays and no temporary copy is left.
+// sku.ini (copy bak_sku.ini = "c", the player's = "m") in each state the folder can hold it in.
 TEST(PutGameFilesBack, NothingOfThePlayersIsLostWhateverIsInTheWay) {
     const struct {
         std::string before;
@@ -38,8 +36,7 @@ TEST(PutGameFilesBack, NothingOfThePlayersIsLostWhateverIsInTheWay) {
         {"sku.ini=m", &M::inUse, "sku.ini", "bak_sku.ini=c sku.ini=m", "has the file open"},
         {"", &M::failingFlushes, "sku.ini.restoring", "bak_sku.ini=c", "could not be put back."},
         {"sku.ini=m", &M::failingMovesFrom, "sku.ini", "bak_sku.ini=c sku.ini=m", "could not be put back."},
-        {"sku.ini=m", &M::failingMovesFrom, "sku.ini.restoring", "bak_sku.ini=c sku.ini=m", "could not be put back."},
-    };
+        {"sku.ini=m", &M::failingMovesFrom, "sku.ini.restoring", "bak_sku.ini=c sku.ini=m", "could not be put back."}};
     for (const auto& row : rows) {
         MemoryFileSystem files;
         std::istringstream before("bak_sku.ini=c " + row.before);
@@ -53,9 +50,7 @@ TEST(PutGameFilesBack, NothingOfThePlayersIsLostWhateverIsInTheWay) {
     }
 }
 
-// Only the copies of the five game files that are there count, in their order, and only in a folder
-// the start-up found: its root ends with "\" (before, the root label reads "Label2"). The question
-// names each copy, and the message tells each file's fate on a line of its own, in the same order.
+// Only copies that are there, in order, in a root the start-up found (ends in "\"); one line per fate.
 TEST(PutGameFilesBack, AsksAboutTheCopiesThereAndTellsWhatBecameOfEach) {
     MemoryFileSystem files;
     for (const char* name : {"user.ini", "situation.ini", "sku.ini", "common.ini", "teams.ini"})

@@ -7,7 +7,6 @@
 
 namespace pp {
 namespace {
-
 // A game folder the player may not change, as Program Files is without an administrator.
 struct ReadOnlyGameFolder : GameFolder {
     ReadOnlyGameFolder() {
@@ -21,9 +20,7 @@ struct ReadOnlyGameFolder : GameFolder {
     const Items kMovedAside = {"bak_common.ini", "bak_locale.ini", "bak_situation.ini", "bak_sku.ini", "fifa09.exe"};
 };
 
-// Known by a real probe, not guessed: the start-up leaves the folder exactly as it was and says so
-// quietly in the window; the one message comes once the window shows and names the folder. Where no
-// administrator can be asked (Wine) it offers nothing; on Windows it offers Allow and Not now.
+// Known by a real probe: nothing changes, the note shows, one message once shown (Allow on Windows only).
 TEST_F(ReadOnlyGameFolder, StartUpChangesNothingAndTellsOnceWhatWillNotHappen) {
     const std::string whatWillNotHappen =
         "Your account may not change the game folder\n\n    " + kGameRoot +
@@ -54,9 +51,7 @@ TEST_F(ReadOnlyGameFolder, StartUpChangesNothingAndTellsOnceWhatWillNotHappen) {
     }
 }
 
-// Allow runs the elevated copy once with the grant switch and the player's own SID; when the folder
-// is writable afterwards the files are moved aside as the start-up would have, and nothing more is
-// said. Every other outcome is told once, and the tool carries on as it was.
+// Every outcome of the elevated copy but a grant is told once; a grant moves the files aside silently.
 TEST_F(ReadOnlyGameFolder, AllowGrantsThroughTheElevatedCopyAndDoesWhatTheStartUpSkipped) {
     using Went = ElevatedRun::Start;
     const struct {
@@ -69,8 +64,7 @@ TEST_F(ReadOnlyGameFolder, AllowGrantsThroughTheElevatedCopyAndDoesWhatTheStartU
         {{Went::Declined, 0}, false, "the administrator's consent was not given. Pitch Pilot carries on as before."},
         {{Went::Failed, 0}, false, "could not start Pitch Pilot as administrator. Pitch Pilot carries on as before."},
         {{Went::Ran, 3}, false, "were not changed: the copy started as administrator found no game around it."},
-        {{Went::Ran, 4}, false, "refused the change (code 4). Pitch Pilot carries on as before."},
-    };
+        {{Went::Ran, 4}, false, "refused the change (code 4). Pitch Pilot carries on as before."}};
     for (const auto& each : cases) {
         fake.files.unwritableFolders.insert(kGameRoot);
         fake.host.messages.clear();
@@ -103,8 +97,7 @@ TEST_F(ReadOnlyGameFolder, AllowGrantsThroughTheElevatedCopyAndDoesWhatTheStartU
     EXPECT_TRUE(fake.host.messages.back().ends_with("were not changed: Windows did not tell which account is yours."));
 }
 
-// START still starts the game with every directive; the player learns once a run why user.ini was not
-// written. Once the folder may be changed, the next save moves the files aside and writes user.ini.
+// Told once a run; once the folder may change, the next save moves the files aside and writes user.ini.
 TEST_F(ReadOnlyGameFolder, StartTellsOnceWhyUserIniWasNotWrittenAndTheGameStillStarts) {
     auto run = Start();
     RunStartCommand(*run);
@@ -128,8 +121,7 @@ TEST_F(ReadOnlyGameFolder, StartTellsOnceWhyUserIniWasNotWrittenAndTheGameStillS
     EXPECT_EQ(run->FolderNote.Caption(), "");
 }
 
-// Each reason is told once a run, in the player's words; the companion window names the same ones,
-// and a shadow copy the game would read instead, before any save.
+// Each reason told once a run; the companion window names the same ones, a shadow copy before any save.
 TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
     const std::string userIni = kGameRoot + kUserIni;
     const struct {
@@ -145,8 +137,7 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
         {"not writable", UserIniObstacle::FolderNotWritable, "may not change the game folder",
          "may not change the game folder, so Save cannot write it there."},
         {"shadow", UserIniObstacle::ShadowCopy, nullptr,
-         "keeps a copy of user.ini for the game under VirtualStore, and the game reads that copy instead."},
-    };
+         "keeps a copy of user.ini for the game under VirtualStore, and the game reads that copy instead."}};
     form.Check2.SetValue(1);
     for (const auto& each : cases) {
         const std::string setUp = each.setUp;

@@ -15,9 +15,7 @@ TEST(MarkBlankRuns, EachBlankOfARunOfTwoOrMoreAndNoOther) {
         EXPECT_EQ(MarkBlankRuns(pair.substr(0, pair.find('>'))), pair.substr(pair.find('>') + 1)) << pair;
 }
 
-// The preview is what the next start hands over, also for a modifier typed after the last click
-// of its switch, and names the cheat tokens that write nothing; it saves and starts nothing. Its
-// user.ini is the file's text as the code page stores it, not as it was typed.
+// Also a modifier typed after its switch's last click; user.ini as the code page stores it; saves nothing.
 TEST_F(LaunchPreviewOf, IsWhatTheStartCommandsHandOver) {
     StoreAll("c2=1|c70=1|YC=[X]=1  NOVALUE OPTIONS/A=1 ［Y］=1 Ā=2 A=3 中=4");
     auto run = Start();
@@ -41,9 +39,7 @@ TEST_F(LaunchPreviewOf, IsWhatTheStartCommandsHandOver) {
     EXPECT_EQ(PreviewLaunch(*run, LaunchKind::Start).userIni, std::nullopt);
 }
 
-// A setup file can bring a NUL into the cheat text ("%00"), where the box, the command line and
-// the store would each end the text: as a blank, every token after it still reaches the game on
-// its command line and in user.ini, and is kept.
+// A NUL from a setup's "%00" is a blank: every token after it still reaches the game, and is kept.
 TEST_F(LaunchPreviewOf, ANulInTheCheatTextHandsOverAndKeepsWhatFollowsIt) {
     Store("c2", "1");
     auto run = Start();

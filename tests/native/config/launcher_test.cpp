@@ -7,9 +7,7 @@ namespace pp {
 namespace {
 using Launcher = GameFolder;
 
-// The game runs from its root with the fresh line and the cheat text, the penalty start with the
-// shoot-out first; either aims the terminator at the game. A command line over the 32,766 UTF-16
-// characters Windows takes is not handed on (never cut short); user.ini is written all the same.
+// Penalty start: shoot-out first; a line over 32,766 UTF-16 characters is not handed on, never cut short.
 TEST_F(Launcher, StartCommandsRunTheGameWithTheLineAndTheCheatText) {
     form.slots.Write(2, "AUDIO=1");
     form.Check2.SetValue(1);
@@ -24,8 +22,8 @@ TEST_F(Launcher, StartCommandsRunTheGameWithTheLineAndTheCheatText) {
     const std::vector<std::pair<std::string, bool>> cheats = {
         {std::string(room, 'x'), true},
         {std::string(room + 1, 'x'), false},
-        {std::string(room - 1, 'x') + "\xE6\x97\xA5", true},       // one UTF-16 character
-        {std::string(room - 1, 'x') + "\xF0\x9F\x8F\x86", false},  // two
+        {std::string(room - 1, 'x') + "\xE6\x97\xA5", true},      // one UTF-16 character
+        {std::string(room - 1, 'x') + "\xF0\x9F\x8F\x86", false}  // two
     };
     for (const auto& [cheat, launched] : cheats) {
         fake.shell.calls.clear();

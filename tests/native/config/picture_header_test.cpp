@@ -43,29 +43,25 @@ TEST(DeclaredPictureSize, ReadFromTheHeaderOfEachFormat) {
         std::string bytes;
         std::optional<PictureSize> size;
     };
-    const std::vector<Case> cases = {
+    const Case cases[] = {
         {"JPEG", kStartOfImage + kApp0 + Segment(0xDB, std::string(65, '\x01')) + Frame(0xC0, 72, 60), {{72, 60}}},
-        {"progressive JPEG with fill bytes and a restart marker",
+        {"progressive, fill, restart",
          kStartOfImage + "\xFF\xFF" + kApp0 + "\xFF\xD0" + Segment(0xFE, "") + Frame(0xC2, 9, 8), PictureSize{9, 8}},
-        {"JPEG whose scan comes before a frame", kStartOfImage + Segment(0xDA, "\x01") + Frame(0xC0, 8, 8),
-         std::nullopt},
+        {"scan first", kStartOfImage + Segment(0xDA, "\x01") + Frame(0xC0, 8, 8), std::nullopt},
         {"JPEG cut short in its frame header", kStartOfImage + Frame(0xC0, 8, 8).substr(0, 6), std::nullopt},
-        {"JPEG segment shorter than its length", kStartOfImage + std::string("\xFF\xE0\x00\x01", 4) + Frame(0xC0, 8, 8),
-         std::nullopt},
+        {"JPEG short segment", kStartOfImage + std::string("\xFF\xE0\x00\x01", 4) + Frame(0xC0, 8, 8), std::nullopt},
         {"JPEG of nothing but fill bytes", kStartOfImage + std::string(100000, '\xFF'), std::nullopt},
         {"PNG", Png(72, 72), PictureSize{72, 72}},
         {"PNG whose first chunk is not its header", Png(72, 72, "IDAT"), std::nullopt},
         {"PNG ending after its sizes", Png(72, 72).substr(0, 24), PictureSize{72, 72}},
         {"PNG cut short", Png(72, 72).substr(0, 23), std::nullopt},
         {"BMP", Bmp(40, LittleEndian(4, 72) + LittleEndian(4, 50)), PictureSize{72, 50}},
-        {"BMP stored top down", Bmp(124, LittleEndian(4, 72) + LittleEndian(4, static_cast<uint32_t>(-50))),
+        {"BMP top down", Bmp(124, LittleEndian(4, 72) + LittleEndian(4, static_cast<uint32_t>(-50))),
          PictureSize{72, 50}},
-        {"BMP with the shortest later header, ending after its sizes",
-         Bmp(16, LittleEndian(4, 72) + LittleEndian(4, 50)).substr(0, 26), PictureSize{72, 50}},
+        {"BMP 16, cut", Bmp(16, LittleEndian(4, 72) + LittleEndian(4, 50)).substr(0, 26), PictureSize{72, 50}},
         {"BMP with an unknown header", Bmp(8, LittleEndian(4, 72) + LittleEndian(4, 50)), std::nullopt},
         {"GIF", "GIF89a" + LittleEndian(2, 320) + LittleEndian(2, 200) + std::string(4, '\0'), PictureSize{320, 200}},
-        {"text", "this is no picture", std::nullopt},
-    };
+        {"text", "this is no picture", std::nullopt}};
     for (const Case& c : cases) {
         int reads = 0;  // read as the picture loader reads a file, a piece at a time
         const ReadFileBytes read = [&](uint64_t offset, size_t count) {

@@ -8,8 +8,7 @@ namespace pp {
 namespace {
 using SaveCommand = GameFolder;
 
-// What the game gets, byte for byte: the directive line of a first run (every slot in its place) and
-// the user.ini of a run with a rich stored state (every value, the cheat text's entries first).
+// Byte for byte: the first run's line (every slot in place), a rich state's user.ini (cheat text first).
 TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     auto first = Start();
     first->Check2.SetValue(1);
@@ -51,9 +50,7 @@ TEST_F(SaveCommand, DirectiveLineOfAFirstRunAndUserIniOfARichState) {
     EXPECT_EQ(rich->Lva.List().Count(), 106);  // one token more than the blanks of the work text, once
 }
 
-// user.ini is left as it was with the keep box clear; without the game root's trailing separator;
-// and when it cannot be deleted (held open), also when it is hidden and so no ordinary file, rather
-// than mixing new entries into old ones. The game gets its line all the same.
+// Keep box clear, no trailing separator, held open, hidden: user.ini as it was; the game gets its line.
 TEST_F(SaveCommand, UserIniIsLeftAloneWhenItCannotBeReplaced) {
     for (const std::string file : kRequiredFiles)  // the save checks the game is there first
         fake.files.Put("Label2" + file, "");

@@ -6,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 TEST(ShadowFolder, TheGameRootWithoutItsDriveBelowVirtualStore) {
     const std::string store = "C:\\Users\\Ana\\AppData\\Local\\VirtualStore";
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
@@ -26,16 +25,14 @@ TEST(ShadowFolder, TheGameRootWithoutItsDriveBelowVirtualStore) {
         {"C:FIFA\\", std::nullopt},  // relative to a drive's current folder
         {"FIFA\\", std::nullopt},
         {"1:\\FIFA\\", std::nullopt},
-        {"", std::nullopt},
-    };
+        {"", std::nullopt}};
     for (const auto& [root, shadows] : cases)
         EXPECT_EQ(ShadowFolderOf(store, root), shadows) << root;
     EXPECT_EQ(ShadowFolderOf(store + "\\", "C:\\FIFA\\"), store + "\\FIFA\\");
     EXPECT_EQ(ShadowFolderOf("", "C:\\FIFA\\"), std::nullopt) << "no VirtualStore, no shadows";
 }
 
-// Found at the save and offered once a run each; moved aside means renamed beside itself, never
-// deleted, to a free name; one that cannot be renamed is named to the player.
+// Offered once a run each; renamed beside itself to a free name, never deleted; a failure is named.
 TEST_F(GameFolder, ShadowCopiesAreOfferedOnceAndRenamedBesideThemselves) {
     const std::string shadows = fake.files.virtualStore + "\\Games\\FIFA 09 Demo\\";
     for (const char* name : {"sku.ini", "user.ini", "bak_user.ini", "common.ini"})

@@ -29,8 +29,7 @@ struct TeamChoice : GameFolder {
     PictureRef defaultLogo = Solid(0xFF000001u);
 };
 
-// The chosen name finds its record by the name and its comma; the id goes to the game only when
-// it can reach it whole (no blank or line break would cut the directive apart).
+// Found by the name and its comma; the id goes to the game only whole (no blank or line break in it).
 TEST_F(TeamChoice, RecordLookUp) {
     EXPECT_EQ(LogoPath("C:\\G\\", "12"), "C:\\G\\\\data\\easo\\fifa\\images\\logos\\logo12.jpg");
     const std::vector<std::tuple<Items, std::string, std::string>> cases = {
@@ -41,7 +40,7 @@ TEST_F(TeamChoice, RecordLookUp) {
         {{"Alpha"}, "Alpha", "previous"},                  // no id at all
         {{"Alpha,1 2"}, "Alpha", "previous"},
         {{"Alpha,5\nBeta,6\n"}, "Alpha", "previous"},
-        {{"Alpha,\xC3\x89toile-5"}, "Alpha", "HOME_TEAM=\xC3\x89toile-5"},  // letters beyond ASCII are no blank
+        {{"Alpha,\xC3\x89toile-5"}, "Alpha", "HOME_TEAM=\xC3\x89toile-5"}  // letters beyond ASCII are no blank
     };
     for (const auto& [records, chosen, slot] : cases) {
         form.List1.List().Clear();
@@ -53,8 +52,7 @@ TEST_F(TeamChoice, RecordLookUp) {
     }
 }
 
-// A stadium writes its slot only for a record with an id, and shows no picture; a team fills its
-// side's slot and logo box and starts its side's fade.
+// A stadium's slot only for a record with an id, and no picture; a team fills slot, logo box and fade.
 TEST_F(TeamChoice, EachSideFillsItsSlotBoxAndFade) {
     Records({"Alpha,5", "Beta,7"}, {"North Bank,10", "Acre Park", "Moor,"});
     for (const auto& [name, slot] : std::vector<std::pair<std::string, std::string>>{
@@ -72,8 +70,7 @@ TEST_F(TeamChoice, EachSideFillsItsSlotBoxAndFade) {
     EXPECT_TRUE(form.TA.Enabled() && form.TA2.Enabled());
 }
 
-// No logo file, no id, an id that would climb out of the logo folder, name a drive or hold a
-// wildcard: the default picture. A picture that cannot be loaded at all keeps the box's picture.
+// No file, no id, an id escaping the folder, naming a drive or a wildcard: default; unloadable: kept.
 TEST_F(TeamChoice, DefaultPictureWhenThereIsNoUsableLogo) {
     const Items ids = {"5", "", "..\\..\\..\\KWTR\\PP09\\x", "5/../../x", "C:x", "5*", "5?", "5|6"};
     Items records = {"Nameless"};

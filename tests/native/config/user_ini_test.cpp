@@ -6,7 +6,6 @@
 
 namespace pp {
 namespace {
-
 TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
     using U = Unwritten;
     const std::vector<std::pair<std::string, std::variant<ProfileEntry, Unwritten>>> cases = {
@@ -25,14 +24,12 @@ TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
         {"[X]=1", U::KeyReadAsSection},  // would take every entry after it into section X
         {";K=1", U::KeyReadAsComment},
         {"S/\x1A;K=1", U::KeyReadAsComment},
-        {"A]B/K=1", U::SectionWithBracket},
-    };
+        {"A]B/K=1", U::SectionWithBracket}};
     for (const auto& [token, split] : cases)
         EXPECT_EQ(SplitDirective(token), split) << testing::PrintToString(token);
 }
 
-// Sections and keys met again go where they were first met, whatever their case, and keep the
-// spelling of their first occurrence; entries without a section come first, under no header.
+// Met again: where first met, whatever the case, first spelling; entries without a section come first.
 TEST(UserIniText, GroupsByFirstOccurrenceWithTheLastValue) {
     MemoryFileSystem files;
     EXPECT_EQ(UserIniText(SplitAtBlanks("gui/a=1 OPTIONS/B=1  K=1 [X]=1 Gui/A=2 options/b=2 Éq/x=1 éQ/X=2 k=2 GUI/C=3"),
@@ -40,10 +37,7 @@ TEST(UserIniText, GroupsByFirstOccurrenceWithTheLastValue) {
               "K=2\r\n[gui]\r\na=2\r\nC=3\r\n[OPTIONS]\r\nB=2\r\n[Éq]\r\nx=2\r\n");
 }
 
-// The file holds the text in the ANSI code page, where a fullwidth bracket, semicolon, equals sign
-// or slash, or an ideographic space, is the ASCII one, and keys typed apart can be one key: the
-// entries are split and gathered as the file holds them, so no token takes the file over, the last
-// value wins, and a slot's directive (after the cheat text) beats a custom one.
+// Split and gathered as the code page stores the text (fullwidth forms are ASCII); a slot beats a custom.
 TEST(UserIniText, SplitsAndGathersWhatTheFileHoldsNotWhatWasTyped) {
     MemoryFileSystem files;
     const MemoryProfileWriter file(files);
@@ -54,12 +48,10 @@ TEST(UserIniText, SplitsAndGathersWhatTheFileHoldsNotWhatWasTyped) {
              {"A＝B=1", "A=B\r\n"},
              {"Ā=1 A=2", "A=2\r\n"},
              {"ＯＰＴＩＯＮＳ／ＢＯＯＫＩＮＧＳ=0 OPTIONS/BOOKINGS=1", "[OPTIONS]\r\nBOOKINGS=1\r\n"},
-             {"中/K=1 Ｋ=中", "K=?\r\n[?]\r\nK=1\r\n"},
-         }) {
+             {"中/K=1 Ｋ=中", "K=?\r\n[?]\r\nK=1\r\n"}}) {
         EXPECT_EQ(UserIniText(SplitAtBlanks(tokens), file), text) << tokens;
         EXPECT_EQ(file.AsStored(text), text) << "what the file holds as it stands";
     }
 }
-
 }  // namespace
 }  // namespace pp

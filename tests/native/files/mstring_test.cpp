@@ -5,9 +5,7 @@
 
 namespace pp {
 namespace {
-
-// A sorted list sorts ignoring case, accents beside their base letter, equal texts in the order
-// added; bulk adding and copying another list give the order of adding one by one.
+// Sorted: ignoring case, accents beside their base letter, equal texts in order added.
 TEST(LineList, EveryWayOfAddingGivesTheOrderOfAddingOneByOne) {
     const Items texts = {"zeta", "Alpha",    "alpha",    "Émeraude", "emerald", "Eagle",        "égal",
                          "",     "\xCF\x80", "\xCE\xBF", "10",       "b",       "\xE0\xA1\x80", "\xE0\xA0\x80"};
@@ -55,15 +53,14 @@ TEST(FindInList, ExactAndPrefixIgnoringCaseInWrapAroundOrder) {
         {"BETA", true, -1, 4},      // exact ignores case
         {"alpha,", false, 0, 1},    // start k examines k+1 first, wrapping round past the end
         {"Beta,", false, 3, 3},     // and finds k only when nothing else matches
-        {"école,", false, -1, 6},   // accents ignore case but are not their base letter
+        {"école,", false, -1, 6}    // accents ignore case but are not their base letter
     };
     for (const auto& [text, exact, start, found] : cases)
         EXPECT_EQ(FindInList(list, text, exact, start), found) << text << start;
     EXPECT_EQ(FindInList(LineList(), "", false, -1), -1);
 }
 
-// A list file of any bytes loads as far as it goes: its non-empty lines, cut only at CR LF, after
-// what the list holds already; a missing file raises "file not found" and adds nothing.
+// Non-empty lines cut only at CR LF, after what the list holds; a missing file throws and adds nothing.
 TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
     const std::string megabyte(1 << 20, 'N');
     const std::vector<std::pair<std::string, Items>> cases = {
@@ -72,8 +69,7 @@ TEST(LoadLinesIntoList, AppendsEveryNonEmptyLineOfAnyBytes) {
         {"Zulu,1\rAlpha,2\nB\r", {"Zulu,1\rAlpha,2\nB\r"}},
         {"a\r\r\nb\n\r\nc", {"a\r", "b\n", "c"}},
         {std::string("\0\x01\xFF,\x02\r\n\x80,\0", 10), {std::string("\0\x01\xFF,\x02", 5), std::string("\x80,\0", 3)}},
-        {megabyte + ",7", {megabyte + ",7"}},
-    };
+        {megabyte + ",7", {megabyte + ",7"}}};
     MemoryFileSystem fs;
     for (const auto& [bytes, lines] : cases) {
         fs.Put("C:\\g\\teams.ini", bytes);

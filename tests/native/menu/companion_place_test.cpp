@@ -13,7 +13,6 @@ void PrintTo(const ScreenRect& r, std::ostream* out) {
 }
 
 namespace {
-
 CompanionSize SizeAt(int dpi) {  // as the window has it
     return {ScaleToDpi(520, dpi), ScaleToDpi(360, dpi), ScaleToDpi(420, dpi), ScaleToDpi(8, dpi)};
 }
@@ -38,7 +37,7 @@ TEST(PlaceCompanion, BesideTheMainWindowMovedOverAsLittleAsItMust) {
         {{1920, 40, 3200, 840}, {2197, 155, 2922, 724}, {1947, 155, 2672, 724}, {2680, 155, 3200, 724}},
         {{0, 0, 1151, 900}, {58, 0, 783, 569}, {58, 0, 783, 569}, {791, 0, 1151, 569}},       // just room enough
         {{0, 0, 1741, 900}, {508, 0, 1233, 569}, {508, 0, 1233, 569}, {1241, 0, 1741, 569}},  // as much either side
-        {{0, 0, 1001, 900}, {138, 0, 863, 569}, {0, 0, 725, 569}, {641, 0, 1001, 569}},       // as far either way
+        {{0, 0, 1001, 900}, {138, 0, 863, 569}, {0, 0, 725, 569}, {641, 0, 1001, 569}}        // as far either way
     };
     for (const auto& c : cases) {
         const PairPlace place = PlaceCompanion(c.work, c.main, SizeAt(96));
@@ -47,9 +46,7 @@ TEST(PlaceCompanion, BesideTheMainWindowMovedOverAsLittleAsItMust) {
     }
 }
 
-// On any work area that holds the main window and the companion at its narrowest side by side,
-// at any resolution, both are whole on it and apart, wherever the main window was; on a smaller
-// one both are still whole, overlapping by no more than the room that lacks.
+// Where both fit side by side, whole and apart; where not, whole and overlapping only by what lacks.
 TEST(PlaceCompanion, BothWholeAndApartWhereverTheyFit) {
     for (const int dpi : {96, 120, 144, 192})
         for (const int width : {800, 1024, 1280, 1366, 1440, 1600, 1920, 2560, 3840})
@@ -83,6 +80,5 @@ TEST(KeepsItsPlace, OnlyWholeOnAWorkAreaAndClearOfTheMainWindow) {
     for (const ScreenRect& place : {ScreenRect{1300, 235, 1850, 804}, {1500, 235, 2020, 804}, {1330, -10, 1850, 500}})
         EXPECT_FALSE(KeepsItsPlace(place, work, main)) << testing::PrintToString(place);
 }
-
 }  // namespace
 }  // namespace pp

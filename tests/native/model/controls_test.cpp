@@ -4,8 +4,7 @@
 
 namespace pp {
 namespace {
-// A change made by the program raises Click exactly as the user's does, and only when the value
-// changes; a value the control does not take changes nothing; a disabled control refuses the user.
+// The program's change raises Click as the user's does; a refused value changes nothing; disabled refuses.
 TEST(Controls, ClickOnEveryChangeOfValueAndOnNothingElse) {
     CheckBox box("Check3", "Audio");
     ComboBox combo("Combo8", ComboStyle::DropDownList, false, {"Low", "Medium", "High"});
@@ -37,8 +36,7 @@ TEST(Controls, ClickOnEveryChangeOfValueAndOnNothingElse) {
     EXPECT_EQ(box.Value(), 1);
 }
 
-// Printable keys are typed, backspace takes one back, other control keys type nothing; the key
-// filter sees each key first and may swallow it.
+// Backspace takes one back, other control keys type nothing; the filter sees each key first.
 TEST(TextBox, TypesPrintableKeysThroughItsFilter) {
     TextBox box("ZMO", "");
     box.onKeyPress = [](int& code) {

@@ -6,17 +6,14 @@
 
 namespace pp {
 namespace {
-// A blend rounds each channel to the nearest and is opaque. Per pixel, each pixel of the upper
-// picture goes by its own alpha, and the part outside the lower one is cut off on every side.
+// Rounded to nearest and opaque; per pixel the upper picture's own alpha, clipped on every side.
 TEST(Pixels, BlendsRoundToNearestAndClipAtTheEdges) {
     struct Case {
         uint32_t under, over, alpha, expected;
     };
-    const Case cases[] = {
-        {0xFF000000, 0xFFFFFFFF, 0, 0xFF000000},   {0xFF000000, 0xFFFFFFFF, 255, 0xFFFFFFFF},
-        {0xFF102030, 0xFFF0E0D0, 128, 0xFF808080}, {0xFFFF0000, 0xFF0000FF, 240, 0xFF0F00F0},
-        {0x00000000, 0x00010101, 128, 0xFF010101}, {0xFF000000, 0xFF010203, 127, 0xFF000101},
-    };
+    const Case cases[] = {{0xFF000000, 0xFFFFFFFF, 0, 0xFF000000},   {0xFF000000, 0xFFFFFFFF, 255, 0xFFFFFFFF},
+                          {0xFF102030, 0xFFF0E0D0, 128, 0xFF808080}, {0xFFFF0000, 0xFF0000FF, 240, 0xFF0F00F0},
+                          {0x00000000, 0x00010101, 128, 0xFF010101}, {0xFF000000, 0xFF010203, 127, 0xFF000101}};
     for (const Case& c : cases)
         EXPECT_EQ(BlendPixel(c.under, c.over, c.alpha), c.expected)
             << std::hex << c.under << " " << c.over << " " << std::dec << c.alpha;

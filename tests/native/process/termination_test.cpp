@@ -15,8 +15,7 @@ struct Termination : GameFolder {
     }
 };
 
-// Disarmed, the timer runs no pass; armed, the pass ends unloaded whatever fails. It ends the last
-// process of the whole name alone; arming keeps the aim, a fresh load aims at the design-time name.
+// Armed only; ends unloaded whatever fails; the last of the whole name; a fresh load aims at the design name.
 TEST_F(Termination, PassEndsTheLastProcessOfTheWholeName) {
     fake.processes.running = {{"drc.exe", 9}};
     form.TerminatorWindow().TS.Tick();

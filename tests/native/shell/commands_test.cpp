@@ -22,14 +22,11 @@ TEST_F(Commands, EachLinkOpensItsTargetAndAMissingHelpPageTheReadme) {
     fake.files.Delete(kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html");
     ClickLink(form, 2);
     const std::string tool = kGameRoot + "KWTR\\PP09";
-    EXPECT_EQ(fake.shell.calls, (Items{
-                                    "explorer.exe| " + kGameRoot + "|" + kGameRoot,
-                                    "explorer.exe| " + kGameRoot + "data\\|" + kGameRoot + "data\\",
-                                    kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html||" + kGameRoot + "KWTR\\tut\\",
-                                    "https://tallowfen.example/pitch-pilot/||" + tool,
-                                    "https://tallowfen.example/||" + tool,
-                                    "notepad.exe| readme.txt|" + tool,
-                                }));
+    EXPECT_EQ(fake.shell.calls, (Items{"explorer.exe| " + kGameRoot + "|" + kGameRoot,
+                                       "explorer.exe| " + kGameRoot + "data\\|" + kGameRoot + "data\\",
+                                       kGameRoot + "KWTR\\tut\\09 Hoarding Kit.html||" + kGameRoot + "KWTR\\tut\\",
+                                       "https://tallowfen.example/pitch-pilot/||" + tool,
+                                       "https://tallowfen.example/||" + tool, "notepad.exe| readme.txt|" + tool}));
 }
 
 // Minimising leaves choices and fades alone; closing saves first.

@@ -7,8 +7,7 @@ namespace pp {
 namespace {
 using Fades = GameFolder;
 
-// Alpha 15, 30, ... over the old picture up to the new one. The counter is shared: a second side's
-// start sets it to 0, and the side that reaches 255 ends while the other goes on from 0.
+// Alpha 15, 30, ...; the counter is shared: a second side's start resets it, the first to 255 ends.
 TEST_F(Fades, EachTickBlendsFifteenMoreThroughTheSharedCounter) {
     form.P_TEMP.SetPicture(std::make_shared<const Picture>(72, 72, 0xFF000000));
     form.P_LOAD.SetPicture(std::make_shared<const Picture>(72, 72, 0xFFFFFFFF));

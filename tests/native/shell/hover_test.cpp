@@ -27,8 +27,7 @@ struct Hover : GameFolder {
     }
 };
 
-// Only the pitch puts a button out: from one button straight onto another leaves both lit. New
-// faces (a change of resolution) keep each button's state and replace every old picture.
+// Button to button leaves both lit; new faces keep each button's state and replace every old picture.
 TEST_F(Hover, ButtonsAndLinksLightUpUntilTheMouseCrossesThePitch) {
     InstallButtonFaces(form, FacesAt(1));
     SetUpHover(form);

@@ -20,7 +20,7 @@ TEST(CommandLine, SwitchesOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
         {{None, "-start"}, {{"/setup", "-start"}}},
         {{PenaltyStart, std::nullopt, true}, {{"/penalty", "/Close-After"}}},
         {none, {{}, {"start"}, {""}, {"09", "Demo\\KWTR\\PP09\\PitchPilot.exe"}}},
-        {{GrantFolderAccess}, {{"/grant-folder-access", "S-1-1-0", "C:\\"}}},  // what follows is AccountToGrant's
+        {{GrantFolderAccess}, {{"/grant-folder-access", "S-1-1-0", "C:\\"}}}  // what follows is AccountToGrant's
     };
     for (const auto& [options, each] : lines)
         for (const Line& line : each)
@@ -32,8 +32,7 @@ TEST(CommandLine, SwitchesOfAnyPrefixAndCaseWordsOfLaunchersIgnored) {
         EXPECT_EQ(ParseCommandLine(SplitAt(line, " ")), StartOptions{Unknown}) << line;
 }
 
-// A launcher that starts the program by its bare path hands over a name with blanks; the system ran
-// the first blank-ended part that names a file.
+// A bare path with blanks: the system ran the first blank-ended part that names a file.
 TEST(CommandLine, TheProgramsNameEndsWhereTheSystemFoundTheProgram) {
     const std::string bare = "C:\\Games\\FIFA 09 Demo\\KWTR\\PP09\\PitchPilot.exe";
     const auto onlyTheTool = [&](std::string_view path) { return path == bare || path == "C:\\A B C\\P.exe"; };
@@ -46,7 +45,7 @@ TEST(CommandLine, TheProgramsNameEndsWhereTheSystemFoundTheProgram) {
         {"PitchPilot.exe\t/start", "\t/start"},
         {"\"\" /start", " /start"},
         {"C:\\A B C\\P.exe /start", " /start"},
-        {"C:\\Games\\Other Place\\PitchPilot.exe /start", " Place\\PitchPilot.exe /start"},  // no such file
+        {"C:\\Games\\Other Place\\PitchPilot.exe /start", " Place\\PitchPilot.exe /start"}  // no such file
     };
     for (const auto& [line, rest] : lines)
         EXPECT_EQ(line.substr(EndOfProgramName(line, onlyTheTool)), rest) << line;
@@ -87,8 +86,7 @@ TEST(CommandLine, AHandOverReadsBackWholeOrNotAtAll) {
 // The save runs first, then the game starts, as a click on START or PENALTY does.
 using StartSwitchRun = GameFolder;
 
-// A double click on the quick-match shortcut: two copies started at 100 and 101, whichever request
-// reaches the window first, start one match; a copy started after that match asks for its own.
+// A double click on the shortcut: whichever request comes first, one match; a later copy gets its own.
 TEST_F(StartSwitchRun, CopiesStartedTogetherStartOneMatch) {
     for (const auto& [first, second] : {std::pair<uint64_t, uint64_t>{100, 101}, {101, 100}}) {
         StartSwitchRuns runs;
@@ -109,9 +107,7 @@ TEST_F(StartSwitchRun, CopiesStartedTogetherStartOneMatch) {
     }
 }
 
-// With /close-after the tool closes once the game it started has run and is gone: the watch looks
-// for the game at every tick of TKEY until it shows, then at every tenth; a game that never shows
-// leaves the tool open.
+// Looked for at every tick until it shows, then every tenth; a game that never shows leaves the tool open.
 TEST_F(StartSwitchRun, CloseAfterClosesOnceTheGameThatRanHasEnded) {
     const auto ticks = [&](int count) {
         for (int i = 0; i < count; ++i)
@@ -147,8 +143,7 @@ TEST_F(StartSwitchRun, CloseAfterClosesOnceTheGameThatRanHasEnded) {
     EXPECT_EQ(ticks(100), 1);
 }
 
-// A start switch starts its match as a click on its button does, the save first; any other
-// request, or a number that is none (as one from another copy could be), saves and starts nothing.
+// Any other request, or a number that is none (from another copy), saves and starts nothing.
 TEST_F(StartSwitchRun, StartsTheMatchOfItsSwitchAfterTheSave) {
     form.Check2.SetValue(1);
     for (const CommandLineRequest request : {None, Help, Unknown, static_cast<CommandLineRequest>(99)})
@@ -163,20 +158,17 @@ TEST_F(StartSwitchRun, StartsTheMatchOfItsSwitchAfterTheSave) {
                                        game + "DEBUG_SHOOTOUT=1 " + form.Tx2.Text() + " |" + kGameRoot}));
 }
 
-// The elevated copy's switch does one thing for one person's account: anything else is refused,
-// a group, a well-known account, a malformed SID, a path, a further argument.
+// Refused: a group, a well-known account, a malformed SID, a path, a further argument.
 TEST(CommandLine, TheGrantSwitchTakesExactlyOnePersonsAccount) {
     const std::string sid = "S-1-5-21-1004336348-1177238915-682003330-1001";
     for (const std::string& account :
          {sid, std::string("S-1-12-1-3570411327-1246547654-2473652897-4294967295"), std::string("S-1-5-21-0-0-0-1000")})
         EXPECT_EQ(AccountToGrant({"--GRANT-FOLDER-ACCESS", account}), account) << account;
-    const std::vector<Items> refused = {
-        {"/grant-folder-access"},
-        {"/grant-folder-access", sid, "C:\\Program Files"},
-        {"/grant-folder-access", "C:\\Program Files (x86)\\EA"},
-        {"/start", sid},
-        {sid, "/grant-folder-access"},
-    };
+    const std::vector<Items> refused = {{"/grant-folder-access"},
+                                        {"/grant-folder-access", sid, "C:\\Program Files"},
+                                        {"/grant-folder-access", "C:\\Program Files (x86)\\EA"},
+                                        {"/start", sid},
+                                        {sid, "/grant-folder-access"}};
     // Everyone, the Administrators, the system itself, a machine and no account, then malformed ones.
     for (const std::string account :
          {"S-1-1-0", "S-1-5-32-544", "S-1-5-18", "S-1-5-21-1-2-3", "S-1-5-21-1-2-3-4-5", "S-1-5-21-1-2-3-4294967296",
@@ -186,6 +178,5 @@ TEST(CommandLine, TheGrantSwitchTakesExactlyOnePersonsAccount) {
     for (const auto& arguments : refused)
         EXPECT_EQ(AccountToGrant(arguments), std::nullopt) << arguments.back();
 }
-
 }  // namespace
 }  // namespace pp

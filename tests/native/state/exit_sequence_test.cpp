@@ -6,9 +6,7 @@ namespace pp {
 namespace {
 using ExitSequence = GameFolder;
 
-// With the keep box clear the game finds no user.ini after the tool has closed, yet the file, which
-// may be the player's own, is kept as bak_user.ini; it stays where it is when its copy cannot be
-// made whole and durable (a read-only bak_user.ini, a failed flush).
+// Kept as bak_user.ini; stays where it is when its copy cannot be made whole and durable.
 TEST_F(ExitSequence, MovesUserIniAsideUnlessKeptAndUnloadsTheTerminator) {
     fake.processes.running = {{"drc.exe", 20}};
     const std::string ini = "[OPTIONS]\r\nBOOKINGS=1\r\n", bak = kGameRoot + "bak_user.ini";
@@ -16,10 +14,11 @@ TEST_F(ExitSequence, MovesUserIniAsideUnlessKeptAndUnloadsTheTerminator) {
         int keep;
         std::set<std::string> failingCopies, failingFlushes;
         std::string userIni, bakUserIni;
-    } cases[] = {
-        {0, {}, {}, "(none)", ini},   {1, {}, {}, ini, "older"}, {2, {}, {}, ini, "older"},
-        {0, {bak}, {}, ini, "older"}, {0, {}, {bak}, ini, ini},
-    };
+    } cases[] = {{0, {}, {}, "(none)", ini},
+                 {1, {}, {}, ini, "older"},
+                 {2, {}, {}, ini, "older"},
+                 {0, {bak}, {}, ini, "older"},
+                 {0, {}, {bak}, ini, ini}};
     for (const auto& c : cases) {
         auto run = Start();
         fake.files.Put(kGameRoot + "user.ini", ini);

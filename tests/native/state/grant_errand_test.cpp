@@ -5,9 +5,7 @@
 
 namespace pp {
 namespace {
-
-// The folder is always the game root of the copy's own place, and only where the game is; refused
-// arguments never reach the grant.
+// Only where the game is; refused arguments never reach the grant.
 TEST(GrantErrand, GrantsTheGameRootOfItsOwnPlaceOnly) {
     FakeOs fake;
     fake.InstallGame();

@@ -19,8 +19,7 @@ TEST(ParseWholeNumber, TakesOnlyASignAndDigitsWithinInt) {
         EXPECT_EQ(ParseWholeNumber(text), std::nullopt) << text;
 }
 
-// Every key the exit stores, start-up reads back into its control, and the next exit stores it
-// unchanged; the language choice alone is stored but never read.
+// The language choice alone is stored but never read.
 TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
     fake.files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nAcre Park\r\nMoor,3\r\n");
     auto firstRun = Start();
@@ -46,8 +45,7 @@ TEST_F(SavedState, EveryStoredKeyIsRestoredAndStoredAgain) {
         EXPECT_EQ(fake.settings.values.at(StoreKey(key)) == given[key], key != "c20" && key != "cb18") << key;
 }
 
-// A value the control does not take leaves it in its design-time state (the keep box checked) and
-// the next key is still read; the modifier boxes take only what their keys let through.
+// The design-time state (keep box checked), the next key still read; modifiers take what their keys pass.
 TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
     for (const std::string value : {"yes", "", "3", " 0", "0.0", "4294967296", "cb8=High", "-1.5", "1..2-", "0,5",
                                     "1e3", "0.5 DEBUG_SHOOTOUT=1"}) {
@@ -63,10 +61,7 @@ TEST_F(SavedState, UnusableValuesLeaveTheControlAsItWas) {
     }
 }
 
-// A store that cannot be read is no first run: every control keeps its design-time state (the
-// keep box checked, so the exit keeps the player's user.ini), never the first-run default. A store
-// that fails for one key still gets every other key. An index beyond its list, or -1, selects
-// nothing and writes no directive.
+// No first run; a key that fails leaves the others; an index beyond its list or -1 writes no directive.
 TEST_F(SavedState, UnreadableStoreLeavesTheDesignTimeStateAndStopsNothing) {
     for (const auto& [key, value] : {std::pair{"c3", "1"}, {"c4", "1"}, {"cb1", "400"}, {"cb7", "-1"}, {"cb8", "2"}})
         Store(key, value);

@@ -10,8 +10,7 @@ using SetupFiles = GameFolder;
 const std::string kFolder = "C:\\Users\\me\\AppData\\Roaming\\Pitch Pilot\\Setups";
 const std::string kCup = kFolder + "\\Cup.ini";
 
-// The list shows each file's own name, and load and delete go to that very file: "Cup final " is
-// the file "Cup final .ini", never "Cup final.ini" beside it.
+// "Cup final " is the file "Cup final .ini", never "Cup final.ini" beside it.
 TEST_F(SetupFiles, EachListedNameIsTheFileItStandsFor) {
     for (const char* file : {"Cup final .ini", "Cup final.ini", "b.ini", "notes.txt", ".ini", "Sub\\x.ini"})
         fake.files.Put(kFolder + "\\" + file, file);
@@ -27,8 +26,7 @@ TEST_F(SetupFiles, EachListedNameIsTheFileItStandsFor) {
     EXPECT_EQ(SavedSetupNames(fake.files, kFolder), (Items{"b", "Cup final"}));
 }
 
-// Saved beside the target and moved over it: an unrelated "<name>.new" stays as it was, and no
-// file of the tool's is left behind.
+// Saved beside the target and moved over it; no file of the tool's is left behind.
 TEST_F(SetupFiles, SaveLeavesAFileNamedLikeItsNewFileAlone) {
     fake.files.Put(kCup, "old");
     fake.files.Put(kCup + ".new", "mine");
@@ -38,8 +36,7 @@ TEST_F(SetupFiles, SaveLeavesAFileNamedLikeItsNewFileAlone) {
     EXPECT_EQ(fake.files.FilesIn(kFolder), (Items{"Cup.ini", "Cup.ini.new"}));
 }
 
-// A setup the tool would write larger than it loads is not written at all: what the tool writes,
-// it reads. One that fits is read back whole.
+// Too large to load is not written at all; one that just fits is read back whole.
 TEST_F(SetupFiles, WhatTheToolSavesItLoads) {
     const size_t rest = SetupText(CurrentSetup(form, "Cup")).size();
     for (size_t over : {1, 0}) {

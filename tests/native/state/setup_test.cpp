@@ -18,9 +18,7 @@ std::string LineForTheGame(Form1& run) {
 
 using Setups = GameFolder;
 
-// The exact text the tool writes: the keys in the order of the settings store, every key the player
-// can change in the window and no other, a value kept on its line by "%" escapes. Read back into a
-// fresh window it gives the values and the line of the window it was saved from.
+// Keys in the store's order, every key of the window and no other, a value kept on its line by % escapes.
 TEST_F(Setups, WritesThisExactTextAndReadsItBack) {
     fake.files.Put(kGameRoot + "KWTR\\stads.ini", "North Bank,10\r\nRéal,2\r\n");
     StoreAll("c2=1|c6=1|c3=1|c70=1|c71=0.25|cb2=2|cb5=1|cb16=2|YC=A=1%\r\nB=2");
@@ -42,22 +40,17 @@ TEST_F(Setups, WritesThisExactTextAndReadsItBack) {
     EXPECT_EQ(LineForTheGame(*fresh), LineForTheGame(*saved));
 }
 
-// Loading a setup leaves START with the very line a start-up with the same stored values gives,
-// whatever the window held before: no id of an earlier team or stadium stays behind, no list keeps
-// a slot its restored state would not write, and the shader clears depth of field in the restore's
-// order, also when the shader list already stood where the setup puts it.
+// No earlier id stays behind, no list keeps a slot, and the shader clears depth of field in order.
 TEST_F(Setups, LoadingGivesTheLineOfAStartUpWithTheSameValues) {
     const std::vector<std::tuple<std::string, std::function<void(Form1&)>, std::string>> cases = {
-        {"a stadium without id after one with", [](Form1& f) { f.Combo5.SetListIndex(1); },
+        {"no id after one", [](Form1& f) { f.Combo5.SetListIndex(1); }, "stadium=Acre Park\r\ncb5=0\r\n"},
+        {"same, again", [](Form1& f) { f.Combo5.SetListIndex(1), f.Combo5.SetListIndex(0); },
          "stadium=Acre Park\r\ncb5=0\r\n"},
-        {"the same stadium without id, chosen after one with",
-         [](Form1& f) { f.Combo5.SetListIndex(1), f.Combo5.SetListIndex(0); }, "stadium=Acre Park\r\ncb5=0\r\n"},
         {"no resolution", [](Form1&) {}, "cb7=-1\r\n"},
-        {"depth of field with the low shader already chosen",
+        {"dof, low shader",
          [](Form1& f) { f.Combo16.SetListIndex(2), f.Check16.SetValue(1), f.Combo16.SetListIndex(0); },
          "c16=1\r\ncb16=0\r\n"},
-        {"depth of field alone, under a low shader", [](Form1& f) { f.Combo16.SetListIndex(0); }, "c16=1\r\n"},
-    };
+        {"dof alone", [](Form1& f) { f.Combo16.SetListIndex(0); }, "c16=1\r\n"}};
     for (const auto& [what, before, lines] : cases) {
         fake.settings.values.clear();
         auto run = Start();
@@ -70,8 +63,7 @@ TEST_F(Setups, LoadingGivesTheLineOfAStartUpWithTheSameValues) {
     }
 }
 
-// A team is found by its name in a list sorted anew; then by its position; else the box keeps its
-// choice and the message names it. A name listed twice keeps the one of its position.
+// By name in the list sorted anew, then by position, else kept and named; a double keeps its position.
 TEST_F(Setups, TeamsByNameThenPositionElseUnchanged) {
     auto run = Start();
     run->Combo1.SetListIndex(2);  // Zeta
@@ -90,9 +82,7 @@ TEST_F(Setups, TeamsByNameThenPositionElseUnchanged) {
     EXPECT_EQ(problems, Items(2, "the home team \"Gone\" is not in the list"));
 }
 
-// A hand-made setup without team or stadium lines leaves the three boxes as they are and names
-// nothing; one saved while a list was empty puts that box back to no choice. Only a name not found
-// is named.
+// The boxes stay and nothing is named; a list empty when saved goes back to no choice.
 TEST_F(Setups, NoTeamOrStadiumLinesNameNoTeam) {
     auto run = Start();
     run->Combo2.SetListIndex(2);
@@ -115,8 +105,7 @@ TEST_F(Setups, ARefusedFileChangesNothingAndSaysWhy) {
         {kHeader + "c3=1\r\njunk\r\n", "it is damaged (line 4)"},
         {kHeader + "version=one\r\n", "it is damaged (line 3)"},
         {"[Pitch Pilot setup]\r\nversion=2\r\nc3=1\r\n", "a newer Pitch Pilot made it (setup version 2)"},
-        {kHeader + std::string(kLargestSetupFile - kHeader.size() + 1, ';'), "it is larger than 1 MB"},
-    };
+        {kHeader + std::string(kLargestSetupFile - kHeader.size() + 1, ';'), "it is larger than 1 MB"}};
     auto run = Start();
     run->Combo1.SetListIndex(1);
     const SavedValues values = CurrentValues(*run);
@@ -128,8 +117,7 @@ TEST_F(Setups, ARefusedFileChangesNothingAndSaysWhy) {
     }
 }
 
-// A value its control does not take is left out and named; the rest applies. The keep box and the
-// commentators box, never the player's to change in the window, are left out without a word.
+// The rest applies; the keep and commentators boxes, no player's to change, are left out silently.
 TEST_F(Setups, ValuesOutOfRangeAreLeftOutAndNamed) {
     const SetupFile partly = ReadSetup(
         kHeader + "c3=7\r\nc4=1\r\ncb8=99\r\nc2=1\r\nc6=1\r\nc71=0,5\r\nnew=1\r\nYC=%41%4F%0a%Gf%0g%4\r\n", form);
@@ -138,8 +126,7 @@ TEST_F(Setups, ValuesOutOfRangeAreLeftOutAndNamed) {
     EXPECT_EQ(partly.problems, (Items{"c3=7 is out of range", "cb8=99 is out of range", "c71=0,5 is out of range"}));
 }
 
-// Every character a file name cannot hold becomes "_"; a name the system keeps for a device, with
-// whatever extension or trailing blanks, gets a "_" after its stem.
+// A device name, with any extension or trailing blanks, gets a "_" after its stem.
 TEST(SetupFileName, EveryCharacterAFileNameCannotHoldAndEveryDeviceName) {
     for (const std::string& pair : SplitAt(
              "Cup: A/B?>Cup_ A_B_|a\tb>a_b|end. >end|>_|con>con_|Aux>Aux_|Nul.x>Nul_.x|nul .x>nul _.x|con .x>con _.x|"

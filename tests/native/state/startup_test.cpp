@@ -5,7 +5,6 @@
 
 namespace pp {
 namespace {
-
 struct StartUp : GameFolder {
     StartUp() { form.LP.SetCaption("Label2"); }  // as designed, before the start-up finds the root
 
@@ -25,14 +24,12 @@ TEST(GameRoot, TwoLevelsAboveTheToolFolder) {
         {"C:\\KWTR\\ABCD", "C:\\"},
         {"C:\\ABCD", std::nullopt},
         {"\\\\server\\share\\KWTR\\PP09", "\\\\server\\share\\"},
-        {"D:\\Spiele\\Fuß ball é\\KWTR\\PP09", "D:\\Spiele\\Fuß ball é\\"},
-    };
+        {"D:\\Spiele\\Fuß ball é\\KWTR\\PP09", "D:\\Spiele\\Fuß ball é\\"}};
     for (const auto& [toolFolder, root] : cases)
         EXPECT_EQ(GameRootFromToolFolder(toolFolder), root) << toolFolder;
 }
 
-// The records keep the file's order for the look-up; the choice lists sort, a record without a
-// comma listed by its whole line, a name listed twice listed twice.
+// Records in file order; the lists sorted, a record without a comma by its whole line, doubles twice.
 TEST_F(StartUp, FindsTheGameRootAndFillsTheListsFromItsListFiles) {
     fake.files.Put(kGameRoot + "KWTR\\teams.ini", "Zeta,1\r\nalpha,2\r\nBeta,3\r\nzeta,4\r\n");
     fake.host.programFolder = kGameRoot + "KWTR\\ABCD";
@@ -54,9 +51,7 @@ TEST_F(StartUp, SecondCopyEndsBeforeAnyFileIsTouched) {
     EXPECT_TRUE(fake.files.lookups.empty());  // neither the game's files checked nor any moved aside
 }
 
-// Moved aside as copies that replace older ones, never moved back; a file whose copy fails, or
-// cannot be flushed to the disk, stays. An unreadable list file leaves its lists empty and the
-// start-up goes on.
+// As copies replacing older ones; a failed copy or flush stays; an unreadable list file stops nothing.
 TEST_F(StartUp, MovesTheConfigurationFilesAsideOnce) {
     for (const char* name : {"common.ini", "locale.ini", "sku.ini", "situation.ini", "bak_sku.ini"})
         fake.files.Put(kGameRoot + name, name);

@@ -153,11 +153,7 @@ struct MemorySettingsStore : SettingsStore {
     }
 };
 
-// What the western ANSI code page (1252, a default Wine prefix's) stores for UTF-8 text, as far as
-// the tests go: ASCII, the Latin-1 letters and signs and the euro sign stay; the fullwidth forms
-// and the ideographic space become their ASCII look-alikes, "Ā" and "ā" an "A" and an "a", as the
-// system's best fit makes them; every other character, and each byte that is no UTF-8, a "?"
-// (a character beyond the first plane two).
+// Code page 1252 for UTF-8: Latin-1 and the euro stay, best-fit look-alikes, else "?" per UTF-16 unit.
 inline std::string StoredInWesternCodePage(std::string_view utf8) {
     std::string stored;
     for (size_t i = 0; i < utf8.size();) {

@@ -12,10 +12,7 @@ bool IsBox(const ControlPlace& place) {
     return place.Kind() == ViewKind::ComboBox || place.Kind() == ViewKind::TextBox;
 }
 
-// Accessibility tools name a box after the label just before it in the z-order, the table's order;
-// the player reads the caption right above the box, and Alt with one of the caption's letters (no
-// letter serving twice) moves to it. A label shown twice leaves another box unnamed; a control under
-// another would never get its clicks.
+// Named by the label before it in z-order; Alt with one unique letter of its caption; nothing covered.
 TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionWithALetterOfItAndNoControlOverAnother) {
     FakeOs fake;
     Form1 form(fake.os);
