@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +11,7 @@
 #include "model/palette.h"
 #include "view/dpi.h"
 #include "view/form1_layout.h"
+#include "view/pitch.h"
 #include "win32/gdiplus_session.h"
 #include "win32/text.h"
 
@@ -36,34 +36,54 @@ std::unique_ptr<G::Font> CaptionFont(G::REAL pixels) {
     return std::make_unique<G::Font>(G::FontFamily::GenericSansSerif(), pixels, G::FontStyleBold, G::UnitPixel);
 }
 
-// A picture of `width` x `height` pixels drawn by `draw` in units of `unitsX` x `unitsY`, so a
-// drawing made for 96 dpi fills the picture at any resolution. Empty when GDI+ failed.
-Picture Render(int width, int height, G::REAL unitsX, G::REAL unitsY, const std::function<void(G::Graphics&)>& draw) {
+// Draws `draw` onto `picture` (premultiplied 0xAARRGGBB) in units of `unitsX` x `unitsY`, so a
+// drawing made for 96 dpi fills the picture at any resolution. GDI+ draws straight into the
+// picture's pixels. False, with the picture as it was, when GDI+ could not draw.
+bool DrawOnto(Picture& picture, G::REAL unitsX, G::REAL unitsY, const std::function<void(G::Graphics&)>& draw) {
     GdiplusSession session;
-    if (!session.Running() || width <= 0 || height <= 0)
-        return {};
-    G::Bitmap bitmap(width, height, PixelFormat32bppPARGB);
+    if (!session.Running() || picture.Empty())
+        return false;
+    G::Bitmap bitmap(picture.width, picture.height, picture.width * static_cast<INT>(sizeof(uint32_t)),
+                     PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(picture.pixels.data()));
     if (bitmap.GetLastStatus() != G::Ok)
-        return {};
-    {
-        G::Graphics graphics(&bitmap);
-        graphics.SetSmoothingMode(G::SmoothingModeAntiAlias);
-        graphics.SetPixelOffsetMode(G::PixelOffsetModeHalf);
-        graphics.SetTextRenderingHint(G::TextRenderingHintAntiAliasGridFit);
-        graphics.SetCompositingQuality(G::CompositingQualityHighQuality);
-        graphics.Clear(G::Color(0, 0, 0, 0));
-        graphics.ScaleTransform(static_cast<G::REAL>(width) / unitsX, static_cast<G::REAL>(height) / unitsY);
-        draw(graphics);
+        return false;
+    G::Graphics graphics(&bitmap);
+    if (graphics.GetLastStatus() != G::Ok)
+        return false;
+    graphics.SetSmoothingMode(G::SmoothingModeAntiAlias);
+    graphics.SetPixelOffsetMode(G::PixelOffsetModeHalf);
+    graphics.SetTextRenderingHint(G::TextRenderingHintAntiAliasGridFit);
+    graphics.SetCompositingQuality(G::CompositingQualityHighQuality);
+    graphics.ScaleTransform(static_cast<G::REAL>(picture.width) / unitsX,
+                            static_cast<G::REAL>(picture.height) / unitsY);
+    draw(graphics);
+    return true;
+}
+
+// Premultiplied pixels made straight, as a Picture holds them.
+void Unpremultiply(Picture& picture) {
+    for (uint32_t& pixel : picture.pixels) {
+        const uint32_t alpha = pixel >> 24;
+        if (alpha == 0 || alpha == 255)
+            continue;
+        uint32_t straight = alpha << 24;
+        for (int shift : {16, 8, 0}) {
+            const uint32_t channel = ((pixel >> shift & 0xFFu) * 255 + alpha / 2) / alpha;
+            straight |= (channel > 255 ? 255 : channel) << shift;
+        }
+        pixel = straight;
     }
-    G::Rect whole(0, 0, width, height);
-    G::BitmapData data{};
-    if (bitmap.LockBits(&whole, G::ImageLockModeRead, PixelFormat32bppARGB, &data) != G::Ok)
+}
+
+// A picture of `width` x `height` pixels, transparent but for what `draw` draws on it in units of
+// `unitsX` x `unitsY`. Empty when GDI+ failed.
+Picture Render(int width, int height, G::REAL unitsX, G::REAL unitsY, const std::function<void(G::Graphics&)>& draw) {
+    if (width <= 0 || height <= 0)
         return {};
-    Picture picture(width, height);
-    for (int y = 0; y < height; ++y)
-        std::memcpy(&picture.At(0, y), static_cast<const BYTE*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
-                    static_cast<size_t>(width) * sizeof(uint32_t));
-    bitmap.UnlockBits(&data);
+    Picture picture(width, height, 0);
+    if (!DrawOnto(picture, unitsX, unitsY, draw))
+        return {};
+    Unpremultiply(picture);
     return picture;
 }
 
@@ -84,30 +104,6 @@ G::RectF RectOf(const Rect96& r) {
 Rect96 PlaceOf(int id) {
     const ControlPlace* place = FindPlace(id);
     return place ? place->rect : Rect96{};
-}
-
-// Mowing stripes across the pitch, darker towards the bottom, lit from both top corners.
-void DrawPitch(G::Graphics& g, G::REAL width, G::REAL height) {
-    constexpr int kStripes = 14;
-    const G::REAL stripe = width / kStripes;
-    G::SolidBrush dark{G::Color(kStripeDark)}, light{G::Color(kStripeLight)};
-    for (int i = 0; i < kStripes; ++i)
-        g.FillRectangle(i % 2 ? &light : &dark, stripe * static_cast<G::REAL>(i), 0.0f, stripe + 1.0f, height);
-
-    G::LinearGradientBrush shade(G::PointF(0, height * 0.25f), G::PointF(0, height), G::Color(kShadeTop),
-                                 G::Color(kShadeBottom));
-    g.FillRectangle(&shade, 0.0f, height * 0.25f, width, height * 0.75f + 1.0f);
-
-    for (G::REAL x : {width * 0.08f, width * 0.92f}) {
-        G::GraphicsPath light;
-        light.AddEllipse(x - 330.0f, -280.0f, 660.0f, 560.0f);
-        G::PathGradientBrush glow(&light);
-        glow.SetCenterColor(G::Color(kFloodlight));
-        G::Color edge(kFloodlightEdge);
-        int count = 1;
-        glow.SetSurroundColors(&edge, &count);
-        g.FillPath(&glow, &light);
-    }
 }
 
 // The pitch's lines in chalk, faint enough to stay behind the controls: the boundary, the halfway
@@ -288,17 +284,14 @@ Picture DrawBackground(int dpi) {
     const auto width = static_cast<G::REAL>(kForm1Width), height = static_cast<G::REAL>(kForm1Height);
     const G::RectF homeLogo = RectOf(PlaceOf(IDC_P_SHOW));
     const G::RectF awayLogo = RectOf(PlaceOf(IDC_P_SHOW2));
-    Picture picture =
-        Render(ScaleToDpi(kForm1Width, dpi), ScaleToDpi(kForm1Height, dpi), width, height, [&](G::Graphics& g) {
-            DrawPitch(g, width, height);
-            DrawMarkings(g, width, height, homeLogo, awayLogo);
-            DrawBands(g, width, height);
-            DrawLogoSettings(g, homeLogo, awayLogo);
-            DrawFrame(g, width, height);
-        });
-    // Whatever GDI+ left translucent is the pitch's own colour: the window has nothing behind it.
-    for (uint32_t& pixel : picture.pixels)
-        pixel |= 0xFF000000u;
+    Picture picture(ScaleToDpi(kForm1Width, dpi), ScaleToDpi(kForm1Height, dpi));
+    PaintPitch(picture, width, height);
+    DrawOnto(picture, width, height, [&](G::Graphics& g) {
+        DrawMarkings(g, width, height, homeLogo, awayLogo);
+        DrawBands(g, width, height);
+        DrawLogoSettings(g, homeLogo, awayLogo);
+        DrawFrame(g, width, height);
+    });
     return picture;
 }
 

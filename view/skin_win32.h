@@ -1,8 +1,8 @@
 #pragma once
 
-// The look of the main window, drawn in code with GDI+ at the window's own resolution, so every
-// picture is sharp at any scale: a floodlit pitch at night behind the controls, and the faces of
-// the image buttons. Nothing here is loaded from a file.
+// The look of the main window, drawn in code at the window's own resolution, so every picture is
+// sharp at any scale: a floodlit pitch at night behind the controls (view/pitch.h), and over it and
+// on the image buttons what GDI+ draws. Nothing here is loaded from a file.
 
 #include "model/picture.h"
 #include "shell/button_faces.h"
@@ -15,8 +15,8 @@ inline constexpr int kTitleStripHeight = 26;
 inline constexpr int kTitleIconRight = 33;
 
 // The background of the whole client area at `dpi`, opaque: a striped pitch under two floodlights,
-// its faint markings, a darker band along the top and the bottom, and a thin frame. Empty when
-// GDI+ cannot draw.
+// its faint markings, a darker band along the top and the bottom, and a thin frame. Where GDI+
+// cannot draw, the pitch alone.
 Picture DrawBackground(int dpi);
 
 // The normal and hover faces of the image buttons 0 (close), 99 (minimise), 1 (save), 2 (start)

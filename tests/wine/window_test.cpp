@@ -18,6 +18,7 @@
 #include "tests/native/support/fakes.h"
 #include "view/form1_layout.h"
 #include "view/main_window_win32.h"
+#include "view/pitch.h"
 #include "view/skin_win32.h"
 #include "win32/com.h"
 #include "win32/text.h"
@@ -230,6 +231,10 @@ TEST(Skin, BackgroundFacesAndTogglesAreDrawnAtEveryScale) {
                     background.height == ScaleToDpi(kForm1Height, dpi));
         EXPECT_TRUE(std::all_of(background.pixels.begin(), background.pixels.end(),
                                 [](uint32_t p) { return p >> 24 == 0xFF; }));
+        Picture pitch(background.width, background.height);
+        PaintPitch(pitch, kForm1Width, kForm1Height);
+        const int x = background.width / 2, y = ScaleToDpi(5, dpi);
+        EXPECT_NE(background.At(x, y), pitch.At(x, y)) << "the title band, drawn by GDI+ onto the pitch";
         const ButtonFaceSet faces = win32::DrawButtonFaces(dpi);
         for (const ImageButtonRow& button : kImageButtons) {
             const ButtonFaces& face = faces.at(button.index);
