@@ -4,8 +4,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "config/picture_header.h"
+#include "win32/com.h"
 #include "win32/gdiplus_session.h"
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -33,11 +35,44 @@ std::optional<PictureSize> DeclaredSizeOfFile(const std::wstring& path) {
     });
 }
 
+// Decodes a bitmap file of one pixel, made here, from memory: the codecs are then loaded.
+void LoadCodecs() {
+    struct OnePixelBitmap {
+        BITMAPFILEHEADER file;
+        BITMAPINFOHEADER info;
+        DWORD pixel;
+    };
+    OnePixelBitmap bitmap{};
+    bitmap.file.bfType = 0x4D42;  // "BM"
+    bitmap.file.bfSize = sizeof(bitmap.file) + sizeof(bitmap.info) + sizeof(bitmap.pixel);
+    bitmap.file.bfOffBits = sizeof(bitmap.file) + sizeof(bitmap.info);
+    bitmap.info = {sizeof(bitmap.info), 1, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    ComOwner<IStream> stream;
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Put())))
+        return;
+    // The three parts are written one by one: the structure has room between them.
+    ULONG written = 0;
+    stream->Write(&bitmap.file, sizeof(bitmap.file), &written);
+    stream->Write(&bitmap.info, sizeof(bitmap.info), &written);
+    stream->Write(&bitmap.pixel, sizeof(bitmap.pixel), &written);
+    stream->Seek({}, STREAM_SEEK_SET, nullptr);
+    std::unique_ptr<Gdiplus::Bitmap> decoded(Gdiplus::Bitmap::FromStream(stream.Get()));
+}
+
 }  // namespace
 
 // Every loader holds a GDI+ session of its own, so GDI+ stays up while any loader lives.
-GdiplusPictureLoader::GdiplusPictureLoader() : session_(std::make_unique<GdiplusSession>()) {}
+GdiplusPictureLoader::GdiplusPictureLoader() : session_(std::make_unique<GdiplusSession>()) {
+    if (!session_->Running())
+        return;
+    try {
+        codecsReady_ = std::async(std::launch::async, LoadCodecs);
+    } catch (const std::system_error&) {
+        // No thread to spare: the first picture loads them.
+    }
+}
 
+// The codecs' loading is waited for before GDI+ may shut down.
 GdiplusPictureLoader::~GdiplusPictureLoader() = default;
 
 PictureRef GdiplusPictureLoader::Load(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <memory>
 
 #include "model/picture_loader.h"
@@ -21,6 +22,9 @@ class GdiplusPictureLoader : public PictureLoader {
 
   private:
     std::unique_ptr<GdiplusSession> session_;
+    // A first decoding loads the system's codecs, which takes longer than a logo's own decoding; it
+    // is done with a picture of one pixel while the tool starts, so the first logo does not wait.
+    std::future<void> codecsReady_;
 };
 
 }  // namespace pp::win32

@@ -27,24 +27,38 @@ std::nullopt_t AbsentOrThrow(LSTATUS status) {
     throw SettingsError(ErrorDescription(static_cast<unsigned long>(status)));
 }
 
-std::optional<RawValue> ReadRawValue(HKEY key, const std::wstring& name) {
-    RawValue value;
-    DWORD size = 0;
+// Most values fit the first buffer, so most reads are one call.
+constexpr DWORD kFirstReadBytes = 256;
+
+// ERROR_SUCCESS with the value read whole, or the status that stopped the read.
+LSTATUS ReadRawValue(HKEY key, const std::wstring& name, RawValue& value) {
+    DWORD size = kFirstReadBytes;
     LSTATUS status = ERROR_MORE_DATA;
-    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
-        if (status != ERROR_SUCCESS)
-            return AbsentOrThrow(status);
+    for (int attempt = 0; attempt < kReadAttempts && status == ERROR_MORE_DATA; ++attempt) {
         value.bytes.assign(size, 0);
         status = ::RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
-        if (status == ERROR_SUCCESS) {
-            value.bytes.resize(size);
-            return value;
-        }
-        if (status != ERROR_MORE_DATA)
-            return AbsentOrThrow(status);
     }
-    return AbsentOrThrow(status);
+    if (status == ERROR_SUCCESS)
+        value.bytes.resize(size);
+    return status;
+}
+
+// Reads from `section` while it is the key at `path`, else opens that key in its place.
+LSTATUS ReadFromSection(UniqueRegistryKey& section,
+                        std::wstring& sectionPath,
+                        const std::wstring& path,
+                        const std::wstring& name,
+                        RawValue& value) {
+    if (!section || sectionPath != path) {
+        section.Reset();
+        HKEY opened = nullptr;
+        const LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &opened);
+        if (status != ERROR_SUCCESS)
+            return status;
+        section.Reset(opened);
+        sectionPath = path;
+    }
+    return ReadRawValue(section.Get(), name, value);
 }
 
 // A string value need not end with a NUL, and may hold one before its end: the text is what
@@ -84,23 +98,24 @@ std::optional<std::string> RegistrySettingsStore::Get(const std::string& applica
                                                       const std::string& key) {
     if (application.empty() || section.empty())
         return std::nullopt;
-    HKEY opened = nullptr;
-    const LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(baseKey_, application, section).c_str(), 0,
-                                           KEY_QUERY_VALUE, &opened);
+    const std::wstring path = SectionPath(baseKey_, application, section), name = Widen(key);
+    RawValue value;
+    LSTATUS status = ReadFromSection(readSection_, readPath_, path, name, value);
+    // The section was deleted since it was opened, and may have been made again since.
+    if (status == ERROR_KEY_DELETED) {
+        readSection_.Reset();
+        status = ReadFromSection(readSection_, readPath_, path, name, value);
+    }
     if (status != ERROR_SUCCESS)
         return AbsentOrThrow(status);
-    UniqueRegistryKey sectionKey(opened);
-    std::optional<RawValue> value = ReadRawValue(sectionKey.Get(), Widen(key));
-    if (!value)
-        return std::nullopt;
-    switch (value->type) {
+    switch (value.type) {
         case REG_SZ:
         case REG_EXPAND_SZ:
-            return TextOfStringValue(value->bytes);
+            return TextOfStringValue(value.bytes);
         case REG_DWORD:
-            return DecimalOf<DWORD>(value->bytes);
+            return DecimalOf<DWORD>(value.bytes);
         case REG_QWORD:
-            return DecimalOf<ULONGLONG>(value->bytes);
+            return DecimalOf<ULONGLONG>(value.bytes);
         default:
             return std::nullopt;
     }

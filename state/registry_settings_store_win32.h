@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/settings_store.h"
+#include "win32/handles.h"
 
 namespace pp::win32 {
 
@@ -10,7 +11,7 @@ namespace pp::win32 {
 // one string value (REG_SZ) per key. The base is "Software"; tests give one of their own, so they
 // never touch the tool's real key. A value that was set by other means reads as text when it can:
 // REG_EXPAND_SZ as its unexpanded text, REG_DWORD and REG_QWORD as the decimal text of the
-// unsigned number; binary and other types read as absent.
+// unsigned number; binary and other types read as absent. One thread uses a store at a time.
 class RegistrySettingsStore : public SettingsStore {
   public:
     explicit RegistrySettingsStore(std::wstring baseKey = L"Software") : baseKey_(std::move(baseKey)) {}
@@ -25,6 +26,10 @@ class RegistrySettingsStore : public SettingsStore {
 
   private:
     std::wstring baseKey_;
+    // The section last read stays open: the start-up reads some fifty values from one section, and
+    // under Wine every open and close of a key is a call to its server.
+    std::wstring readPath_;
+    UniqueRegistryKey readSection_;
 };
 
 }  // namespace pp::win32

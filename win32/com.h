@@ -45,6 +45,7 @@ class ComOwner {
         return &pointer_;
     }
     Interface* operator->() const { return pointer_; }
+    Interface* Get() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
     void Reset() {
         if (pointer_)

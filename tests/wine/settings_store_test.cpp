@@ -70,6 +70,18 @@ TEST_F(SettingsStore, ValuesOfOtherTypesAndShapes) {
     }
 }
 
+// The store keeps the section it reads open; another hand may delete it and make it again meanwhile.
+TEST_F(SettingsStore, ASectionDeletedOrMadeAgainMeanwhileReadsAsItNowIs) {
+    const std::wstring section = base + L"\\App\\09PP";
+    ASSERT_TRUE(store.Save("App", "09PP", "c2", "1"));
+    EXPECT_EQ(store.Get("App", "09PP", "c2"), "1");
+    ASSERT_EQ(::RegDeleteKeyW(HKEY_CURRENT_USER, section.c_str()), ERROR_SUCCESS);
+    ASSERT_TRUE(store.Save("App", "09PP", "c2", "2"));
+    EXPECT_EQ(store.Get("App", "09PP", "c2"), "2");
+    ASSERT_EQ(::RegDeleteKeyW(HKEY_CURRENT_USER, section.c_str()), ERROR_SUCCESS);
+    EXPECT_EQ(store.Get("App", "09PP", "c2"), std::nullopt);
+}
+
 TEST_F(SettingsStore, AKeyThatMayNotBeReadThrowsInsteadOfSeemingAbsent) {
     ASSERT_TRUE(store.Save("App", "09PP", "c2", "1"));
     const std::wstring section = base + L"\\App\\09PP";
