@@ -16,7 +16,7 @@ Picture PitchAt96() {
     return picture;
 }
 
-TEST(Pitch, FourteenStripesOddOnesLighterUnderTheShadeEveryPixelOpaque) {
+TEST(Pitch, EveryPixelOpaqueAtAnyScaleAndNoneWithoutArea) {
     for (const auto& [width, height, units] :
          {std::tuple{725, 569, 1.0}, {1088, 854, 1.0}, {1, 1, 1.0}, {2, 2, 0.001}}) {
         Picture picture(width, height, 0);
@@ -24,6 +24,14 @@ TEST(Pitch, FourteenStripesOddOnesLighterUnderTheShadeEveryPixelOpaque) {
         for (uint32_t pixel : picture.pixels)
             ASSERT_EQ(pixel >> 24, 0xFFu) << width;
     }
+    Picture picture(4, 3, 0x12345678u);
+    PaintPitch(picture, 0, 569);
+    PaintPitch(picture, 725, -1);
+    PaintPitch(picture, 725, 0);
+    EXPECT_EQ(picture.pixels, std::vector<uint32_t>(12, 0x12345678u));
+}
+
+TEST(Pitch, FourteenStripesOddOnesLighterUnderAShadeDeepeningFromAQuarterDown) {
     const Picture picture = PitchAt96();
     const int row = 400;  // below both lights' reach
     int stripe = 0;
@@ -35,10 +43,6 @@ TEST(Pitch, FourteenStripesOddOnesLighterUnderTheShadeEveryPixelOpaque) {
         EXPECT_EQ(Channel(picture.At(x, row), 8) > Channel(picture.At(x - 1, row), 8), stripe % 2 == 1) << stripe;
     }
     EXPECT_EQ(stripe, 13);
-}
-
-TEST(Pitch, TheShadeDeepensFromAQuarterDownToTheBottom) {
-    const Picture picture = PitchAt96();
     const int middle = 362;  // a light stripe, beyond both lights' reach from row 110 on
     for (int y = 110; y < 142; ++y)
         EXPECT_EQ(picture.At(middle, y), 0xFF0C2D1Bu) << y;
@@ -60,14 +64,6 @@ TEST(Pitch, EachFloodlightIsBrightestAtItsFootAndFadesOutToItsReach) {
                   Channel(picture.At(foot + 100 * inwards, 0), 16) + 5);
     }
     EXPECT_EQ(picture.At(58, 290), picture.At(58 + 2 * 725 / 14, 290));  // nothing lit below the reach
-}
-
-TEST(Pitch, APictureOrDrawingWithoutAreaIsLeftAsItIs) {
-    Picture picture(4, 3, 0x12345678u);
-    PaintPitch(picture, 0, 569);
-    PaintPitch(picture, 725, -1);
-    PaintPitch(picture, 725, 0);
-    EXPECT_EQ(picture.pixels, std::vector<uint32_t>(12, 0x12345678u));
 }
 
 }  // namespace
