@@ -12,15 +12,18 @@ bool IsBox(const ControlPlace& place) {
     return place.Kind() == ViewKind::ComboBox || place.Kind() == ViewKind::TextBox;
 }
 
-// Named by the label before it in z-order; Alt with one unique letter of its caption; nothing covered.
+// Named by the label before it in z-order; Alt with one unique letter of its caption; nothing covered;
+// every control id once.
 TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionWithALetterOfItAndNoControlOverAnother) {
     FakeOs fake;
     Form1 form(fake.os);
     std::set<const Label*> captions;
     std::set<char> keys;
+    std::set<int> ids;
     const auto layout = Form1Layout();
     for (size_t i = 0; i < layout.size(); ++i) {
         const ControlPlace& place = layout[i];
+        EXPECT_TRUE(ids.insert(place.id).second) << place.id;
         const Rect96& a = place.rect;
         EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.Right() <= kForm1Width && a.Bottom() <= kForm1Height) << place.id;
         for (size_t j = i + 1; j < layout.size(); ++j) {
