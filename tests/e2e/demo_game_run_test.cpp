@@ -26,7 +26,7 @@ constexpr char kSection[] = "09PP";
 const std::pair<int, std::wstring> kPicks[] = {{IDC_Combo1, L"Kestrel Bay United"},
                                                {IDC_Combo2, L"R\u00E9al Sombreval"},
                                                {IDC_Combo5, L"Lantern Dome"}};
-const std::wstring kCheat = L"CUSTOM/E2E=1 \u0100=3 \u4E2D=5";
+const std::wstring kCheat = L"CUSTOM/E2E=1 \u00C9=2 \u0100=3 \u4E2D=5";
 
 // Why this may not run here: Wine shows the Unix root as Z:, so Z:\<build>\bin is this folder.
 std::string WhyNotHere() {
@@ -149,7 +149,7 @@ TEST_F(DemoGameRun, ChoicesReachTheGameAndComeBackAtTheNextStart) {
         for (const char* directive : {" HOME_TEAM=103 ", " AWAY_TEAM=122 ", " STADIUM=9 ", " OPTIONS/BOOKINGS=1 ",
                                       " SIDE_SELECT=-a ", " CUSTOM/E2E=1 "})
             EXPECT_NE(commandLine.find(directive), std::string::npos) << directive << " in " << commandLine;
-        for (const char* entry : {"A=3\r\n?=5\r\n", "\nBOOKINGS=1\r\n", "[CUSTOM]\r\nE2E=1\r\n"})
+        for (const char* entry : {"\xC9=2\r\nA=3\r\n?=5\r\n", "\nBOOKINGS=1\r\n", "[CUSTOM]\r\nE2E=1\r\n"})
             EXPECT_NE(report->userIni->find(entry), std::string::npos) << entry;
         // The tool's next look at the key state and the process table, for real.
         test::HeldKey f12(VK_F12);
