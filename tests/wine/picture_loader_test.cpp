@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <objidl.h>
+
+#include <gdiplus.h>
+
 #include <memory>
 
 #include "config/picture_loader_win32.h"
@@ -10,6 +14,17 @@
 
 namespace pp {
 namespace {
+
+// GDI+ knows its encoders by class ids that differ in their first number alone.
+enum class PictureFormat : unsigned long { Jpeg = 0x557CF401, Png = 0x557CF406 };
+bool WritePicture(const std::string& path, const Picture& picture, PictureFormat format) {
+    const CLSID encoder = {
+        static_cast<unsigned long>(format), 0x1A04, 0x11D3, {0x9A, 0x73, 0, 0, 0xF8, 0x1E, 0xF3, 0x2E}};
+    // GDI+ reads the pixels in place to save them, and never writes them.
+    auto* pixels = reinterpret_cast<BYTE*>(const_cast<uint32_t*>(picture.pixels.data()));
+    Gdiplus::Bitmap bitmap(picture.width, picture.height, picture.width * 4, PixelFormat32bppARGB, pixels);
+    return bitmap.Save(win32::Widen(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
+}
 
 class PictureLoader : public testing::Test {
   protected:
@@ -21,7 +36,7 @@ TEST_F(PictureLoader, APictureKeepsItsSizeChannelOrderAndAlphaAndTheFileIsLeftFr
     std::make_unique<win32::GdiplusPictureLoader>().reset();  // GDI+ runs while any loader lives
     Picture colours(3, 2);
     colours.pixels = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0x80102030u, 0x00000000u, 0xFFFFFFFFu};
-    ASSERT_TRUE(test::WritePicture(dir / "logo.png", colours, test::PictureFormat::Png));
+    ASSERT_TRUE(WritePicture(dir / "logo.png", colours, PictureFormat::Png));
     const PictureRef picture = loader.Load(dir / "logo.png");
     ASSERT_NE(picture, nullptr);
     EXPECT_TRUE(picture->width == 3 && picture->height == 2);
@@ -30,7 +45,7 @@ TEST_F(PictureLoader, APictureKeepsItsSizeChannelOrderAndAlphaAndTheFileIsLeftFr
 }
 
 TEST_F(PictureLoader, WhatIsNoPictureItCanDrawGivesNothing) {
-    ASSERT_TRUE(test::WritePicture(dir / "good.jpg", Picture(16, 16, 0xFF336699u), test::PictureFormat::Jpeg));
+    ASSERT_TRUE(WritePicture(dir / "good.jpg", Picture(16, 16, 0xFF336699u), PictureFormat::Jpeg));
     std::string jpeg = test::ReadFile(dir / "good.jpg").value_or("");
     EXPECT_NE(loader.Load(dir / "good.jpg"), nullptr);
     test::WriteFile(dir / "corrupt.jpg", "\xFF\xD8\xFF\xE0 this is no picture");

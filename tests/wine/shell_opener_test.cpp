@@ -22,7 +22,6 @@ TEST(ShellOpener, RunsTheProgramWithItsParametersInTheWorkingFolderAndRefusesWha
         ASSERT_TRUE(report);
         EXPECT_EQ(report->commandLine, "\"" + game + "\"" + (parameters.empty() ? "" : " " + parameters));
         EXPECT_TRUE(parameters.empty() || report->workingFolder == elsewhere) << report->workingFolder;
-        ::DeleteFileW(win32::Widen(gameFolder + "\\fifa09.report.txt").c_str());
     }
     EXPECT_FALSE(opener.Open(folder / "absent.exe", "", ""));
 }

@@ -36,6 +36,8 @@ class MainWindowTest : public testing::Test {
         for (MSG left{}; ::PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE);) {
         }
         ASSERT_TRUE(window.Create());
+        window.Show(SW_SHOW);
+        ::SetForegroundWindow(window.Handle());
     }
     HWND Child(int id) { return ::GetDlgItem(window.Handle(), id); }
     // A key as the message loop hands it to the focused control, and what it brings.
@@ -58,10 +60,6 @@ class MainWindowTest : public testing::Test {
         if (focus && ::GetParent(focus) != window.Handle())
             focus = ::GetParent(focus);
         return focus ? ::GetDlgCtrlID(focus) : 0;
-    }
-    void Show() {
-        window.Show(SW_SHOW);
-        ::SetForegroundWindow(window.Handle());
     }
     // Windows' option buttons (not Wine's) report a click on focus; a Tab must not choose with it.
     void ClickOptionButtonsOnFocus() {
@@ -109,7 +107,6 @@ constexpr int kReadingOrder[] = {
 };
 
 TEST_F(MainWindowTest, TabWalksEveryEnabledControlInReadingOrderAndEnterOrSpacePressesIt) {
-    Show();
     ClickOptionButtonsOnFocus();
     for (const bool allEnabled : {false, true}) {
         SCOPED_TRACE(allEnabled ? "every control enabled" : "as made");
@@ -194,7 +191,6 @@ TEST_F(MainWindowTest, EveryControlHasTheNameOfItsLabelForScreenReaders) {
 // A disabled box keeps the focus where it was. In the companion window Esc closes it from a
 // one-line box as from a many-line one, which takes the key for itself.
 TEST_F(MainWindowTest, AltAndACaptionsLetterMovesToItsBoxAndEscClosesTheCompanion) {
-    Show();
     for (const auto& [key, id] : {std::pair{L'h', IDC_Combo1}, std::pair{L'W', IDC_Combo4}, std::pair{L'u', IDC_Combo7},
                                   std::pair{L'O', IDC_ZMO}, std::pair{L't', IDC_TX1}}) {
         Key(WM_SYSCHAR, key);

@@ -10,14 +10,6 @@ namespace pp {
 namespace {
 using M = MemoryFileSystem;
 
-// "name=contents" of each file in the game root, in name order.
-std::string Listing(const MemoryFileSystem& files) {
-    std::string listing;
-    for (const auto& [path, contents] : files.stored)
-        listing += (listing.empty() ? "" : " ") + path.substr(kGameRoot.size()) + "=" + contents;
-    return listing;
-}
-
 // sku.ini (copy bak_sku.ini = "c", the player's = "m") in each state the folder can hold it in.
 TEST(PutGameFilesBack, NothingOfThePlayersIsLostWhateverIsInTheWay) {
     const struct {
@@ -46,7 +38,7 @@ TEST(PutGameFilesBack, NothingOfThePlayersIsLostWhateverIsInTheWay) {
             (files.*row.fault).insert(kGameRoot + row.faulty);
         const std::string message = DescribePutBack(PutGameFilesBack(files, kGameRoot));
         EXPECT_NE(message.find(row.says), std::string::npos) << message;
-        EXPECT_EQ(Listing(files), row.after) << row.says;
+        EXPECT_EQ(files.Listing(kGameRoot), row.after) << row.says;
     }
 }
 

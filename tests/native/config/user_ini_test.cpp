@@ -29,19 +29,14 @@ TEST(SplitDirective, SectionKeyAndValueOfEachTokenOrWhyNot) {
         EXPECT_EQ(SplitDirective(token), split) << testing::PrintToString(token);
 }
 
-// Met again: where first met, whatever the case, first spelling; entries without a section come first.
-TEST(UserIniText, GroupsByFirstOccurrenceWithTheLastValue) {
-    MemoryFileSystem files;
-    EXPECT_EQ(UserIniText(SplitAtBlanks("gui/a=1 OPTIONS/B=1  K=1 [X]=1 Gui/A=2 options/b=2 Éq/x=1 éQ/X=2 k=2 GUI/C=3"),
-                          MemoryProfileWriter(files)),
-              "K=2\r\n[gui]\r\na=2\r\nC=3\r\n[OPTIONS]\r\nB=2\r\n[Éq]\r\nx=2\r\n");
-}
-
-// Split and gathered as the code page stores the text (fullwidth forms are ASCII); a slot beats a custom.
+// Met again: where first met, whatever the case, first spelling, last value; entries without a section
+// first. Split and gathered as the code page stores the text (fullwidth forms are ASCII); a slot beats a custom.
 TEST(UserIniText, SplitsAndGathersWhatTheFileHoldsNotWhatWasTyped) {
     MemoryFileSystem files;
     const MemoryProfileWriter file(files);
     for (const auto& [tokens, text] : std::vector<std::pair<std::string, std::string>>{
+             {"gui/a=1 OPTIONS/B=1  K=1 [X]=1 Gui/A=2 options/b=2 Éq/x=1 éQ/X=2 k=2 GUI/C=3",
+              "K=2\r\n[gui]\r\na=2\r\nC=3\r\n[OPTIONS]\r\nB=2\r\n[Éq]\r\nx=2\r\n"},
              {"［X］=1 K=1", "K=1\r\n"},
              {"　[X]=1 K=1", "K=1\r\n"},
              {"；K=1 K=2", "K=2\r\n"},

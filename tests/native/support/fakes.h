@@ -33,7 +33,6 @@ struct MemoryFileSystem : FileSystem {
     std::set<std::string> readOnly, inUse, failingMovesFrom;  // held open by another program: not even readable
     std::set<std::string> unwritableFolders;  // "C:\\x\\": nothing in them can be made, replaced or removed
     std::string virtualStore = "C:\\Users\\Player\\AppData\\Local\\VirtualStore";
-    std::set<std::string> folders;
     std::vector<std::string> lookups, deletions;
     FileLookup LookUpOrdinaryFile(const std::string& path) override {
         lookups.push_back(path);
@@ -81,7 +80,7 @@ struct MemoryFileSystem : FileSystem {
     std::string VirtualStoreFolder() override { return virtualStore; }
     std::string ReadBytes(const std::string& path, size_t most) override { return ReadWholeText(path).substr(0, most); }
     bool WriteNew(const std::string& path, std::string_view bytes) override {
-        if (Exists(path) || folders.count(path))
+        if (Exists(path))
             return false;
         stored[path] = bytes;
         return true;
@@ -93,7 +92,15 @@ struct MemoryFileSystem : FileSystem {
                 names.push_back(path.substr(folder.size() + 1));
         return names;
     }
-    bool MakeFolders(const std::string& path) override { return folders.insert(path), true; }
+    bool MakeFolders(const std::string&) override { return true; }
+    // "name=contents" of each file right in the folder (ending in a separator), in name order.
+    std::string Listing(const std::string& folder) const {
+        std::string listing;
+        for (const auto& [path, contents] : stored)
+            if (path.starts_with(folder) && path.find('\\', folder.size()) == std::string::npos)
+                listing += (listing.empty() ? "" : " ") + path.substr(folder.size()) + "=" + contents;
+        return listing;
+    }
 };
 
 struct FakeHost : ProgramHost {

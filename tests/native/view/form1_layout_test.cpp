@@ -51,13 +51,12 @@ TEST(MainWindowLayout, EveryBoxSitsRightAfterAndBelowItsOwnCaptionWithALetterOfI
 }
 
 TEST(MainWindowLayout, MarksTheFirstLetterOfTheKeyInEitherCaseAndDoublesAnAmpersand) {
-    EXPECT_EQ(MarkAccessKey("Home Team", 'H'), "&Home Team");
-    EXPECT_EQ(MarkAccessKey("camera", 'A'), "c&amera");
-    EXPECT_EQ(MarkAccessKey("Resolution", 'U'), "Resol&ution");
-    EXPECT_EQ(MarkAccessKey("Game Speed", 'E'), "Gam&e Speed");
-    EXPECT_EQ(MarkAccessKey("R&D", 'D'), "R&&&D");
-    EXPECT_EQ(MarkAccessKey("Radar", 'X'), "Radar");
-    EXPECT_EQ(MarkAccessKey("Tom & Jerry", 0), "Tom && Jerry");
+    const std::tuple<const char*, char, const char*> marks[] = {
+        {"Home Team", 'H', "&Home Team"},   {"camera", 'A', "c&amera"}, {"Resolution", 'U', "Resol&ution"},
+        {"Game Speed", 'E', "Gam&e Speed"}, {"R&D", 'D', "R&&&D"},      {"Radar", 'X', "Radar"},
+        {"Tom & Jerry", 0, "Tom && Jerry"}};
+    for (const auto& [caption, key, marked] : marks)
+        EXPECT_EQ(MarkAccessKey(caption, key), marked) << caption;
 }
 
 TEST(Dpi, ScalesEdgesToTheNearestPixelSoNeighboursStillTouch) {

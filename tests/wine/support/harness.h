@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "model/picture.h"
 #include "win32/handles.h"
 
 namespace pp::test {
@@ -35,10 +34,6 @@ bool CopyFolder(const std::string& from, const std::string& to);
 std::string ProgramFolder();  // the build's bin folder
 // A handle that shares the file with no one, as another program's; none for an empty path.
 win32::UniqueFileHandle HoldOpen(const std::string& path);
-
-// GDI+ knows its encoders by class ids that differ in their first number alone.
-enum class PictureFormat : unsigned long { Bmp = 0x557CF400, Jpeg = 0x557CF401, Png = 0x557CF406 };
-bool WritePicture(const std::string& path, const Picture& picture, PictureFormat format);
 
 // Long enough for a loaded machine and a fresh Wine session; only what never happens waits so long.
 inline constexpr uint32_t kLongWaitMs = 60000;
@@ -67,7 +62,8 @@ class ChildProcess {
     uint32_t id_ = 0;
 };
 
-// How the stand-in game was started last, from fifa09.report.txt beside it (see demo/fifa09_win32.cpp).
+// How the stand-in game was started last, from fifa09.report.txt beside it (see demo/fifa09_win32.cpp),
+// which is then removed, so that the next wait is for the next start.
 struct GameReport {
     std::string commandLine;             // UTF-8
     std::string workingFolder;           // UTF-8

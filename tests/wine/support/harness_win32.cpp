@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <objidl.h>
-
-#include <gdiplus.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -111,15 +108,6 @@ std::string ProgramFolder() {
     return win32::Narrow(self.substr(0, self.find_last_of(L'\\')));
 }
 
-bool WritePicture(const std::string& path, const Picture& picture, PictureFormat format) {
-    const CLSID encoder = {
-        static_cast<unsigned long>(format), 0x1A04, 0x11D3, {0x9A, 0x73, 0, 0, 0xF8, 0x1E, 0xF3, 0x2E}};
-    // GDI+ reads the pixels in place to save them, and never writes them.
-    auto* pixels = reinterpret_cast<BYTE*>(const_cast<uint32_t*>(picture.pixels.data()));
-    Gdiplus::Bitmap bitmap(picture.width, picture.height, picture.width * 4, PixelFormat32bppARGB, pixels);
-    return bitmap.Save(Widen(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
-}
-
 bool WaitUntil(const std::function<bool()>& done) {
     for (const ULONGLONG deadline = ::GetTickCount64() + kLongWaitMs; !done(); ::Sleep(20))
         if (::GetTickCount64() >= deadline)
@@ -163,9 +151,11 @@ std::optional<uint32_t> ChildProcess::WaitForExit(uint32_t milliseconds) {
 
 // The game renames its report into place, so a report that is there is whole.
 std::optional<GameReport> WaitForGameReport(const std::string& gameFolder) {
+    const std::string path = gameFolder + "\\fifa09.report.txt";
     std::optional<std::string> text;
-    if (!WaitUntil([&] { return (text = ReadFile(gameFolder + "\\fifa09.report.txt")).has_value(); }))
+    if (!WaitUntil([&] { return (text = ReadFile(path)).has_value(); }))
         return std::nullopt;
+    ::DeleteFileW(Widen(path).c_str());
     const size_t pid = text->find("\npid: ") + 6;
     size_t at = text->find('\n', pid) + 1;
     GameReport report;
