@@ -100,6 +100,13 @@ TEST_F(ReadOnlyGameFolder, StartTellsOnceWhyUserIniWasNotWrittenAndTheGameStillS
     written.push_back("user.ini");
     EXPECT_EQ(FilesInRoot(), written);
     EXPECT_EQ(run->FolderNote.Caption(), "");
+
+    fake.files.Put(kGameRoot + "sku.ini", "put back");  // aside once, not at every look that finds it writable
+    fake.files.unwritableFolders.insert(kGameRoot);
+    RunStartCommand(*run);
+    AllowFromNowOn();
+    RunStartCommand(*run);
+    EXPECT_EQ(fake.files.Contents(kGameRoot + "sku.ini"), "put back");
 }
 
 // Each reason told once a run; the companion window names the same ones, a shadow copy before any save.
