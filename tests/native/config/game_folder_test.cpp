@@ -107,6 +107,10 @@ TEST_F(ReadOnlyGameFolder, StartTellsOnceWhyUserIniWasNotWrittenAndTheGameStillS
     AllowFromNowOn();
     RunStartCommand(*run);
     EXPECT_EQ(fake.files.Contents(kGameRoot + "sku.ini"), "put back");
+    run->Unload();
+    fake.host.messages.clear();
+    Start()->Shown();  // a folder that may change is not told about
+    EXPECT_TRUE(fake.host.messages.empty());
 }
 
 // Each reason told once a run; the companion window names the same ones, a shadow copy before any save.
@@ -156,6 +160,11 @@ TEST_F(GameFolder, EachReasonUserIniDoesNotReachTheGameIsNamed) {
     RunSaveCommand(form);
     EXPECT_EQ(fake.host.messages, Items{"tell: user.ini was not written: Windows refused to write it in the game "
                                         "folder.\n\nThe game still gets every choice on its command line."});
+    fake.host.messages.clear();
+    form.gameFolder.toldWhyUnwritten = 0;
+    fake.profile.throwing = true;  // a writer that fails with an error refuses as well
+    RunSaveCommand(form);
+    EXPECT_EQ(fake.host.messages.size(), 1u);
 }
 }  // namespace
 }  // namespace pp

@@ -193,8 +193,11 @@ struct MemoryProfileWriter : ProfileWriter {
     explicit MemoryProfileWriter(MemoryFileSystem& f) : files(f) {}
     MemoryFileSystem& files;
     int writes = 0;
+    bool throwing = false;
     std::string AsStored(std::string_view text) const override { return StoredInWesternCodePage(text); }
     bool WriteNewFile(const std::string& path, const std::string& text) override {
+        if (throwing)
+            throw FileError(5, "Access is denied.");
         if (files.Has(path) || files.Fixed(path))
             return false;
         ++writes;
